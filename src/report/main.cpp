@@ -1,0 +1,66 @@
+#include "report/report.h"
+
+#include "core/usererror.h"
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+
+namespace corvel::report {
+
+namespace {
+struct Entry {
+    std::string usage;
+    Handler handler;
+};
+std::map<std::string, Entry> &registry() {
+    static std::map<std::string, Entry> commands;
+    return commands;
+}
+} // namespace
+
+Command::Command(const std::string &name, const std::string &usage, Handler handler) {
+    registry()[name] = {usage, std::move(handler)};
+}
+
+std::string takeOption(Args &args, const std::string &name, const std::string &fallback) {
+    const auto it = std::find(args.begin(), args.end(), "--" + name);
+    if (it == args.end()) return fallback;
+    if (it + 1 == args.end()) throw UserError("选项 --" + name + " 缺少取值");
+    std::string value = *(it + 1);
+    args.erase(it, it + 2);
+    return value;
+}
+
+bool takeFlag(Args &args, const std::string &name) {
+    const auto it = std::find(args.begin(), args.end(), "--" + name);
+    if (it == args.end()) return false;
+    args.erase(it);
+    return true;
+}
+
+} // namespace corvel::report
+
+int main(int argc, char **argv) {
+    using namespace corvel::report;
+    Args args(argv + 1, argv + argc);
+    const auto usage = [] {
+        std::cerr << "usage:\n";
+        for (const auto &[name, entry] : registry()) std::cerr << "  corvel-report " << entry.usage << "\n";
+        return 2;
+    };
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") return usage();
+    auto it = registry().find(args[0]);
+    if (it != registry().end()) {
+        args.erase(args.begin());
+    } else {
+        it = registry().find("");
+        if (it == registry().end()) return usage();
+    }
+    try {
+        return it->second.handler(args, std::cout, std::cerr);
+    } catch (const corvel::UserError &e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+// corvel-report: the engine's computations from the command line, as CSV on stdout.
+// Each command registers itself with a static Command object in its own file.
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace corvel::report {
+
+using Args = std::vector<std::string>;
+// Runs a command; returns the exit status. Messages go to `err`.
+using Handler = std::function<int(const Args &args, std::ostream &out, std::ostream &err)>;
+
+struct Command {
+    // `name` is the first argument that selects the command; an empty name is the
+    // default command (a history file as the first argument).
+    Command(const std::string &name, const std::string &usage, Handler handler);
+};
+
+// Value of an option "--name VALUE" (the option and its value are removed from args),
+// or `fallback` when absent. Throws UserError when the value is missing.
+std::string takeOption(Args &args, const std::string &name, const std::string &fallback);
+// Presence of a flag "--name" (removed from args).
+bool takeFlag(Args &args, const std::string &name);
+
+} // namespace corvel::report

@@ -1,0 +1,419 @@
+#include "shell/u_main.h"
+
+#include "core/u_public.h"
+#include "core/usererror.h"
+#include "shell/u_about.h"
+#include "shell/windowfactory.h"
+#include "store/appdir.h"
+#include "store/catalogue.h"
+#include "store/u_datamod.h"
+#include "store/u_index.h"
+#include "ui/dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace corvel {
+
+Tfrmmain *Tfrmmain::instance_ = nullptr;
+
+QStringList analysisTabCaptions() {
+    return {"开奖号码走势", "各位号码分析", "总体号码分析", "号码大小分析", "号码奇偶分析", "号码和值分析", "号码和尾分析",
+            "号码跨度分析", "号码位和分析", "号码位差分析", "号码冷热分析", "除三余数分析", "传邻孤码分析", "复隔中码分析",
+            "号码距离分析", "号码重码分析", "组选大小分析", "组选奇偶分析", "组选冷热分析", "组选除三分析"};
+}
+
+namespace {
+
+// 数据分析 items: handler name, caption with access key.
+const char *const AnalysisItems[20][2] = {
+    {"mnucode", "开奖号码走势(&J)"},  {"mnuposcode", "各位号码分析(&P)"}, {"mnutotalcode", "总体号码分析(&Q)"},
+    {"mnudaxiao", "号码大小分析(&R)"}, {"mnujiou", "号码奇偶分析(&O)"},    {"mnuhei", "号码和值分析(&H)"},
+    {"mnuheiwei", "号码和尾分析(&W)"}, {"mnukuadu", "号码跨度分析(&W)"},   {"mnuhuihuo", "号码位和分析(&H)"},
+    {"mnuhuicai", "号码位差分析(&C)"}, {"mnulenrei", "号码冷热分析(&L)"},  {"mnuchusan", "除三余数分析(&C)"},
+    {"mnuclz", "传邻孤码分析(&C)"},    {"mnufgz", "复隔中码分析(&F)"},     {"mnujuli", "号码距离分析(&J)"},
+    {"mnucongma", "号码重码分析(&R)"}, {"mnuzudaxiao", "组选大小分析(&D)"}, {"mnuzujiou", "组选奇偶分析(&J)"},
+    {"mnuzulenrei", "组选冷热分析(&Z)"}, {"mnuzhusan", "组选除三分析(&X)"}};
+
+// 选号过滤 items: handler name, caption, window class.
+const char *const FilterItems[15][3] = {
+    {"mnutotalfilt", "总体号码过滤(&T)", "Tfrmtotalfilt"}, {"mnupiantai", "偏态搜索选号(&P)", "Tfrmpiantai"},
+    {"mnuyilou", "回补搜索选号(&Y)", "Tfrmyilou"},         {"mnulenma", "冷码搜索选号(&M)", "Tfrmsujifilt"},
+    {"mnuzhongpai", "综合排除选号(&Z)", "Tfrmzhongpai"},   {"mnugensui", "组选跟随选号(&M)", "Tfrmgensui"},
+    {"mnugensui2", "直选跟随选号(&N)", "Tfrmgensui2"},     {"mnugujian", "最优间隔选号(&S)", "Tfrmgujian"},
+    {"mnugupaiming", "临界超稳大底(&Q)", "Tfrmdingweidan"}, {"mnuduoyilou", "多重遗漏选号(&J)", "Tfrmduoyilou"},
+    {"mnureima", "自动二码选号(&R)", "Tfrmreima"},         {"mnusanma", "自动三码选号(&S)", "Tfrmsanma"},
+    {"mnudingweipai", "号码次数提取(&D)", "Tfrmdingweipai"}, {"mnufushi", "无穷胆码选号(&W)", "Tfrmfushi"},
+    {"mnujiaoqi", "多重大底交集(&D)", "Tfrmjiaoqi"}};
+
+const char *const PlanItems[4][3] = {{"mnugudingjihua", "固定投资计划(&D)", "Tfrmgudingjihua"},
+                                     {"mnujieduanjihua", "阶段投资计划(&J)", "Tfrmjieduanjihua"},
+                                     {"mnukeibianjihua", "可变投资计划(&S)", "Tfrmkeibianjihua"},
+                                     {"mnutozi", "投资模式分析(&Z)", "Tfrmtozi"}};
+
+QString u(const char *text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+Tfrmmain::Tfrmmain(QWidget *parent) : QMainWindow(parent) {
+    instance_ = this;
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Corvel"));
+    setMinimumSize(800, 560);
+    resize(1280, 800);
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("imageback"));
+    setCentralWidget(mdi_);
+    buildMenus();
+    buildToolBar();
+    FormCreate();
+}
+
+Tfrmmain::~Tfrmmain() {
+    closeToolWindows();
+    if (instance_ == this) instance_ = nullptr;
+}
+
+Tfrmmain *Tfrmmain::instance() { return instance_; }
+
+void Tfrmmain::FormCreate() {
+    background_ = QPixmap(pictureDir() + QStringLiteral("back.bmp"));
+    updateBackground();
+    tabAction_->setVisible(false);
+    UpdateCommandState();
+}
+
+QAction *Tfrmmain::addCommand(QMenu *menu, const QString &name, const QString &caption, void (Tfrmmain::*handler)()) {
+    auto *action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    commands_[name] = action;
+    return action;
+}
+
+QAction *Tfrmmain::addToolWindowCommand(QMenu *menu, const QString &name, const QString &caption,
+                                        const QString &className) {
+    auto *action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, className] { showToolWindow(className); });
+    commands_[name] = action;
+    lotteryCommands_ << action;
+    toolClass_[action] = className;
+    return action;
+}
+
+void Tfrmmain::buildMenus() {
+    QMenu *file = menuBar()->addMenu(u("文件(&F)"));
+    addCommand(file, "mnuopen", u("打开彩票(&O)"), &Tfrmmain::mnuopenClick);
+    addCommand(file, "mnuclose", u("关闭彩票(&G)"), &Tfrmmain::mnucloseClick);
+    file->addSeparator();
+    addCommand(file, "mnuexit", u("退出(&X)"), &Tfrmmain::mnuexitClick);
+
+    QMenu *data = menuBar()->addMenu(u("彩票数据(&D)"));
+    toolClass_[addCommand(data, "mnumoddata", u("数据添加(&M)"), &Tfrmmain::mnumoddataClick)] = "Tfrmdata";
+    toolClass_[addCommand(data, "mnudownload", u("数据下载(&D)"), &Tfrmmain::mnudownloadClick)] = "Tfrmdownload2";
+    data->addSeparator();
+    addCommand(data, "mnubackupdata", u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
+    addCommand(data, "mnustoredata", u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
+
+    QMenu *analysis = menuBar()->addMenu(u("数据分析(&A)"));
+    for (int tab = 0; tab < 20; ++tab) {
+        auto *action = analysis->addAction(u(AnalysisItems[tab][1]));
+        action->setObjectName(u(AnalysisItems[tab][0]));
+        connect(action, &QAction::triggered, this, [this, tab] { showAnalysisTab(tab); });
+        commands_[action->objectName()] = action;
+        lotteryCommands_ << action;
+        if (tab == 2 || tab == 15) analysis->addSeparator();
+    }
+
+    QMenu *filters = menuBar()->addMenu(u("选号过滤(&S)"));
+    for (const auto &item : FilterItems) addToolWindowCommand(filters, u(item[0]), u(item[1]), u(item[2]));
+
+    QMenu *plans = menuBar()->addMenu(u("投资管理(&M)"));
+    for (const auto &item : PlanItems) addToolWindowCommand(plans, u(item[0]), u(item[1]), u(item[2]));
+
+    QMenu *web = menuBar()->addMenu(u("彩票网站(&W)"));
+    auto *web2 = web->addAction(u("中国体育彩票网"));
+    web2->setObjectName("mnuweb2");
+    connect(web2, &QAction::triggered, this, [this] { openUrl(QStringLiteral("https://www.lottery.gov.cn/")); });
+    auto *web3 = web->addAction(u("中国福利彩票网"));
+    web3->setObjectName("mnuweb3");
+    connect(web3, &QAction::triggered, this, [this] { openUrl(QStringLiteral("https://www.cwl.gov.cn/")); });
+    commands_["mnuweb2"] = web2;
+    commands_["mnuweb3"] = web3;
+
+    QMenu *help = menuBar()->addMenu(u("帮助(&H)"));
+    addCommand(help, "mnuhelpcotent", u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
+    addCommand(help, "mnuhelpabout", u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+}
+
+QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon) {
+    auto *button = new QToolButton(tlbmain_);
+    button->setObjectName(name);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFixedSize(55, 36);
+    button->setIconSize(QSize(16, 16));
+    button->setAutoRaise(true);
+    auto *action = new QAction(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")), caption, this);
+    action->setObjectName(name);
+    action->setToolTip(hint);
+    button->setDefaultAction(action);
+    tlbmain_->addWidget(button);
+    commands_[name] = action;
+    return action;
+}
+
+void Tfrmmain::buildToolBar() {
+    tlbmain_ = addToolBar(u("工具栏"));
+    tlbmain_->setObjectName("tlbmain");
+    tlbmain_->setMovable(false);
+    tlbmain_->setFloatable(false);
+    tlbmain_->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(addTool("tlbopen", u("打开彩票"), u("打开彩票"), "open"), &QAction::triggered, this, &Tfrmmain::mnuopenClick);
+    toolClass_[addTool("tlbdata", u("彩票数据"), u("彩票数据"), "data")] = "Tfrmdata";
+    connect(commands_["tlbdata"], &QAction::triggered, this, &Tfrmmain::mnumoddataClick);
+    const char *const tools[5][4] = {{"tlbpiantai", "超稳大底", "Tfrmdingweidan", "base"},
+                                     {"tlbyilou", "大底交集", "Tfrmjiaoqi", "intersect"},
+                                     {"tlblunhuan", "无穷胆码", "Tfrmfushi", "danma"},
+                                     {"tlbala", "总体过滤", "Tfrmtotalfilt", "filter"},
+                                     {"tlbgudingjihua", "投资计划", "Tfrmgudingjihua", "plan"}};
+    for (const auto &t : tools) {
+        QAction *action = addTool(u(t[0]), u(t[1]), u(t[1]), u(t[3]));
+        const QString className = u(t[2]);
+        connect(action, &QAction::triggered, this, [this, className] { showToolWindow(className); });
+        lotteryCommands_ << action;
+        toolClass_[action] = className;
+    }
+    tlbmain_->addSeparator();
+    connect(addTool("tlbexit", u("退出"), u("退出系统"), "exit"), &QAction::triggered, this, &Tfrmmain::mnuexitClick);
+
+    tabmain_ = new QTabBar(tlbmain_);
+    tabmain_->setObjectName("tabmain");
+    tabmain_->setUsesScrollButtons(true);
+    tabmain_->setExpanding(false);
+    tabmain_->setDrawBase(false);
+    tabmain_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    tabmain_->setContentsMargins(0, 0, 10, 0);
+    for (const QString &caption : analysisTabCaptions()) tabmain_->addTab(caption);
+    connect(tabmain_, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index != tabmain_->currentIndex()) tabmain_->setCurrentIndex(index);
+    });
+    connect(tabmain_, &QTabBar::currentChanged, this, [this] {
+        if (LotteryOpen && tabmain_->isVisible()) tabmainChange();
+    });
+    tabAction_ = tlbmain_->addWidget(tabmain_);
+}
+
+void Tfrmmain::UpdateCommandState() {
+    for (QAction *action : lotteryCommands_) action->setEnabled(LotteryOpen);
+    // A command whose window is not built yet stays disabled.
+    for (auto it = toolClass_.cbegin(); it != toolClass_.cend(); ++it)
+        if (!toolWindowFactory(it.value())) it.key()->setEnabled(false);
+    for (int tab = 0; tab < 20; ++tab) {
+        const bool built = bool(analysisWindowFactory(tab));
+        commands_[u(AnalysisItems[tab][0])]->setEnabled(LotteryOpen && built);
+        tabmain_->setTabEnabled(tab, built);
+    }
+    tabAction_->setVisible(LotteryOpen);
+}
+
+bool Tfrmmain::event(QEvent *event) {
+    if (event->type() == QEvent::WindowActivate) UpdateCommandState();
+    return QMainWindow::event(event);
+}
+
+void Tfrmmain::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    updateBackground();
+}
+
+void Tfrmmain::updateBackground() {
+    if (background_.isNull()) {
+        mdi_->setBackground(palette().brush(QPalette::Mid));
+        return;
+    }
+    const QSize size = mdi_->viewport()->size().expandedTo(QSize(1, 1));
+    mdi_->setBackground(QBrush(background_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+QAction *Tfrmmain::command(const QString &name) const { return commands_.value(name); }
+
+QWidget *Tfrmmain::toolWindow(const QString &className) const { return toolWindows_.value(className).data(); }
+
+QWidget *Tfrmmain::activeAnalysisWindow() const {
+    const auto windows = mdi_->subWindowList();
+    return windows.isEmpty() ? nullptr : windows.last()->widget();
+}
+
+void Tfrmmain::closeChildWindows() {
+    auto windows = mdi_->subWindowList();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        (*it)->close();
+        delete *it;
+    }
+}
+
+void Tfrmmain::closeToolWindows() {
+    for (auto &window : toolWindows_)
+        if (window) {
+            window->close();
+            delete window.data();
+        }
+    toolWindows_.clear();
+}
+
+void Tfrmmain::tabmainChange() {
+    closeChildWindows();
+    const WindowFactory factory = analysisWindowFactory(tabmain_->currentIndex());
+    if (!factory) return;
+    QWidget *window = factory(nullptr);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow *sub = mdi_->addSubWindow(window, Qt::FramelessWindowHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->showMaximized();
+}
+
+void Tfrmmain::showAnalysisTab(int tab) {
+    const QSignalBlocker block(tabmain_);
+    tabmain_->setCurrentIndex(tab);
+    tabmainChange();
+}
+
+QWidget *Tfrmmain::showToolWindow(const QString &className) {
+    QPointer<QWidget> &window = toolWindows_[className];
+    if (!window) {
+        const WindowFactory factory = toolWindowFactory(className);
+        if (!factory) return nullptr;
+        window = factory(this);
+        window->setWindowFlag(Qt::Window, true);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void Tfrmmain::lotteryOpened() {
+    setWindowTitle(QStringLiteral("Corvel《%1》").arg(QString::fromStdString(LotteryName)));
+    UpdateCommandState();
+    {
+        const QSignalBlocker block(tabmain_);
+        tabmain_->setCurrentIndex(0);
+    }
+    tabmainChange();
+}
+
+void Tfrmmain::mnuopenClick() {
+    mnucloseClick();
+    Tfrmindex dialog(this);
+    dialog.exec();
+}
+
+void Tfrmmain::mnucloseClick() {
+    closeChildWindows();
+    closeToolWindows();
+    CloseLotteryState();
+    setWindowTitle(QStringLiteral("Corvel"));
+    UpdateCommandState();
+}
+
+void Tfrmmain::mnuexitClick() { close(); }
+
+void Tfrmmain::showModalTool(const QString &className) {
+    mnucloseClick();
+    const WindowFactory factory = toolWindowFactory(className);
+    if (!factory) return;
+    QWidget *window = factory(this);
+    if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->exec();
+    delete window;
+    UpdateCommandState();
+}
+
+void Tfrmmain::mnumoddataClick() { showModalTool(QStringLiteral("Tfrmdata")); }
+void Tfrmmain::mnudownloadClick() { showModalTool(QStringLiteral("Tfrmdownload2")); }
+
+void Tfrmmain::mnubackupdataClick() {
+    const QString target = ui::getSaveFileName(this, ShellFolderPath("Desktop") + QStringLiteral("/彩票数据.db"),
+                                               ui::databaseFileFilter(), QStringLiteral("db"));
+    if (target.isEmpty()) return;
+    if (QFileInfo(target).absoluteFilePath() == QFileInfo(databasePath()).absoluteFilePath()) {
+        ui::showError(this, u("不能把数据库备份到它自己上面！"));
+        return;
+    }
+    const QString temp = target + QStringLiteral(".part");
+    QFile::remove(temp);
+    if (!QFile::copy(databasePath(), temp)) {
+        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
+        return;
+    }
+    QFile::remove(target);
+    if (!QFile::rename(temp, target)) {
+        QFile::remove(temp);
+        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
+        return;
+    }
+    ui::showInformation(this, u("成功备份！"));
+}
+
+void Tfrmmain::mnustoredataClick() {
+    mnucloseClick();
+    const QString source = ui::getOpenFileName(this, ShellFolderPath("Desktop"), ui::databaseFileFilter());
+    if (source.isEmpty()) return;
+    const QString refusal = databaseRefusal(source);
+    if (!refusal.isEmpty()) {
+        ui::showError(this, refusal + u("\n数据库没有恢复。"));
+        return;
+    }
+    if (Tdatamod *dm = Tdatamod::instance()) dm->closeConnection();
+    // Copy next to the database first; the old file is replaced only after the copy is whole.
+    const QString target = databasePath();
+    const QString temp = target + QStringLiteral(".restore");
+    QFile::remove(temp);
+    if (!QFile::copy(source, temp)) {
+        QFile::remove(temp);
+        ui::showError(this, u("恢复失败：无法复制文件 %1，原数据库保持不变。").arg(source));
+        return;
+    }
+    const QString old = target + QStringLiteral(".old");
+    QFile::remove(old);
+    QFile::rename(target, old);
+    if (!QFile::rename(temp, target)) {
+        QFile::rename(old, target);
+        QFile::remove(temp);
+        ui::showError(this, u("恢复失败：无法替换数据库文件，原数据库保持不变。"));
+        return;
+    }
+    QFile::remove(old);
+    ui::showInformation(this, u("成功恢复！"));
+}
+
+void Tfrmmain::openUrl(const QString &url) { QDesktopServices::openUrl(QUrl(url)); }
+
+void Tfrmmain::mnuhelpcotentClick() {
+    const QString help = appDir() + QStringLiteral("帮助/Corvel帮助.html");
+    if (!QFile::exists(help)) {
+        ui::showError(this, u("找不到帮助文件 %1").arg(help));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void Tfrmmain::mnuhelpaboutClick() {
+    if (!about_) about_ = new Tfrmabout(this);
+    about_->show();
+    about_->raise();
+}
+
+} // namespace corvel

@@ -1,0 +1,91 @@
+#pragma once
+// The main window: MDI frame with the tool bar, the tab strip of the twenty analysis
+// windows, the menus, and the registry of tool windows.
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <QString>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+
+namespace corvel {
+
+class Tfrmmain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tfrmmain(QWidget *parent = nullptr);
+    ~Tfrmmain() override;
+
+    // The shell side of a successful open (called by the catalogue window).
+    void lotteryOpened();
+
+    // Commands, also used by tests.
+    void mnuopenClick();
+    void mnucloseClick();
+    void mnuexitClick();
+    void mnumoddataClick();
+    void mnudownloadClick();
+    void mnubackupdataClick();
+    void mnustoredataClick();
+    void mnuhelpcotentClick();
+    void mnuhelpaboutClick();
+    void tabmainChange();
+    // Selects a tab and shows its window (the 数据分析 menu items).
+    void showAnalysisTab(int tab);
+    // Shows a tool window, creating it on first use.
+    QWidget *showToolWindow(const QString &className);
+
+    QMdiArea *mdiArea() const { return mdi_; }
+    QTabBar *tabmain() const { return tabmain_; }
+    QToolBar *tlbmain() const { return tlbmain_; }
+    // A menu item or tool button by its name ("mnuopen", "tlbala", …).
+    QAction *command(const QString &name) const;
+    // The tool window of a class when it exists.
+    QWidget *toolWindow(const QString &className) const;
+    // The current analysis child window.
+    QWidget *activeAnalysisWindow() const;
+
+    static Tfrmmain *instance();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildMenus();
+    void buildToolBar();
+    QAction *addCommand(QMenu *menu, const QString &name, const QString &caption, void (Tfrmmain::*handler)());
+    QAction *addToolWindowCommand(QMenu *menu, const QString &name, const QString &caption, const QString &className);
+    QAction *addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon);
+    void UpdateCommandState();
+    void closeChildWindows();
+    void closeToolWindows();
+    void showModalTool(const QString &className);
+    void updateBackground();
+    void openUrl(const QString &url);
+
+    QMdiArea *mdi_ = nullptr;
+    QToolBar *tlbmain_ = nullptr;
+    QTabBar *tabmain_ = nullptr;
+    QAction *tabAction_ = nullptr;
+    QMap<QString, QAction *> commands_;
+    QList<QAction *> lotteryCommands_; // enabled only with an open lottery
+    QMap<QAction *, QString> toolClass_; // commands whose window may not be built yet
+    QMap<QString, QPointer<QWidget>> toolWindows_;
+    QPointer<QWidget> about_;
+    QPixmap background_;
+    static Tfrmmain *instance_;
+};
+
+// The captions of the twenty analysis tabs.
+QStringList analysisTabCaptions();
+
+} // namespace corvel

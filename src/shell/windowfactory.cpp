@@ -1,0 +1,34 @@
+#include "shell/windowfactory.h"
+
+#include <QMap>
+
+// Windows, one include each.
+
+namespace corvel {
+
+namespace {
+
+template <class W> WindowFactory make() {
+    return [](QWidget *parent) -> QWidget * { return new W(parent); };
+}
+
+const QMap<int, WindowFactory> &analysisWindows() {
+    static const QMap<int, WindowFactory> windows{
+        // {tab, make<Tfrmcode>()},
+    };
+    return windows;
+}
+
+const QMap<QString, WindowFactory> &toolWindows() {
+    static const QMap<QString, WindowFactory> windows{
+        // {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
+    };
+    return windows;
+}
+
+} // namespace
+
+WindowFactory analysisWindowFactory(int tab) { return analysisWindows().value(tab); }
+WindowFactory toolWindowFactory(const QString &className) { return toolWindows().value(className); }
+
+} // namespace corvel

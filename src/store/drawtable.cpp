@@ -1,0 +1,88 @@
+#include "store/drawtable.h"
+
+#include "core/usererror.h"
+#include "store/database.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace corvel {
+
+namespace {
+[[noreturn]] void fail(const QSqlQuery &q) {
+    throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+}
+} // namespace
+
+QStringList digitColumns(QSqlDatabase &db, const QString &lottery) {
+    requireValidLotteryName(lottery);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("pragma table_info(%1)").arg(quoteIdent(drawTableName(lottery))))) fail(q);
+    QStringList names;
+    bool any = false;
+    while (q.next()) {
+        any = true;
+        const QString name = q.value(1).toString();
+        bool numeric = false;
+        name.toInt(&numeric);
+        if (numeric) names << name;
+    }
+    if (!any) throw UserError(QStringLiteral("数据库中没有表 %1").arg(drawTableName(lottery)).toStdString());
+    return names;
+}
+
+RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery) {
+    const QStringList columns = digitColumns(db, lottery);
+    RawDrawTable table;
+    table.columnCount = std::min<int>(int(columns.size()), 5);
+    QString select = quoteIdent(QStringLiteral("记录期号"));
+    for (int c = 0; c < table.columnCount; ++c) select += QChar(',') + quoteIdent(columns[c]);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select %1 from %2 order by %3")
+                    .arg(select, quoteIdent(drawTableName(lottery)), quoteIdent(QStringLiteral("记录期号")))))
+        fail(q);
+    while (q.next()) {
+        RawDraw row;
+        row.issue = q.value(0).toString().toStdString();
+        for (int c = 0; c < table.columnCount; ++c) {
+            const QVariant v = q.value(c + 1);
+            bool ok = false;
+            const int value = v.toInt(&ok);
+            if (!v.isNull() && ok) row.digits[c] = value;
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+int drawTableCount(QSqlDatabase &db, const QString &lottery) {
+    requireValidLotteryName(lottery);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("select count(*) from %1").arg(quoteIdent(drawTableName(lottery)))) || !q.next()) fail(q);
+    return q.value(0).toInt();
+}
+
+int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep) {
+    const int count = drawTableCount(db, lottery);
+    if (count <= keep) return 0;
+    const QString table = quoteIdent(drawTableName(lottery));
+    if (!db.transaction())
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
+    QSqlQuery q(db);
+    const bool ok = q.exec(QStringLiteral("delete from %1 where rowid in (select rowid from %1 order by %2 limit %3)")
+                               .arg(table, quoteIdent(QStringLiteral("记录期号")))
+                               .arg(count - keep));
+    if (!ok) {
+        db.rollback();
+        fail(q);
+    }
+    if (!db.commit()) {
+        db.rollback();
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
+    }
+    return count - keep;
+}
+
+} // namespace corvel

@@ -1,0 +1,23 @@
+#pragma once
+// Text files of the program: GBK code page, CR LF line ends. Every module reads and
+// writes its text files through these two functions.
+
+#include <QString>
+#include <QStringList>
+
+namespace corvel {
+
+// Reads all lines (CR LF, LF or CR ends; no trailing empty line for a final line end).
+// Throws UserError with the file layer's message when the file cannot be read.
+QStringList readTextLines(const QString &path);
+
+// Writes the lines, each followed by CR LF, to a temporary file next to `path` and
+// renames it over `path`, so a failed write leaves the old file as it was.
+// Throws UserError when the file cannot be written.
+void writeTextLines(const QString &path, const QStringList &lines);
+
+// GBK conversion of a whole text.
+QByteArray toGbk(const QString &text);
+QString fromGbk(const QByteArray &bytes);
+
+} // namespace corvel

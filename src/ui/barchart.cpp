@@ -1,0 +1,122 @@
+#include "ui/barchart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace corvel::ui {
+
+BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int pageSize, QWidget *parent)
+    : QWidget(parent), specs_(std::move(series)), visible_(specs_.size(), true), pageSize_(pageSize) {
+    auto *chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setVisible(true);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    view_ = new QChartView(chart, this);
+    view_->setRenderHint(QPainter::Antialiasing, false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    rebuild();
+}
+
+QChart *BarChart::chart() const { return view_->chart(); }
+
+void BarChart::setData(const QStringList &labels, const std::vector<std::vector<qint64>> &values) {
+    labels_ = labels;
+    values_ = values;
+    values_.resize(specs_.size());
+    for (auto &v : values_) v.resize(labels_.size(), 0);
+    page_ = 1;
+    rebuild();
+}
+
+void BarChart::setSeriesVisible(int series, bool visible) {
+    if (series < 0 || series >= int(visible_.size()) || visible_[series] == visible) return;
+    visible_[series] = visible;
+    rebuild();
+}
+
+void BarChart::setShowValues(bool show) {
+    if (showValues_ == show) return;
+    showValues_ = show;
+    rebuild();
+}
+
+int BarChart::pageCount() const {
+    if (pageSize_ <= 0 || labels_.size() <= pageSize_) return 1;
+    return int((labels_.size() + pageSize_ - 1) / pageSize_);
+}
+
+void BarChart::firstPage() {
+    page_ = 1;
+    rebuild();
+}
+void BarChart::previousPage() {
+    if (page_ > 1) --page_;
+    rebuild();
+}
+void BarChart::nextPage() {
+    if (page_ < pageCount()) ++page_;
+    rebuild();
+}
+void BarChart::lastPage() {
+    page_ = pageCount();
+    rebuild();
+}
+
+QStringList BarChart::visibleLabels() const {
+    if (pageSize_ <= 0) return labels_;
+    return labels_.mid((page_ - 1) * pageSize_, pageSize_);
+}
+
+std::vector<qint64> BarChart::visibleValues(int series) const {
+    const int first = pageSize_ <= 0 ? 0 : (page_ - 1) * pageSize_;
+    const int count = int(visibleLabels().size());
+    const auto &v = values_[series];
+    return std::vector<qint64>(v.begin() + first, v.begin() + first + count);
+}
+
+void BarChart::rebuild() {
+    QChart *chart = view_->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    auto *bars = new QBarSeries;
+    const QStringList labels = visibleLabels();
+    qint64 top = 1;
+    for (size_t s = 0; s < specs_.size(); ++s) {
+        if (!visible_[s]) continue;
+        auto *set = new QBarSet(specs_[s].title);
+        set->setColor(specs_[s].color);
+        set->setLabelColor(Qt::black);
+        for (qint64 v : visibleValues(int(s))) {
+            *set << double(v);
+            top = std::max(top, v);
+        }
+        bars->append(set);
+    }
+    bars->setLabelsVisible(showValues_);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    chart->addSeries(bars);
+    auto *x = new QBarCategoryAxis;
+    x->append(labels.isEmpty() ? QStringList{QString()} : labels);
+    chart->addAxis(x, Qt::AlignBottom);
+    bars->attachAxis(x);
+    auto *y = new QValueAxis;
+    y->setRange(0, double(top) * 1.15);
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(y, Qt::AlignLeft);
+    bars->attachAxis(y);
+}
+
+} // namespace corvel::ui

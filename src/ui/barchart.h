@@ -1,0 +1,61 @@
+#pragma once
+// The one bar-chart adapter of the program: up to three series of bars sharing
+// category labels, optional value marks, and paging (a fixed number of bars a page).
+// Built on Qt Charts; windows never touch the chart library directly.
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+class QChart;
+class QChartView;
+
+namespace corvel::ui {
+
+struct BarSeriesSpec {
+    QString title;
+    QColor color;
+};
+
+class BarChart : public QWidget {
+    Q_OBJECT
+public:
+    // pageSize 0 shows every bar on one page.
+    BarChart(const QString &title, std::vector<BarSeriesSpec> series, int pageSize = 0, QWidget *parent = nullptr);
+
+    // Replaces the data: labels[i] names bar i; values[s][i] is series s's value there.
+    void setData(const QStringList &labels, const std::vector<std::vector<qint64>> &values);
+    void setSeriesVisible(int series, bool visible);
+    void setShowValues(bool show);
+
+    int barCount() const { return int(labels_.size()); }
+    int page() const { return page_; } // 1-based
+    int pageCount() const;
+    void firstPage();
+    void previousPage();
+    void nextPage();
+    void lastPage();
+
+    // What is on screen, for tests: the labels of the current page and series s's values there.
+    QStringList visibleLabels() const;
+    std::vector<qint64> visibleValues(int series) const;
+    bool seriesVisible(int series) const { return visible_[series]; }
+    bool showValues() const { return showValues_; }
+    QChart *chart() const;
+
+private:
+    void rebuild();
+
+    QChartView *view_ = nullptr;
+    std::vector<BarSeriesSpec> specs_;
+    std::vector<bool> visible_;
+    int pageSize_ = 0;
+    int page_ = 1;
+    bool showValues_ = false;
+    QStringList labels_;
+    std::vector<std::vector<qint64>> values_;
+};
+
+} // namespace corvel::ui

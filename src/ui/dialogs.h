@@ -1,0 +1,52 @@
+#pragma once
+// Message boxes and file dialogs of every window go through these functions, so a GUI
+// test can answer them without a modal loop (see DialogHooks).
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace corvel::ui {
+
+enum class MessageKind { Information, Warning, Error, Question };
+
+struct Message {
+    MessageKind kind;
+    QString caption;
+    QString text;
+};
+
+// Test seam: when a hook is set it answers instead of a dialog.
+struct DialogHooks {
+    // Returns true for "Yes"/"OK".
+    std::function<bool(const Message &)> message;
+    // Returns the chosen file name(s) or an empty text/list for cancel.
+    std::function<QString(const QString &caption, const QString &initialPath)> saveFile;
+    std::function<QString(const QString &caption, const QString &initialPath)> openFile;
+    std::function<QStringList(const QString &caption, const QString &initialPath)> openFiles;
+};
+DialogHooks &dialogHooks();
+
+void showInformation(QWidget *parent, const QString &text, const QString &caption = {});
+void showWarning(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
+void showError(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("错误"));
+// Yes/No question with a warning icon; true for Yes.
+bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
+
+// The filter of text files, "文本文件(*.txt)|*.txt", and of database files.
+QString textFileFilter();
+QString databaseFileFilter();
+
+// File dialogs; `filter` is in the dialog's own form ("文本文件 (*.txt)"), `initialPath` a
+// folder or a proposed file name; the default suffix is added when the user types none.
+// An empty result means cancel.
+QString getSaveFileName(QWidget *parent, const QString &initialPath, const QString &filter = textFileFilter(),
+                        const QString &defaultSuffix = QStringLiteral("txt"), const QString &caption = {});
+QString getOpenFileName(QWidget *parent, const QString &initialPath, const QString &filter = textFileFilter(),
+                        const QString &caption = {});
+QStringList getOpenFileNames(QWidget *parent, const QString &initialPath, const QString &filter = textFileFilter(),
+                             const QString &caption = {});
+
+} // namespace corvel::ui

@@ -1,0 +1,74 @@
+#include "testsupport.h"
+
+#include "core/u_public.h"
+#include "store/appdir.h"
+#include "store/catalogue.h"
+#include "ui/printing.h"
+
+#include <QDir>
+#include <random>
+
+namespace corvel::test {
+
+TempAppDir::TempAppDir() {
+    AppDir = path().toStdString();
+    for (const char *sub : {"数据库", "附属", "图片", "帮助"}) QDir().mkpath(path() + QString::fromUtf8(sub));
+}
+
+TempAppDir::~TempAppDir() {
+    ui::dialogHooks() = {};
+    ui::printHooks() = {};
+}
+
+QString TempAppDir::path() const { return dir_.path() + QChar('/'); }
+QString TempAppDir::databasePath() const { return corvel::databasePath(); }
+
+void TempAppDir::createDatabase(const QList<QPair<QString, QStringList>> &lotteries) {
+    QList<BundledLottery> list;
+    for (const auto &l : lotteries) {
+        BundledLottery b;
+        b.options = {l.first, 1, 10, 3, QStringLiteral("21:15"), QStringLiteral("1234567")};
+        b.draws.columnCount = 3;
+        for (const QString &line : l.second) {
+            const QStringList items = line.split(' ');
+            RawDraw row;
+            row.issue = items[0].toStdString();
+            b.draws.columnCount = std::max(3, int(items[1].size()));
+            for (int c = 0; c < items[1].size() && c < 5; ++c) row.digits[c] = items[1][c].digitValue();
+            b.draws.rows.push_back(row);
+        }
+        list << b;
+    }
+    corvel::createDatabase(databasePath(), list);
+}
+
+QStringList makeDraws(int count, unsigned seed, int digits) {
+    std::mt19937 rng(seed);
+    QStringList out;
+    for (int i = 0; i < count; ++i) {
+        QString d;
+        for (int k = 0; k < digits; ++k) d += QChar('0' + int(rng() % 10));
+        const int year = 2000 + i / 1000, n = i % 1000 + 1;
+        out << QStringLiteral("%1%2 %3").arg(year).arg(n, 3, 10, QChar('0')).arg(d);
+    }
+    return out;
+}
+
+DrawTable history(std::initializer_list<DrawRow> rows) { return DrawTable(rows); }
+
+MessageLog::MessageLog(bool answer) {
+    ui::dialogHooks().message = [this, answer](const ui::Message &m) {
+        messages.push_back(m);
+        return answer;
+    };
+}
+
+MessageLog::~MessageLog() { ui::dialogHooks().message = nullptr; }
+
+bool MessageLog::contains(const QString &text) const {
+    for (const auto &m : messages)
+        if (m.text.contains(text)) return true;
+    return false;
+}
+
+} // namespace corvel::test

@@ -1,0 +1,46 @@
+#pragma once
+// Shared fixtures: a temporary AppDir with its own database, and answers for dialogs.
+
+#include "core/drawhistory.h"
+#include "ui/dialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+namespace corvel::test {
+
+// A temporary program folder: AppDir points at it and its sub-folders exist. The
+// database is created on demand. Restores dialog and print hooks when it ends.
+class TempAppDir {
+public:
+    TempAppDir();
+    ~TempAppDir();
+    QString path() const; // ends with '/'
+    QString databasePath() const;
+    // Creates the database with the given lotteries (digits of each draw as text "123").
+    void createDatabase(const QList<QPair<QString, QStringList>> &lotteries);
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Draws "issue digits" for a history of `count` draws starting at 2007001 with
+// pseudo-random digits from `seed`.
+QStringList makeDraws(int count, unsigned seed = 1, int digits = 3);
+
+// A draw history from rows {issue, d1, d2, d3}.
+DrawTable history(std::initializer_list<DrawRow> rows);
+
+// Records the messages shown and answers every question with `answer`.
+struct MessageLog {
+    explicit MessageLog(bool answer = true);
+    ~MessageLog();
+    std::vector<ui::Message> messages;
+    QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
+    bool contains(const QString &text) const;
+};
+
+} // namespace corvel::test
