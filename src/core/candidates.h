@@ -2,6 +2,7 @@
 // The candidate list every analysis window keeps: the 1000 direct numbers in order
 // 000..999, each with a pass mark (0 = passes the window's current selection).
 
+#include "core/numberlist.h"
 #include "core/u_public.h"
 
 #include <array>

@@ -1,0 +1,78 @@
+#pragma once
+// Number text and the number-list files every tool hands its bet lists through:
+// the four written forms, their readers, the clipboard text and the bet-list printout.
+// Files are produced and consumed here as lines of text; src/store/textfile writes and
+// reads them (GBK, CR LF).
+
+#include "core/pagemodel.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace corvel {
+
+// A three-digit number in position order (百, 十, 个).
+using Number = std::array<int, 3>;
+using NumberList = std::vector<Number>;
+
+// The bet kinds of investment lists, by index: 0 "直选", 1 "全组选", 2 "组选3", 3 "组选6".
+enum class BetKind { Direct = 0, AllGroup = 1, Group3 = 2, Group6 = 3 };
+std::string betKindName(BetKind kind);
+
+// "%.3d": the digits with nothing between them (7 → "007").
+std::string numberText(const Number &n);
+Number numberFromValue(int value); // 0..999
+int numberValue(const Number &n);
+
+// Plain list: numbers separated by single blanks, every line ending with one blank.
+// `perLine` numbers per line (0 = all on one line).
+std::vector<std::string> writePlainList(const NumberList &numbers, int perLine = 0);
+// Grid list: every number followed by a blank, a line ended after every tenth number and
+// after the last one.
+std::vector<std::string> writeGridList(const NumberList &numbers);
+// Kind-headed grid list: kind + "共" + count + "注", then a grid-list body.
+std::vector<std::string> writeKindHeadedList(const std::string &kind, const NumberList &numbers);
+// Investment list: the kind index, the count, then one number per line.
+std::vector<std::string> writeInvestmentList(int kindIndex, const NumberList &numbers);
+
+// The total filter's reader: pieces split at blanks and commas, the first three
+// characters of each piece are a number. Throws UserError when a piece does not start
+// with three digits.
+NumberList readPieceList(const std::vector<std::string> &lines);
+
+struct KindHeadedList {
+    std::string kind;
+    int count = 0;
+    NumberList numbers;
+};
+// The cold-code search's reader of its own kind-headed form. Throws UserError.
+KindHeadedList readKindHeadedList(const std::vector<std::string> &lines);
+
+struct InvestmentList {
+    int kind = 0;  // line 1
+    int count = 0; // line 2
+    // `count` numbers: the first three characters of each following line; rows the file
+    // does not supply are 000.
+    NumberList numbers;
+};
+// The investment mode window's reader. Throws UserError (standard conversion message)
+// when line 1 or 2 is not an integer or a number line does not start with three digits.
+InvestmentList readInvestmentList(const std::vector<std::string> &lines);
+
+// True when the number's digit text occurs anywhere in the joined text (the reader of
+// the base list intersection and the number count extraction).
+bool listTextContains(const std::string &joinedText, const Number &n);
+// All lines joined with one blank.
+std::string joinLines(const std::vector<std::string> &lines);
+
+// Clipboard text of "复制": every number's digits followed by a blank, CR LF after every
+// tenth number.
+std::string clipboardText(const NumberList &numbers);
+
+// The bet-list printout: 75 numbers a page in three column pairs, title, count and date
+// line, footer "共N页\第M页". `date` is the printout's date text (printDate()).
+PrintDocument layoutBetList(const PageGeometry &page, const std::string &title, const NumberList &numbers,
+                            const std::string &date);
+
+} // namespace corvel
