@@ -48,7 +48,7 @@ QStringList makeDraws(int count, unsigned seed, int digits) {
     for (int i = 0; i < count; ++i) {
         QString d;
         for (int k = 0; k < digits; ++k) d += QChar('0' + int(rng() % 10));
-        const int year = 2000 + i / 1000, n = i % 1000 + 1;
+        const int year = 2000 + i / 999, n = i % 999 + 1;
         out << QStringLiteral("%1%2 %3").arg(year).arg(n, 3, 10, QChar('0')).arg(d);
     }
     return out;

@@ -1,0 +1,211 @@
+#include "core/u_public.h"
+#include "core/usererror.h"
+#include "store/appdir.h"
+#include "store/catalogue.h"
+#include "store/database.h"
+#include "store/drawtable.h"
+#include "store/textfile.h"
+#include "store/u_datamod.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+using namespace corvel;
+
+namespace {
+
+int rowCount(const QString &lottery) {
+    Connection con(databasePath());
+    return drawTableCount(con.db(), lottery);
+}
+
+QString lowestIssue(const QString &lottery) {
+    Connection con(databasePath());
+    QSqlQuery q(con.db());
+    q.exec(QStringLiteral("select min(\"记录期号\") from %1").arg(quoteIdent(drawTableName(lottery))));
+    q.next();
+    return q.value(0).toString();
+}
+
+void openLottery(const QString &name) {
+    LotteryName = name.toStdString();
+    LotteryKind = 1;
+    NumberRange = 10;
+    PickCount = 3;
+    PositionStart = 1;
+    LoadLottery();
+}
+
+} // namespace
+
+TEST(Catalogue, ListsLotteriesBesideUnrelatedTables) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
+    {
+        Connection con(databasePath());
+        con.exec("create table \"备注\"(x integer)");
+        con.exec("create table \"彩票号码表\"(x integer)"); // the suffix alone names no lottery
+    }
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{"中国福彩3D"});
+}
+
+TEST(Catalogue, AddAndDeleteWithChineseNames) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", {}}});
+    LotteryOptions o{"重庆时时彩", 1, 10, 3, "22:00", "246"};
+    addLottery(databasePath(), o, 5);
+    EXPECT_TRUE(listLotteries(databasePath()).contains("重庆时时彩"));
+    const LotteryOptions back = readOptions(databasePath(), "重庆时时彩");
+    EXPECT_EQ(back.name, o.name);
+    EXPECT_EQ(back.weekdays, "246");
+    EXPECT_EQ(back.drawTime, "22:00");
+    {
+        Connection con(databasePath());
+        EXPECT_EQ(digitColumns(con.db(), "重庆时时彩"), (QStringList{"1", "2", "3", "4", "5"}));
+    }
+    EXPECT_THROW(addLottery(databasePath(), o, 5), UserError); // exists already
+    deleteLottery(databasePath(), "重庆时时彩");
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{"中国福彩3D"});
+    EXPECT_THROW(deleteLottery(databasePath(), "重庆时时彩"), UserError);
+}
+
+TEST(Catalogue, NamesThatCouldChangeAStatementAreRefused) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
+    for (const QString bad : {"x\"(a int);drop table \"中国福彩3D彩票号码表\";--", "a b", "it's", "", "一二三四五六七八九十一二三四五六七八九十一"}) {
+        EXPECT_FALSE(validLotteryName(bad)) << bad.toStdString();
+        EXPECT_THROW(addLottery(databasePath(), LotteryOptions{bad}, 3), UserError);
+        EXPECT_THROW(deleteLottery(databasePath(), bad), UserError);
+    }
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{"中国福彩3D"});
+    EXPECT_EQ(rowCount("中国福彩3D"), 1);
+    EXPECT_TRUE(validLotteryName("中国体彩排列3"));
+}
+
+TEST(Catalogue, DrawTableColumnsRefuseBadValues) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", {}}});
+    Connection con(databasePath());
+    EXPECT_THROW(con.exec("insert into \"中国福彩3D彩票号码表\" values ('20070011', 1, 2, 3, null)"), UserError);
+    EXPECT_THROW(con.exec("insert into \"中国福彩3D彩票号码表\" values ('2007001', 'a', 2, 3, null)"), UserError);
+    EXPECT_THROW(con.exec("insert into \"中国福彩3D彩票号码表\" values ('2007001', 10, 2, 3, null)"), UserError);
+    con.exec("insert into \"中国福彩3D彩票号码表\" values ('2007001', '4', 2, 3, null)");
+    EXPECT_EQ(drawTableCount(con.db(), "中国福彩3D"), 1);
+}
+
+TEST(Loader, TrimsToTwelveThousandOldestFirst) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", test::makeDraws(12001)}, {"中国体彩排列3", test::makeDraws(12000, 2)}});
+    Tdatamod dm;
+    const QString lowest = lowestIssue("中国福彩3D");
+    openLottery("中国福彩3D");
+    EXPECT_EQ(DrawCount, 12000);
+    EXPECT_EQ(rowCount("中国福彩3D"), 12000);
+    EXPECT_GT(lowestIssue("中国福彩3D"), lowest);
+    EXPECT_EQ(NumberCount, 1000);
+    EXPECT_TRUE(FillDrawHistory().isEmpty());
+    EXPECT_EQ(DrawHistory.size(), 12000u);
+    EXPECT_EQ(TrendRows.size(), 12000u);
+    EXPECT_EQ(QString::number(DrawHistory.front()[0]), lowestIssue("中国福彩3D"));
+
+    const QString lowest2 = lowestIssue("中国体彩排列3");
+    openLottery("中国体彩排列3");
+    EXPECT_EQ(rowCount("中国体彩排列3"), 12000);
+    EXPECT_EQ(lowestIssue("中国体彩排列3"), lowest2);
+}
+
+TEST(Loader, EmptyTableAndResetChoices) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", {}}});
+    Tdatamod dm;
+    Choices.indicatorCategory[3] = 7; // 和尾 window's scheme
+    Choices.position = 3;
+    DirectNumbers = {};
+    openLottery("中国福彩3D");
+    EXPECT_EQ(DrawCount, 0);
+    EXPECT_EQ(Choices.indicatorCategory[3], 1);
+    EXPECT_EQ(Choices.position, 1);
+    EXPECT_EQ(DirectNumbers[407], (DirectNumberRow{4, 0, 7, 0, 0}));
+    EXPECT_TRUE(FillDrawHistory().isEmpty());
+    EXPECT_TRUE(DrawHistory.empty());
+}
+
+TEST(Loader, FailuresLeaveTheStateAndTheDataAlone) {
+    test::TempAppDir dir;
+    Tdatamod dm;
+    EXPECT_THROW(openLottery("中国福彩3D"), UserError); // no database file
+    EXPECT_FALSE(QFile::exists(databasePath()));          // and none was created by the attempt
+
+    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
+    EXPECT_THROW(openLottery("中国体彩排列3"), UserError); // missing table
+
+    LotteryName = "中国福彩3D";
+    LotteryKind = 0; // lotto profile: refused
+    EXPECT_THROW(LoadLottery(), UserError);
+    EXPECT_EQ(rowCount("中国福彩3D"), 1);
+
+    // A file that is not a database at all.
+    QFile::remove(databasePath());
+    QFile junk(databasePath());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, '\x7f'));
+    junk.close();
+    EXPECT_THROW(openLottery("中国福彩3D"), UserError);
+}
+
+TEST(Database, RefusesFilesThatAreNotOurs) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
+    EXPECT_TRUE(databaseRefusal(databasePath()).isEmpty());
+
+    const QString picture = dir.path() + "图片/back.db";
+    QFile f(picture);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("BM\x36\x00\x00\x00 not a database");
+    f.close();
+    EXPECT_FALSE(databaseRefusal(picture).isEmpty());
+    EXPECT_FALSE(databaseRefusal(dir.path() + "nothing.db").isEmpty());
+
+    const QString other = dir.path() + "other.db";
+    {
+        QFile create(other);
+        ASSERT_TRUE(create.open(QIODevice::WriteOnly));
+    }
+    {
+        Connection con(other);
+        con.exec("create table t(x integer)");
+    }
+    EXPECT_FALSE(databaseRefusal(other).isEmpty());
+}
+
+TEST(Database, DefaultDatabaseHoldsTheBundledHistories) {
+    test::TempAppDir dir;
+    ASSERT_TRUE(ensureDefaultDatabase(databasePath()));
+    EXPECT_FALSE(ensureDefaultDatabase(databasePath()));
+    QStringList names = listLotteries(databasePath());
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"中国体彩排列3", "中国福彩3D"}));
+    EXPECT_EQ(rowCount("中国福彩3D"), 8703);
+    EXPECT_EQ(rowCount("中国体彩排列3"), 7632);
+    EXPECT_EQ(lowestIssue("中国福彩3D"), "2002001");
+    const LotteryOptions o = readOptions(databasePath(), "中国福彩3D");
+    EXPECT_EQ(o.kind, 1);
+    EXPECT_EQ(o.range, 10);
+    EXPECT_EQ(o.pick, 3);
+    EXPECT_EQ(o.weekdays, "1234567");
+}
+
+TEST(TextFiles, GbkWithCrLfRoundTrip) {
+    test::TempAppDir dir;
+    const QString path = dir.path() + "附属/测试.txt";
+    writeTextLines(path, {"中国福彩3D", "2007001 123", ""});
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_EQ(bytes, toGbk("中国福彩3D") + "\r\n2007001 123\r\n\r\n");
+    EXPECT_EQ(readTextLines(path), (QStringList{"中国福彩3D", "2007001 123", ""}));
+    EXPECT_THROW(readTextLines(dir.path() + "missing.txt"), UserError);
+    EXPECT_THROW(writeTextLines(dir.path() + "no/such/folder/x.txt", {"a"}), UserError);
+}
