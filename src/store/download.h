@@ -1,0 +1,101 @@
+#pragma once
+// New draws from the network: the two sources, the check of what they send, appending
+// the new issues, and one HTTP GET with a time-out.
+
+#include "core/drawparse.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QString>
+#include <QUrl>
+#include <set>
+#include <string>
+#include <vector>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
+
+namespace corvel {
+
+enum class DrawSource {
+    DrawFile,  // the data server's plain 3D draw file
+    ChartPage, // the chart site's Pick-3 page
+};
+
+struct DownloadTarget {
+    QString lottery; // the draw table written, whatever lottery was open
+    DrawSource source;
+    QString settingsKey; // where the source address is remembered
+};
+
+// 中国福彩3D from the draw file, then 中国体彩排列3 from the chart page.
+const std::vector<DownloadTarget> &downloadTargets();
+
+// The remembered source address of a target (empty until the user sets one).
+QString savedSourceAddress(const DownloadTarget &target);
+void saveSourceAddress(const DownloadTarget &target, const QString &address);
+
+// The address the user typed as an http(s) URL; an invalid URL for anything else.
+QUrl sourceUrl(const QString &address);
+
+// What a draw table holds before a download: the last issue in issue order (0 for an
+// empty table) and every issue. Throws UserError (database, or a last issue that is
+// not a number).
+struct StoredIssues {
+    int64_t last = 0;
+    std::set<std::string> all;
+};
+StoredIssues storedIssues(QSqlDatabase &db, const QString &lottery);
+
+// Reads the body by its source's rules, picks the new draws and appends them in one
+// transaction. Returns the number appended. Throws UserError, with nothing appended,
+// when the body is not readable or the database refuses.
+int appendDownload(QSqlDatabase &db, const QString &lottery, DrawSource source, const QByteArray &body,
+                   const StoredIssues &before);
+
+// AppDir + "号码.txt": each download is written there; it is removed before each one.
+QString workingFilePath();
+void removeWorkingFile();
+// Writes the body to the working file; false when it could not be written.
+bool writeWorkingFile(const QByteArray &body);
+
+struct FetchResult {
+    bool ok = false;
+    QByteArray body;
+    QString error; // why it failed, for the user
+};
+
+// One HTTP GET at a time, asynchronous: redirects followed, cancelled when nothing
+// arrives for `timeoutMs`, refused when the body grows beyond MaxBytes.
+class HttpFetch : public QObject {
+    Q_OBJECT
+public:
+    static constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+
+    explicit HttpFetch(QObject *parent = nullptr);
+    ~HttpFetch() override;
+
+    void get(const QUrl &url, int timeoutMs);
+    bool busy() const { return !reply_.isNull(); }
+    // Drops the running request without a finished signal.
+    void abort();
+
+signals:
+    void finished(const corvel::FetchResult &result);
+
+private:
+    void onFinished();
+    void onProgress(qint64 received);
+
+    QNetworkAccessManager *manager_;
+    QTimer *timer_;
+    QPointer<QNetworkReply> reply_;
+    bool timedOut_ = false;
+    bool tooLarge_ = false;
+    int timeoutMs_ = 0;
+};
+
+} // namespace corvel

@@ -1,0 +1,613 @@
+#include "store/u_data.h"
+
+#include "core/drawparse.h"
+#include "core/usererror.h"
+#include "store/appdir.h"
+#include "store/catalogue.h"
+#include "store/database.h"
+#include "store/drawio.h"
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <climits>
+
+namespace corvel {
+
+namespace {
+
+const QString IssueField = QStringLiteral("记录期号");
+const QString DateField = QStringLiteral("开奖日期");
+
+// Shows the wait cursor while it lives.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+std::vector<int> dataColumnWidths(int clientWidth, int charWidth, int columns) {
+    if (columns <= 0) return {};
+    charWidth = std::max(1, charWidth);
+    const int chars = std::max(1, ((clientWidth - 40) / charWidth) / columns);
+    std::vector<int> widths(size_t(columns), chars * charWidth + 4);
+    widths[0] = 70;
+    return widths;
+}
+
+// ---- DbNavigator ----
+
+DbNavigator::DbNavigator(QWidget *parent) : QWidget(parent) {
+    static const char *const glyphs[ButtonCount] = {"|◀", "◀", "▶", "▶|", "+", "−", "▲", "✓", "✕", "↻"};
+    static const char *const hints[ButtonCount] = {"首条记录", "前面一条", "下面一条", "最末记录", "添加记录",
+                                                   "删除记录", "修改记录", "保存修改", "取消修改", "刷新记录"};
+    for (int i = 0; i < ButtonCount; ++i) {
+        auto *b = new QToolButton(this);
+        b->setText(QString::fromUtf8(glyphs[i]));
+        b->setToolTip(QString::fromUtf8(hints[i]));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, [this, i] { emit clicked(i); });
+        buttons_[size_t(i)] = b;
+    }
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize DbNavigator::sizeHint() const { return {ButtonCount * 30, buttons_[0]->sizeHint().height() + 2}; }
+
+void DbNavigator::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    for (int i = 0; i < ButtonCount; ++i) {
+        const int left = width() * i / ButtonCount, right = width() * (i + 1) / ButtonCount;
+        buttons_[size_t(i)]->setGeometry(left, 0, right - left, height());
+    }
+}
+
+// ---- DrawTableModel ----
+
+DrawTableModel::DrawTableModel(QObject *parent, const QSqlDatabase &db) : QSqlTableModel(parent, db) {
+    setEditStrategy(OnManualSubmit);
+}
+
+QString DrawTableModel::whereRow(int row, QVariantList &binds) const {
+    const QSqlRecord values = primaryValues(row); // the row as it was read
+    QStringList conditions;
+    for (int i = 0; i < values.count(); ++i) {
+        conditions << quoteIdent(values.fieldName(i)) + QStringLiteral(" is ?");
+        binds << values.value(i);
+    }
+    return QStringLiteral("rowid = (select rowid from %1 where %2 limit 1)")
+        .arg(quoteIdent(tableName()), conditions.join(QStringLiteral(" and ")));
+}
+
+bool DrawTableModel::updateRowInTable(int row, const QSqlRecord &values) {
+    QStringList sets;
+    QVariantList binds;
+    for (int i = 0; i < values.count(); ++i) {
+        if (!values.isGenerated(i)) continue;
+        sets << quoteIdent(values.fieldName(i)) + QStringLiteral(" = ?");
+        binds << values.value(i);
+    }
+    if (sets.isEmpty()) return true;
+    const QString where = whereRow(row, binds);
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("update %1 set %2 where %3").arg(quoteIdent(tableName()), sets.join(QChar(',')), where));
+    for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
+    if (q.exec()) return true;
+    setLastError(q.lastError());
+    return false;
+}
+
+bool DrawTableModel::deleteRowFromTable(int row) {
+    QVariantList binds;
+    const QString where = whereRow(row, binds);
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("delete from %1 where %2").arg(quoteIdent(tableName()), where));
+    for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
+    if (q.exec()) return true;
+    setLastError(q.lastError());
+    return false;
+}
+
+// ---- TextCellDelegate ----
+
+QWidget *TextCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const {
+    auto *edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    editor_ = edit;
+    return edit;
+}
+
+void TextCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const {
+    if (auto *edit = qobject_cast<QLineEdit *>(editor)) edit->setText(index.data(Qt::EditRole).toString());
+}
+
+void TextCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const {
+    auto *edit = qobject_cast<QLineEdit *>(editor);
+    if (!edit || edit->text() == index.data(Qt::EditRole).toString()) return; // an untouched cell stays as stored
+    model->setData(index, edit->text());
+}
+
+void TextCellDelegate::finishEditing() {
+    if (!editor_) return;
+    QWidget *editor = editor_;
+    editor_.clear();
+    emit commitData(editor);
+    emit closeEditor(editor, NoHint);
+}
+
+// ---- Tfrmdata ----
+
+Tfrmdata::Tfrmdata(QWidget *parent) : QDialog(parent) {
+    setObjectName("frmdata");
+    setWindowTitle(QStringLiteral("彩票数据"));
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    FormCreate();
+}
+
+Tfrmdata::~Tfrmdata() {
+    // FormClose: the dataset goes before its connection.
+    grdcaipiao->setModel(nullptr);
+    delete rst;
+    rst = nullptr;
+    con.reset();
+}
+
+void Tfrmdata::FormCreate() {
+    lstcaipiao = new QListWidget(this);
+    lstcaipiao->setObjectName("lstcaipiao");
+    lstcaipiao->setFixedWidth(150);
+    grdcaipiao = new QTableView(this);
+    grdcaipiao->setObjectName("grdcaipiao");
+    grdcaipiao->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdcaipiao->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdcaipiao->verticalHeader()->setDefaultSectionSize(grdcaipiao->fontMetrics().height() + 6);
+    delegate_ = new TextCellDelegate(grdcaipiao);
+    grdcaipiao->setItemDelegate(delegate_);
+    grdcaipiao->viewport()->installEventFilter(this);
+    dbv_caipiao = new DbNavigator(this);
+    dbv_caipiao->setObjectName("dbv_caipiao");
+    dbv_caipiao->setEnabled(false);
+    dbv_caipiao->installEventFilter(this);
+    btnadd = new QPushButton(QStringLiteral("+"), this);
+    btnadd->setObjectName("btnadd");
+    btnadd->setToolTip(QStringLiteral("添加记录"));
+    btnadd->setEnabled(false);
+    btnedit = new QPushButton(QStringLiteral("开始添加"), this);
+    btnedit->setEnabled(false);
+    btnsave = new QPushButton(QStringLiteral("保存开奖"), this);
+    Button1 = new QPushButton(QStringLiteral("导入开奖"), this);
+    btnext = new QPushButton(QStringLiteral("关闭"), this);
+    for (QPushButton *b : {btnedit, btnsave, Button1, btnext}) b->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {btnedit, btnsave, Button1, btnext}) buttons->addWidget(b);
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("选择彩票："), this), 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("彩票数据："), this), 0, 1);
+    layout->addWidget(lstcaipiao, 1, 0, 2, 1);
+    layout->addWidget(grdcaipiao, 1, 1);
+    layout->addWidget(dbv_caipiao, 2, 1);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
+    btnadd->raise();
+    setMinimumSize(560, 360);
+    resize(780, 540);
+    setSizeGripEnabled(true);
+
+    connect(lstcaipiao, &QListWidget::currentRowChanged, this, [this] { lstcaipiaoClick(); });
+    connect(btnedit, &QPushButton::clicked, this, &Tfrmdata::btneditClick);
+    connect(btnadd, &QPushButton::clicked, this, &Tfrmdata::btnaddClick);
+    connect(btnsave, &QPushButton::clicked, this, &Tfrmdata::btnsaveClick);
+    connect(Button1, &QPushButton::clicked, this, &Tfrmdata::Button1Click);
+    connect(btnext, &QPushButton::clicked, this, &QDialog::close);
+    connect(dbv_caipiao, &DbNavigator::clicked, this, &Tfrmdata::dbv_caipiaoClick);
+
+    try {
+        con = std::make_unique<Connection>(databasePath());
+        lstcaipiao->addItems(listLotteries(databasePath()));
+    } catch (const UserError &e) {
+        ui::showError(this, QString::fromStdString(e.what()));
+    }
+}
+
+bool Tfrmdata::eventFilter(QObject *watched, QEvent *event) {
+    const bool geometry = event->type() == QEvent::Resize || event->type() == QEvent::Move;
+    if (watched == dbv_caipiao && geometry) placeAddButton();
+    if (watched == grdcaipiao->viewport() && event->type() == QEvent::Resize) fitColumns();
+    return QDialog::eventFilter(watched, event);
+}
+
+void Tfrmdata::resizeEvent(QResizeEvent *event) {
+    QDialog::resizeEvent(event);
+    placeAddButton();
+    fitColumns();
+}
+
+void Tfrmdata::placeAddButton() {
+    const QRect nav = dbv_caipiao->geometry();
+    btnadd->setGeometry(nav.left() + nav.width() * 4 / 10, nav.top(), nav.width() / 10, nav.height());
+    btnadd->raise();
+}
+
+void Tfrmdata::fitColumns() {
+    if (!rst) return;
+    const std::vector<int> widths = dataColumnWidths(
+        grdcaipiao->viewport()->width(), grdcaipiao->fontMetrics().horizontalAdvance(QChar('0')), rst->columnCount());
+    for (size_t c = 0; c < widths.size(); ++c) grdcaipiao->setColumnWidth(int(c), widths[c]);
+}
+
+int Tfrmdata::issueColumn() const { return rst ? rst->fieldIndex(IssueField) : -1; }
+int Tfrmdata::dateColumn() const { return rst ? rst->fieldIndex(DateField) : -1; }
+
+std::vector<int> Tfrmdata::digitColumns() const {
+    std::vector<int> columns;
+    if (!rst) return columns;
+    const QSqlRecord record = rst->record();
+    for (int c = 0; c < record.count(); ++c) {
+        bool numeric = false;
+        record.fieldName(c).toInt(&numeric);
+        if (numeric) columns.push_back(c);
+    }
+    return columns;
+}
+
+QString Tfrmdata::cellText(int row, int column) const {
+    if (column < 0) return {};
+    const QVariant v = rst->data(rst->index(row, column), Qt::EditRole);
+    return v.isNull() ? QString() : v.toString();
+}
+
+void Tfrmdata::setCurrent(int row, int column) {
+    if (!rst || rst->rowCount() == 0) return;
+    const QModelIndex index = rst->index(std::clamp(row, 0, rst->rowCount() - 1), std::max(0, column));
+    const bool was = repositioning_;
+    repositioning_ = true;
+    grdcaipiao->setCurrentIndex(index);
+    grdcaipiao->scrollTo(index);
+    repositioning_ = was;
+}
+
+void Tfrmdata::fetchAll() {
+    while (rst->canFetchMore()) rst->fetchMore();
+}
+
+void Tfrmdata::lstcaipiaoClick() {
+    QListWidgetItem *item = lstcaipiao->currentItem();
+    if (!item || !con) return;
+    const QString name = item->text();
+    auto *model = new DrawTableModel(this, con->db());
+    model->setTable(validLotteryName(name) ? drawTableName(name) : QString());
+    const int issue = model->fieldIndex(IssueField);
+    if (issue >= 0) model->setSort(issue, Qt::AscendingOrder);
+    if (issue < 0 || !model->select()) {
+        const QString detail = model->lastError().text();
+        delete model;
+        ui::showError(this, databaseMessage(QStringLiteral("无法打开%1的开奖号码表").arg(name), detail));
+        return;
+    }
+    QItemSelectionModel *oldSelection = grdcaipiao->selectionModel();
+    grdcaipiao->setModel(model);
+    delete oldSelection;
+    delete rst;
+    rst = model;
+    lottery_ = name;
+    newRow_.reset();
+    connect(grdcaipiao->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &Tfrmdata::currentRowChanged);
+    connect(rst, &QAbstractItemModel::dataChanged, this, &Tfrmdata::updateNavigator);
+    connect(rst, &QAbstractItemModel::rowsInserted, this, &Tfrmdata::updateNavigator);
+    connect(rst, &QAbstractItemModel::rowsRemoved, this, &Tfrmdata::updateNavigator);
+    connect(rst, &QAbstractItemModel::modelReset, this, &Tfrmdata::updateNavigator);
+    fetchAll();
+    setCurrent(rst->rowCount() - 1, 0); // the newest draw
+    fitColumns();
+    btnedit->setEnabled(true);
+    updateNavigator();
+}
+
+void Tfrmdata::setEditing(bool on) {
+    editing_ = on;
+    grdcaipiao->setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked
+                                   : QAbstractItemView::NoEditTriggers);
+    btnext->setEnabled(!on);
+    dbv_caipiao->setEnabled(on);
+    btnadd->setEnabled(on);
+    // Another lottery is chosen only with nothing pending.
+    lstcaipiao->setEnabled(!on);
+    btnedit->setText(on ? QStringLiteral("完成添加") : QStringLiteral("开始添加"));
+    updateNavigator();
+}
+
+void Tfrmdata::btneditClick() {
+    if (!rst) return;
+    if (!editing_) {
+        setEditing(true);
+        grdcaipiao->setFocus();
+        return;
+    }
+    if (post()) setEditing(false); // a refused row keeps the window in edit mode
+}
+
+void Tfrmdata::updateNavigator() {
+    if (!rst) return;
+    const int row = grdcaipiao->currentIndex().row(), count = rst->rowCount();
+    const bool dirty = rst->isDirty();
+    auto enable = [this](DbNavigator::Button b, bool on) { dbv_caipiao->button(b)->setEnabled(on); };
+    enable(DbNavigator::First, row > 0);
+    enable(DbNavigator::Prior, row > 0);
+    enable(DbNavigator::Next, row >= 0 && row < count - 1);
+    enable(DbNavigator::Last, row >= 0 && row < count - 1);
+    enable(DbNavigator::Insert, true);
+    enable(DbNavigator::Delete, row >= 0);
+    enable(DbNavigator::Edit, row >= 0);
+    enable(DbNavigator::Post, dirty);
+    enable(DbNavigator::Cancel, dirty);
+    enable(DbNavigator::Refresh, true);
+}
+
+void Tfrmdata::currentRowChanged(const QModelIndex &current, const QModelIndex &previous) {
+    updateNavigator();
+    if (repositioning_ || !editing_ || !rst->isDirty() || !previous.isValid() || current.row() == previous.row())
+        return;
+    // Leaving a changed row stores it; a refused row takes the cursor back.
+    QTimer::singleShot(0, this, [this] {
+        if (rst && rst->isDirty() && firstDirtyRow() != grdcaipiao->currentIndex().row()) post();
+    });
+}
+
+int Tfrmdata::firstDirtyRow() const {
+    for (int r = 0; r < rst->rowCount(); ++r)
+        if (rst->isDirty(rst->index(r, 0))) return r;
+    return -1;
+}
+
+bool Tfrmdata::rowIsEmpty(int row) const {
+    for (int c = 0; c < rst->columnCount(); ++c)
+        if (!cellText(row, c).trimmed().isEmpty()) return false;
+    return true;
+}
+
+bool Tfrmdata::checkRow(int row) {
+    const std::vector<int> digits = digitColumns();
+    TypedDrawRow typed;
+    typed.issue = cellText(row, issueColumn()).toStdString();
+    for (int c : digits) typed.digits.push_back(cellText(row, c).toStdString());
+    typed.date = cellText(row, dateColumn()).toStdString();
+    if (const auto problem = typedRowProblem(typed)) {
+        const int column = problem->column == 0                    ? issueColumn()
+                           : problem->column <= int(digits.size()) ? digits[size_t(problem->column - 1)]
+                                                                   : dateColumn();
+        ui::showError(this, QString::fromStdString(problem->message));
+        setCurrent(row, column);
+        return false;
+    }
+    // Typed texts become the values the columns hold.
+    auto typedText = [this, row](int column) {
+        return column >= 0 && rst->data(rst->index(row, column), Qt::EditRole).typeId() == QMetaType::QString;
+    };
+    if (typedText(issueColumn())) rst->setData(rst->index(row, issueColumn()), cellText(row, issueColumn()).trimmed());
+    for (int c : digits) {
+        if (!typedText(c)) continue;
+        const QString text = cellText(row, c).trimmed();
+        rst->setData(rst->index(row, c), text.isEmpty() ? QVariant() : QVariant(text.toInt()));
+    }
+    if (typedText(dateColumn())) rst->setData(rst->index(row, dateColumn()), cellText(row, dateColumn()).trimmed());
+    return true;
+}
+
+QString Tfrmdata::submitInTransaction() {
+    QSqlDatabase &db = con->db();
+    if (!db.transaction()) return db.lastError().text();
+    if (!rst->submitAll()) {
+        const QString error = rst->lastError().text();
+        db.rollback();
+        return error.isEmpty() ? QStringLiteral("保存失败") : error;
+    }
+    if (!db.commit()) {
+        const QString error = db.lastError().text();
+        db.rollback();
+        return error;
+    }
+    return {};
+}
+
+bool Tfrmdata::post() {
+    delegate_->finishEditing();
+    if (!rst || !rst->isDirty()) return true;
+    // A new row nobody typed into is dropped, not refused.
+    if (newRow_ && *newRow_ < rst->rowCount() && rowIsEmpty(*newRow_)) {
+        const int row = *newRow_;
+        newRow_.reset();
+        rst->revertRow(row);
+        setCurrent(row, grdcaipiao->currentIndex().column());
+        if (!rst->isDirty()) return true;
+    }
+    const int row = firstDirtyRow();
+    if (row < 0 || !checkRow(row)) return false;
+    finishPost(row);
+    return true;
+}
+
+void Tfrmdata::finishPost(int row) {
+    const QModelIndex current = grdcaipiao->currentIndex();
+    const int keepRow = current.isValid() ? current.row() : row;
+    const QString keepIssue = cellText(keepRow, issueColumn());
+    const QString error = submitInTransaction();
+    if (!error.isEmpty()) {
+        ui::showError(this, databaseMessage(QStringLiteral("数据库错误"), error));
+        setCurrent(row, current.column());
+        return;
+    }
+    newRow_.reset();
+    reselect(keepIssue, keepRow);
+}
+
+void Tfrmdata::reselect(const QString &issue, int fallback) {
+    const int column = std::max(0, grdcaipiao->currentIndex().column());
+    repositioning_ = true;
+    rst->select();
+    fetchAll();
+    int row = fallback;
+    if (!issue.isEmpty())
+        for (int r = 0; r < rst->rowCount(); ++r)
+            if (cellText(r, issueColumn()) == issue) {
+                row = r;
+                break;
+            }
+    setCurrent(row, column);
+    repositioning_ = false;
+    updateNavigator();
+}
+
+void Tfrmdata::appendRow(int row) {
+    if (!rst || !post()) return;
+    row = std::clamp(row, 0, rst->rowCount());
+    repositioning_ = true;
+    const bool inserted = rst->insertRow(row);
+    repositioning_ = false;
+    if (!inserted) {
+        ui::showError(this, databaseMessage(QStringLiteral("无法添加记录"), rst->lastError().text()));
+        return;
+    }
+    newRow_ = row;
+    setCurrent(row, issueColumn());
+    grdcaipiao->setFocus();
+    grdcaipiao->edit(grdcaipiao->currentIndex());
+    updateNavigator();
+}
+
+void Tfrmdata::btnaddClick() {
+    if (!rst) return;
+    if (!post()) return; // the row being typed is stored first
+    appendRow(rst->rowCount());
+}
+
+void Tfrmdata::deleteCurrentRow() {
+    const QModelIndex current = grdcaipiao->currentIndex();
+    if (!rst || !current.isValid()) return;
+    delegate_->finishEditing();
+    const int row = current.row();
+    if (newRow_ && *newRow_ == row) {
+        newRow_.reset();
+        rst->revertRow(row);
+        setCurrent(row, current.column());
+        return;
+    }
+    const int neighbour = row + 1 < rst->rowCount() ? row + 1 : row - 1;
+    const QString keepIssue = neighbour >= 0 ? cellText(neighbour, issueColumn()) : QString();
+    rst->revertAll(); // changes typed into the row go with it
+    newRow_.reset();
+    rst->removeRow(row);
+    const QString error = submitInTransaction();
+    if (!error.isEmpty()) {
+        rst->revertAll();
+        ui::showError(this, databaseMessage(QStringLiteral("数据库错误"), error));
+    }
+    reselect(keepIssue, row);
+}
+
+void Tfrmdata::dbv_caipiaoClick(int button) {
+    if (!rst || !editing_) return;
+    const QModelIndex current = grdcaipiao->currentIndex();
+    const int row = current.isValid() ? current.row() : 0, column = std::max(0, current.column());
+    switch (button) {
+    case DbNavigator::First:
+        grdcaipiao->setCurrentIndex(rst->index(0, column));
+        break;
+    case DbNavigator::Prior:
+        grdcaipiao->setCurrentIndex(rst->index(std::max(0, row - 1), column));
+        break;
+    case DbNavigator::Next:
+        grdcaipiao->setCurrentIndex(rst->index(std::min(rst->rowCount() - 1, row + 1), column));
+        break;
+    case DbNavigator::Last:
+        grdcaipiao->setCurrentIndex(rst->index(rst->rowCount() - 1, column));
+        break;
+    case DbNavigator::Insert:
+        appendRow(row);
+        break;
+    case DbNavigator::Delete:
+        deleteCurrentRow();
+        break;
+    case DbNavigator::Edit:
+        if (current.isValid()) grdcaipiao->edit(current);
+        break;
+    case DbNavigator::Post:
+        post();
+        break;
+    case DbNavigator::Cancel:
+        delegate_->finishEditing();
+        rst->revertAll();
+        newRow_.reset();
+        setCurrent(row, column);
+        break;
+    case DbNavigator::Refresh:
+        if (post()) reselect(cellText(grdcaipiao->currentIndex().row(), issueColumn()), row);
+        break;
+    }
+    grdcaipiao->scrollTo(grdcaipiao->currentIndex());
+    updateNavigator();
+}
+
+void Tfrmdata::btnsaveClick() {
+    if (!rst || lottery_.isEmpty()) {
+        ui::showError(this, QStringLiteral("请选择要导出的彩票！"));
+        return;
+    }
+    if (!post()) return;
+    const QString path = ui::getSaveFileName(this, defaultHistoryFile(lottery_));
+    if (path.isEmpty()) return;
+    try {
+        exportHistory(con->db(), lottery_, path);
+    } catch (const UserError &e) {
+        ui::showError(this, QString::fromStdString(e.what()));
+        return;
+    }
+    ui::showInformation(this, QStringLiteral("成功保存！"));
+}
+
+void Tfrmdata::Button1Click() {
+    if (!rst || lottery_.isEmpty()) {
+        ui::showError(this, QStringLiteral("请选择要导入的彩票！"));
+        return;
+    }
+    if (!post()) return;
+    const QString path = ui::getOpenFileName(this, ShellFolderPath("Desktop"));
+    if (path.isEmpty()) return;
+    try {
+        const WaitCursor wait;
+        importHistory(con->db(), lottery_, path);
+        newRow_.reset();
+        reselect(QString(), INT_MAX); // the newest draw
+    } catch (const UserError &e) {
+        ui::showError(this, QString::fromStdString(e.what()));
+        return;
+    }
+    ui::showInformation(this, QStringLiteral("成功导入！"));
+}
+
+void Tfrmdata::reject() {
+    if (editing_) {
+        ui::showWarning(this, QStringLiteral("请单击《完成添加》按钮保存添加"));
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace corvel
