@@ -3,6 +3,7 @@
 #include <QMap>
 
 // Windows, one include each.
+#include "planning/u_tozi.h"
 
 namespace corvel {
 
@@ -22,6 +23,7 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         // {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
+        {"Tfrmtozi", make<Tfrmtozi>()},
     };
     return windows;
 }

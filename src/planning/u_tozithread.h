@@ -1,0 +1,48 @@
+#pragma once
+// The worker of the investment mode search: replays every setting combination on a
+// snapshot of the hit column and the parameters, away from the window thread. It never
+// touches a widget; progress and the best combination reach the window through queued
+// signals, and the window can only ask it to stop (an atomic flag read before every
+// combination).
+
+#include "planning/replaysearch.h"
+
+#include <QThread>
+#include <atomic>
+
+namespace corvel {
+
+class Ttozithread : public QThread {
+    Q_OBJECT
+public:
+    struct Snapshot {
+        HitColumn hits;
+        ReplayParams params; // R, W and L are replaced by each combination
+        SearchSpace space;
+    };
+
+    explicit Ttozithread(Snapshot snapshot, QObject *parent = nullptr);
+
+    // Window thread: end the search after the combination in progress.
+    void requestStop() { stop_.store(true); }
+    bool stopRequested() const { return stop_.load(); }
+    // The combinations of the snapshot (the progress bar's maximum).
+    int combinations() const { return static_cast<int>(snapshot_.space.size()); }
+
+signals:
+    // Combinations done so far; sent every few combinations and at the end.
+    void progressed(int done);
+    // The best combination (item indexes of R, W, L) and its surplus.
+    void searchDone(int rIndex, int wIndex, int lIndex, qint64 surplus);
+
+protected:
+    void run() override { Execute(); }
+
+private:
+    void Execute();
+
+    const Snapshot snapshot_;
+    std::atomic<bool> stop_{false};
+};
+
+} // namespace corvel
