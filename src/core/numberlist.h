@@ -36,7 +36,7 @@ std::vector<std::string> writeKindHeadedList(const std::string &kind, const Numb
 // Investment list: the kind index, the count, then one number per line.
 std::vector<std::string> writeInvestmentList(int kindIndex, const NumberList &numbers);
 
-// The total filter's reader: pieces split at blanks and commas, the first three
+// The total filter's reader: pieces split at blanks, commas and tabs, the first three
 // characters of each piece are a number. Throws UserError when a piece does not start
 // with three digits.
 NumberList readPieceList(const std::vector<std::string> &lines);
@@ -46,7 +46,10 @@ struct KindHeadedList {
     int count = 0;
     NumberList numbers;
 };
-// The cold-code search's reader of its own kind-headed form. Throws UserError.
+// The cold-code search's reader of its own kind-headed form: the kind from the start of
+// line 1 ("组选6" when it is none of the others), the count between "共" and "注", then at
+// most `count` numbers (fewer when the file holds fewer). Throws UserError, also for a
+// count outside 0..1000.
 KindHeadedList readKindHeadedList(const std::vector<std::string> &lines);
 
 struct InvestmentList {
@@ -57,7 +60,8 @@ struct InvestmentList {
     NumberList numbers;
 };
 // The investment mode window's reader. Throws UserError (standard conversion message)
-// when line 1 or 2 is not an integer or a number line does not start with three digits.
+// when line 1 or 2 is not an integer or a number line does not start with three digits,
+// "列表索引越界" for a kind outside 0..3, and a message for a count outside 0..1000.
 InvestmentList readInvestmentList(const std::vector<std::string> &lines);
 
 // True when the number's digit text occurs anywhere in the joined text (the reader of
