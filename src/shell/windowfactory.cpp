@@ -3,6 +3,9 @@
 #include <QMap>
 
 // Windows, one include each.
+#include "analysis/u_code.h"
+#include "analysis/u_poscode.h"
+#include "analysis/u_totalcode.h"
 #include "planning/u_tozi.h"
 
 namespace corvel {
@@ -16,6 +19,9 @@ template <class W> WindowFactory make() {
 const QMap<int, WindowFactory> &analysisWindows() {
     static const QMap<int, WindowFactory> windows{
         // {tab, make<Tfrmcode>()},
+        {0, make<Tfrmcode>()},
+        {1, make<Tfrmposcode>()},
+        {2, make<Tfrmtotalcode>()},
     };
     return windows;
 }

@@ -1,0 +1,192 @@
+#include "analysis/digitgroups.h"
+
+#include "core/intconv.h"
+#include "core/usererror.h"
+
+#include <bit>
+
+namespace corvel {
+
+namespace {
+
+uint16_t digitBit(int32_t digit) { return digit >= 0 && digit <= 9 ? uint16_t(1u << digit) : 0; }
+
+void addGroups(int first, int size, DigitGroup &current, std::vector<DigitGroup> &out) {
+    if (size == 0) {
+        out.push_back(current);
+        return;
+    }
+    for (int d = first; d <= 10 - size; ++d) {
+        current.label.push_back(char('0' + d));
+        current.mask |= digitBit(d);
+        addGroups(d + 1, size - 1, current, out);
+        current.label.pop_back();
+        current.mask &= uint16_t(~digitBit(d));
+    }
+}
+
+void requirePosition(int position) {
+    if (position < 1 || position > 3) throw UserError(listIndexMessage(position - 1));
+}
+
+void requireGroup(const std::vector<DigitGroup> &groups, int group) {
+    if (group < 0 || group >= int(groups.size())) throw UserError(listIndexMessage(group));
+}
+
+// Per draw: the bit of its digit at one position.
+std::vector<uint16_t> positionMasks(const DrawTable &draws, int position) {
+    std::vector<uint16_t> out(draws.size());
+    for (size_t j = 0; j < draws.size(); ++j) out[j] = digitBit(draws[j][position]);
+    return out;
+}
+
+// Per draw: the bits of all its digits.
+std::vector<uint16_t> drawMasks(const DrawTable &draws) {
+    std::vector<uint16_t> out(draws.size());
+    for (size_t j = 0; j < draws.size(); ++j)
+        out[j] = digitBit(draws[j][1]) | digitBit(draws[j][2]) | digitBit(draws[j][3]);
+    return out;
+}
+
+// The statistics walk over the draws for which `hit(j)` holds.
+template <class Hit> void walkStatistics(DigitGroup &g, size_t n, Hit hit) {
+    int32_t prev = -1, occurrences = 0, largest = 0;
+    for (size_t j = 0; j < n; ++j) {
+        if (!hit(j)) continue;
+        ++occurrences;
+        largest = std::max(largest, int32_t(j) - prev);
+        prev = int32_t(j);
+    }
+    g.occurrences = occurrences;
+    g.largestSpacing = largest;
+    g.currentSpacing = int32_t(n) - prev;
+}
+
+void positionStatistics(std::vector<DigitGroup> &groups, const std::vector<uint16_t> &masks) {
+    for (DigitGroup &g : groups) walkStatistics(g, masks.size(), [&](size_t j) { return (masks[j] & g.mask) != 0; });
+}
+
+void overallStatistics(std::vector<DigitGroup> &groups, const std::vector<uint16_t> &masks) {
+    for (DigitGroup &g : groups) {
+        const uint16_t outside = uint16_t(~g.mask);
+        walkStatistics(g, masks.size(), [&](size_t j) { return masks[j] != 0 && (masks[j] & outside) == 0; });
+    }
+}
+
+// Occurrence column and spacing table from a per-draw hit flag.
+template <class Hit> void fillColumn(GroupAnalysis &a, size_t n, Hit hit) {
+    a.occurrence.assign(n, 0);
+    int32_t last = -1, largest = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (hit(i)) {
+            a.occurrence[i] = OccurrenceHit;
+            largest = std::max(largest, int32_t(i) - last);
+            last = int32_t(i);
+        } else {
+            a.occurrence[i] = int32_t(i) - last;
+        }
+    }
+    a.spacingCounts.assign(size_t(largest), 0);
+    int32_t prev = -1;
+    for (size_t i = 0; i < n; ++i) {
+        if (a.occurrence[i] != OccurrenceHit) continue;
+        ++a.spacingCounts[size_t(int32_t(i) - prev - 1)];
+        prev = int32_t(i);
+    }
+}
+
+} // namespace
+
+std::vector<DigitGroup> makeGroupList(int size) {
+    std::vector<DigitGroup> out;
+    if (size < MinGroupSize || size > MaxGroupSize) return out;
+    DigitGroup current;
+    addGroups(0, size, current, out);
+    return out;
+}
+
+std::vector<std::string> groupLabels(int size) {
+    std::vector<std::string> out;
+    for (const DigitGroup &g : makeGroupList(size)) out.push_back(g.label);
+    return out;
+}
+
+std::vector<DigitGroup> positionGroupStatistics(const DrawTable &draws, int position, int size) {
+    requirePosition(position);
+    std::vector<DigitGroup> groups = makeGroupList(size);
+    positionStatistics(groups, positionMasks(draws, position));
+    return groups;
+}
+
+std::vector<DigitGroup> overallGroupStatistics(const DrawTable &draws, int size) {
+    std::vector<DigitGroup> groups = makeGroupList(size);
+    overallStatistics(groups, drawMasks(draws));
+    return groups;
+}
+
+GroupAnalysis analysePositions(const DrawTable &draws, const DirectNumberTable &numbers, int position, int size,
+                               int group) {
+    requirePosition(position);
+    GroupAnalysis a;
+    a.groups = makeGroupList(size);
+    requireGroup(a.groups, group);
+    a.chosen = group;
+    const std::vector<uint16_t> masks = positionMasks(draws, position);
+    positionStatistics(a.groups, masks);
+    const uint16_t chosen = a.groups[size_t(group)].mask;
+    fillColumn(a, masks.size(), [&](size_t i) { return (masks[i] & chosen) != 0; });
+    a.candidates = candidatesFromDirectNumbers(numbers);
+    for (CandidateRow &row : a.candidates) row[3] = (digitBit(row[size_t(position - 1)]) & chosen) ? 0 : 1;
+    return a;
+}
+
+GroupAnalysis analyseOverall(const DrawTable &draws, const DirectNumberTable &numbers, int size, int group) {
+    GroupAnalysis a;
+    a.groups = makeGroupList(size);
+    requireGroup(a.groups, group);
+    a.chosen = group;
+    const std::vector<uint16_t> masks = drawMasks(draws);
+    overallStatistics(a.groups, masks);
+    const uint16_t chosen = a.groups[size_t(group)].mask;
+    // A draw of three different digits of the group is a hit for any group of three or
+    // more digits; a smaller group needs all of its digits in the draw.
+    const int needed = std::min(3, size);
+    fillColumn(a, masks.size(), [&](size_t i) { return std::popcount(unsigned(masks[i] & chosen)) >= needed; });
+    a.candidates = candidatesFromDirectNumbers(numbers);
+    for (CandidateRow &row : a.candidates) {
+        int inGroup = 0;
+        for (int p = 0; p < 3; ++p)
+            if (digitBit(row[size_t(p)]) & chosen) ++inGroup;
+        row[3] = inGroup == 3 ? 0 : 1;
+    }
+    return a;
+}
+
+const std::array<std::string, 4> &groupStatisticsHeadings() {
+    static const std::array<std::string, 4> headings{"号码组合", "出现期数", "最大间隔", "目前间隔"};
+    return headings;
+}
+
+std::vector<std::array<std::string, 4>> groupStatisticsRows(const std::vector<DigitGroup> &groups) {
+    std::vector<std::array<std::string, 4>> rows;
+    rows.reserve(groups.size());
+    for (const DigitGroup &g : groups)
+        rows.push_back({g.label, std::to_string(g.occurrences), std::to_string(g.largestSpacing),
+                        std::to_string(g.currentSpacing)});
+    return rows;
+}
+
+std::string occurrenceCellText(int32_t cell) { return cell == OccurrenceHit ? "●" : std::to_string(cell); }
+
+int chartPageCount(int bars, int pageSize) {
+    if (pageSize <= 0 || bars <= pageSize) return 1;
+    return (bars + pageSize - 1) / pageSize;
+}
+
+std::string positionGroupDescription(const std::string &positionName, const std::string &label) {
+    return "第" + positionName + "位号码组合" + label;
+}
+
+std::string overallGroupDescription(const std::string &label) { return "总体位置号码组合" + label; }
+
+} // namespace corvel
