@@ -5,6 +5,7 @@
 
 #include "planning/replay.h"
 #include "planning/tozifiles.h"
+#include "planning/u_tozithread.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -25,7 +26,6 @@ namespace corvel {
 namespace ui {
 class GridModel;
 }
-class Ttozithread;
 
 class Tfrmtozi : public QWidget {
     Q_OBJECT
