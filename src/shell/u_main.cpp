@@ -65,6 +65,15 @@ const char *const PlanItems[4][3] = {{"mnugudingjihua", "固定投资计划(&D)"
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
+// The tab strip asks for little width, so the tool bar never moves it into its overflow
+// menu; it takes whatever room the buttons leave and scrolls its tabs.
+class TabStrip : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+    QSize sizeHint() const override { return QSize(240, QTabBar::sizeHint().height()); }
+    QSize minimumSizeHint() const override { return QSize(120, QTabBar::minimumSizeHint().height()); }
+};
+
 } // namespace
 
 Tfrmmain::Tfrmmain(QWidget *parent) : QMainWindow(parent) {
@@ -199,7 +208,7 @@ void Tfrmmain::buildToolBar() {
     tlbmain_->addSeparator();
     connect(addTool("tlbexit", u("退出"), u("退出系统"), "exit"), &QAction::triggered, this, &Tfrmmain::mnuexitClick);
 
-    tabmain_ = new QTabBar(tlbmain_);
+    tabmain_ = new TabStrip(tlbmain_);
     tabmain_->setObjectName("tabmain");
     tabmain_->setUsesScrollButtons(true);
     tabmain_->setExpanding(false);

@@ -42,7 +42,9 @@ bool paint(QPrinter &printer, const PageLayout &layout) {
     PageGeometry geometry;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     geometry.width = page.width();
-    geometry.height = printer.pageLayout().fullRectPixels(printer.resolution()).height();
+    // Painting happens in the printable area's coordinates, so its height is the page
+    // height of the layouts: the footer and the last rules then stay on paper.
+    geometry.height = page.height();
     geometry.textWidth = [&](PageFont f, const std::string &text) {
         return (f == PageFont::Title ? titleMetrics : bodyMetrics).horizontalAdvance(QString::fromStdString(text));
     };

@@ -8,6 +8,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
@@ -36,6 +37,7 @@ protected:
         }
         datamod = std::make_unique<Tdatamod>();
         main = std::make_unique<Tfrmmain>();
+        main->show();
         CloseLotteryState();
     }
     void TearDown() override {
@@ -74,6 +76,7 @@ TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
     ASSERT_TRUE(open("中国福彩3D"));
     EXPECT_TRUE(LotteryOpen);
     EXPECT_EQ(main->windowTitle(), "Corvel《中国福彩3D》");
+    QApplication::processEvents();
     EXPECT_TRUE(main->tabmain()->isVisibleTo(main.get()));
     EXPECT_EQ(main->tabmain()->currentIndex(), 0);
     EXPECT_EQ(DrawCount, 30);
@@ -83,6 +86,7 @@ TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
     EXPECT_TRUE(DrawHistory.empty());
     EXPECT_EQ(main->windowTitle(), "Corvel");
     EXPECT_FALSE(enabled("mnucode"));
+    QApplication::processEvents();
     EXPECT_FALSE(main->tabmain()->isVisibleTo(main.get()));
     EXPECT_TRUE(main->mdiArea()->subWindowList().isEmpty());
 }
