@@ -5,14 +5,15 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 
 namespace corvel::ui {
 
 BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int pageSize, QWidget *parent)
-    : QWidget(parent), specs_(std::move(series)), visible_(specs_.size(), true), pageSize_(pageSize) {
+    : QWidget(parent), specs_(std::move(series)), visible_(specs_.size(), true), pageSize_(pageSize),
+      values_(specs_.size()) {
     auto *chart = new QChart;
     chart->setTitle(title);
     chart->legend()->setVisible(true);
