@@ -4,6 +4,7 @@
 
 // Windows, one include each.
 #include "analysis/u_code.h"
+#include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
 #include "planning/u_tozi.h"
@@ -22,6 +23,23 @@ const QMap<int, WindowFactory> &analysisWindows() {
         {0, make<Tfrmcode>()},
         {1, make<Tfrmposcode>()},
         {2, make<Tfrmtotalcode>()},
+        {3, make<Tfrmdaxiao>()},
+        {4, make<Tfrmjiou>()},
+        {5, make<Tfrmhei>()},
+        {6, make<Tfrmheiwei>()},
+        {7, make<Tfrmkuadu>()},
+        {8, make<Tfrmhuihuo>()},
+        {9, make<Tfrmhuicai>()},
+        {10, make<Tfrmlenrei>()},
+        {11, make<Tfrmchusan>()},
+        {12, make<Tfrmclz>()},
+        {13, make<Tfrmfgz>()},
+        {14, make<Tfrmjuli>()},
+        {15, make<Tfrmcongma>()},
+        {16, make<Tfrmzudaxiao>()},
+        {17, make<Tfrmzujiou>()},
+        {18, make<Tfrmzulenrei>()},
+        {19, make<Tfrmzhusan>()},
     };
     return windows;
 }
