@@ -7,6 +7,9 @@
 #include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
+#include "planning/u_gudingjihua.h"
+#include "planning/u_jieduanjihua.h"
+#include "planning/u_keibianjihua.h"
 #include "planning/u_tozi.h"
 
 namespace corvel {
@@ -47,6 +50,9 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         // {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
+        {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
+        {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
+        {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
     };
     return windows;
