@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 
 namespace corvel {
 
@@ -107,6 +108,7 @@ void Tfrmkeibianjihua::btnjisuanClick() {
         in.outofsin = ui::readInt64(edtoutofsin);
         rows_.push_back(nextVariableRow(rows_, in));
         showRows();
+        grdjihua->scrollToBottom();
         informAverage("平均每期净利润为:", averageNet(rows_));
     });
 }
