@@ -292,11 +292,13 @@ void IndicatorWindow::drawStatChart() {
         values[1].push_back(s.largestSpacing);
         values[2].push_back(s.currentSpacing);
     }
-    chtadd->setData(names, values);
+    // Visibility first: each change redraws, and redrawing is cheap before the data is in.
+    chtadd->setData({}, {});
     chtadd->setSeriesVisible(0, chknum->isChecked());
     chtadd->setSeriesVisible(1, chkmaxsep->isChecked());
     chtadd->setSeriesVisible(2, chkcursep->isChecked());
     chtadd->setShowValues(chkbiao->isChecked());
+    chtadd->setData(names, values);
 }
 
 void IndicatorWindow::drawSpacingChart() {
