@@ -48,29 +48,42 @@ std::vector<uint16_t> drawMasks(const DrawTable &draws) {
     return out;
 }
 
-// The statistics walk over the draws for which `hit(j)` holds.
-template <class Hit> void walkStatistics(DigitGroup &g, size_t n, Hit hit) {
-    int32_t prev = -1, occurrences = 0, largest = 0;
-    for (size_t j = 0; j < n; ++j) {
-        if (!hit(j)) continue;
-        ++occurrences;
-        largest = std::max(largest, int32_t(j) - prev);
-        prev = int32_t(j);
+// The statistics walk of every group at once: draw by draw, only the groups the draw
+// hits are touched. `hits(mask)` tells whether a draw of that digit mask hits a group.
+template <class Hits>
+void walkStatistics(std::vector<DigitGroup> &groups, const std::vector<uint16_t> &masks, Hits hits) {
+    // The groups hit by each digit mask, worked out once per mask that occurs.
+    std::vector<std::vector<uint16_t>> hitGroups(1u << 10);
+    std::vector<bool> known(1u << 10, false);
+    std::vector<int32_t> prev(groups.size(), -1), occurrences(groups.size(), 0), largest(groups.size(), 0);
+    for (size_t j = 0; j < masks.size(); ++j) {
+        const uint16_t m = masks[j];
+        if (!known[m]) {
+            for (size_t g = 0; g < groups.size(); ++g)
+                if (hits(m, groups[g].mask)) hitGroups[m].push_back(uint16_t(g));
+            known[m] = true;
+        }
+        const int32_t draw = int32_t(j);
+        for (const uint16_t g : hitGroups[m]) {
+            ++occurrences[g];
+            largest[g] = std::max(largest[g], draw - prev[g]);
+            prev[g] = draw;
+        }
     }
-    g.occurrences = occurrences;
-    g.largestSpacing = largest;
-    g.currentSpacing = int32_t(n) - prev;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        groups[g].occurrences = occurrences[g];
+        groups[g].largestSpacing = largest[g];
+        groups[g].currentSpacing = int32_t(masks.size()) - prev[g];
+    }
 }
 
 void positionStatistics(std::vector<DigitGroup> &groups, const std::vector<uint16_t> &masks) {
-    for (DigitGroup &g : groups) walkStatistics(g, masks.size(), [&](size_t j) { return (masks[j] & g.mask) != 0; });
+    walkStatistics(groups, masks, [](uint16_t draw, uint16_t group) { return (draw & group) != 0; });
 }
 
+// A draw counts for a group when every digit of the draw is a digit of the group.
 void overallStatistics(std::vector<DigitGroup> &groups, const std::vector<uint16_t> &masks) {
-    for (DigitGroup &g : groups) {
-        const uint16_t outside = uint16_t(~g.mask);
-        walkStatistics(g, masks.size(), [&](size_t j) { return masks[j] != 0 && (masks[j] & outside) == 0; });
-    }
+    walkStatistics(groups, masks, [](uint16_t draw, uint16_t group) { return draw != 0 && (draw & ~group) == 0; });
 }
 
 // Occurrence column and spacing table from a per-draw hit flag.

@@ -32,6 +32,7 @@ public:
     TrendHeader(TrendStyle style, QWidget *parent) : QHeaderView(Qt::Horizontal, parent), style_(style) {
         setSectionResizeMode(QHeaderView::Fixed);
         setHighlightSections(false);
+        setMinimumSectionSize(1); // the separator columns are 8 pixels
         setFixedHeight(TrendRowHeight);
     }
 
