@@ -1,0 +1,161 @@
+// corvel-report replay | search, run as the built executable, and the history text
+// reader behind them.
+
+#include "core/historytext.h"
+#include "core/usererror.h"
+#include "planning/replaysearch.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace corvel;
+
+namespace {
+
+struct ReportRun {
+    int exitCode = -1;
+    QStringList lines;
+    QString error;
+};
+
+ReportRun report(const QStringList &args) {
+    QProcess p;
+    p.start(QStringLiteral(CORVEL_REPORT_EXE), args);
+    ReportRun r;
+    if (!p.waitForFinished(60000)) return r;
+    r.exitCode = p.exitCode();
+    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    r.error = QString::fromUtf8(p.readAllStandardError()).trimmed();
+    return r;
+}
+
+class ReplayReport : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString write(const QString &name, const QByteArray &text) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName();
+    }
+    // Twelve draws; 123 comes out at rows 2, 3, 7, 8 and 12.
+    QString sampleHistory() {
+        QByteArray text;
+        const std::set<int> wins{2, 3, 7, 8, 12};
+        for (int r = 1; r <= 12; ++r)
+            text += QByteArray::number(2024000 + r) + (wins.count(r) ? " 123\r\n" : " 456\r\n");
+        return write("history.txt", text);
+    }
+};
+
+} // namespace
+
+TEST_F(ReplayReport, ReplayPrintsEveryRunAndTheSurplus) {
+    const QString list = write("list.txt", "0\r\n1\r\n123\r\n");
+    const ReportRun run = report({"replay", sampleHistory(), list, "--W", "1"});
+    ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
+    EXPECT_EQ(run.lines, (QStringList{"1,1,2,2,1000,-2,49900,0", "1,1,2,4,1000,-4,24900,0", "surplus,-4"}));
+
+    const ReportRun plain = report({"replay", sampleHistory(), list, "--W", "1", "--no-carry"});
+    EXPECT_EQ(plain.lines, (QStringList{"1,1,2,2,1000,-2,49900,0", "1,1,2,2,1000,-2,49900,0", "surplus,-4"}));
+
+    // A prize that never pays: the message goes to the error stream, nothing is recorded.
+    const ReportRun small = report({"replay", sampleHistory(), list, "--prize", "1"});
+    EXPECT_EQ(small.exitCode, 0);
+    EXPECT_EQ(small.lines, QStringList{"surplus,0"});
+    EXPECT_EQ(small.error, QStringLiteral("所需倍数太大，无法投注！"));
+}
+
+TEST_F(ReplayReport, KindOptionAndGroupWins) {
+    // As 直选 the list 321 never wins; as 全组选 it wins every 123.
+    const QString list = write("list.txt", "0\r\n1\r\n321\r\n");
+    EXPECT_EQ(report({"replay", sampleHistory(), list}).lines, QStringList{"surplus,0"});
+    const ReportRun group = report({"replay", sampleHistory(), list, "--kind", "1"});
+    EXPECT_EQ(group.lines, (QStringList{"1,1,2,2,1000,998,49900,0", "1,1,2,2,1000,998,49900,0", "surplus,1996"}));
+}
+
+TEST_F(ReplayReport, SearchAgreesWithTheEngine) {
+    std::mt19937 rng(9);
+    QByteArray text;
+    DrawTable draws;
+    for (int i = 0; i < 800; ++i) {
+        const int value = int(rng() % 1000);
+        text += QByteArray::number(2010001 + i) + ' ' + QByteArray::number(value).rightJustified(3, '0') + "\n";
+        draws.push_back({i, value / 100, value / 10 % 10, value % 10});
+    }
+    NumberList numbers;
+    QByteArray listText = "0\n120\n";
+    for (int v = 0; v < 1000; v += 8) numbers.push_back(numberFromValue(v));
+    numbers.resize(120);
+    for (const Number &n : numbers) listText += QByteArray::fromStdString(numberText(n)) + "\n";
+    const QString history = write("h.txt", text), list = write("l.txt", listText);
+
+    ReplayParams base;
+    base.betCount = 120;
+    base.observeGap = 2;
+    const HitColumn hits = buildHitColumn(draws, {}, BetKind::Direct, numbers);
+    const std::atomic<bool> go{false};
+    for (bool interval : {true, false}) {
+        ReplayParams p = base;
+        QStringList args{"search", history, list, "--T", "2"};
+        if (!interval) {
+            args << "--no-interval";
+            p.observeGap = 1;
+        }
+        const SearchResult best = searchStrategy(hits, p, searchSpace(interval), go);
+        const int64_t surplus =
+            replayStrategy(hits, searchCombination(p, best.rIndex, best.wIndex, best.lIndex)).surplus;
+        const ReportRun run = report(args);
+        ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
+        EXPECT_EQ(run.lines,
+                  (QStringList{QStringLiteral("best,%1,%2,%3").arg(best.rIndex).arg(best.wIndex).arg(best.lIndex),
+                               QStringLiteral("surplus,%1").arg(surplus)}));
+        if (!interval) {
+            EXPECT_EQ(best.rIndex, 0);
+        }
+    }
+}
+
+TEST_F(ReplayReport, BadInputStopsWithAMessage) {
+    const QString list = write("list.txt", "0\r\n1\r\n123\r\n");
+    const QString bad = write("bad.txt", "2024001 123\r\n2024002 12x\r\n");
+    const ReportRun run = report({"replay", bad, list});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.error.startsWith(QStringLiteral("第2行"))) << run.error.toStdString();
+
+    EXPECT_EQ(report({"replay", sampleHistory(), list, "--L", "51"}).exitCode, 1);
+    EXPECT_EQ(report({"replay", sampleHistory(), write("big.txt", "3\r\n121\r\n")}).error,
+              QStringLiteral("请请输入1到120的组选6注数！"));
+    EXPECT_EQ(report({"replay", sampleHistory()}).exitCode, 2);
+    EXPECT_EQ(report({"search", dir.filePath("missing.txt"), list}).exitCode, 1);
+}
+
+TEST(HistoryText, IssuesDigitsAndPositionStart) {
+    const HistoryText h = readHistoryText("\xEF\xBB\xBF"
+                                          "2024001 12345\r\n\r\n  20240101002 67890  \n",
+                                          2);
+    ASSERT_EQ(h.draws.size(), 2u);
+    EXPECT_EQ(h.issues, (std::vector<int64_t>{2024001, 20240101002}));
+    EXPECT_EQ(h.draws[0], (DrawRow{2024001, 2, 3, 4}));
+    EXPECT_EQ(h.draws[1][1], 7);
+    EXPECT_EQ(h.draws[1][3], 9);
+    EXPECT_EQ(readHistoryText("2024001 12345", 3).draws[0], (DrawRow{2024001, 3, 4, 5}));
+    // Three-digit draws keep their digits whatever the position start.
+    EXPECT_EQ(readHistoryText("2024001 123", 3).draws[0], (DrawRow{2024001, 1, 2, 3}));
+
+    const auto error = [](std::string_view text) {
+        try {
+            readHistoryText(text);
+        } catch (const UserError &e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(error("2024001 123\n2024002 1234\n"), "第2行“2024002 1234”的开奖号码不是三位或五位数字！");
+    EXPECT_EQ(error("2024001 123\n\nabc 123\n"), "第3行“abc 123”的期号不是有效的数字！");
+    EXPECT_EQ(error("2024001\n"), "第1行“2024001”不是“期号 号码”的格式！");
+    EXPECT_THROW(readHistoryText("1 123", 4), UserError);
+}
