@@ -41,11 +41,9 @@ size_t utf8Length(std::string_view s) {
 }
 
 void checkHistoryIssue(size_t index, std::string_view issue) {
+    if (!printableAscii(issue)) badLine(index, "的期号含有无法识别的字符（文件不是GBK编码的文本？）！");
     if (issue.size() > MaxIssueLength) badLine(index, "的期号" + quoted(issue) + "超过7个字符！");
-    if (!allDigits(issue)) {
-        if (!printableAscii(issue)) badLine(index, "的期号含有无法识别的字符（文件不是GBK编码的文本？）！");
-        badLine(index, "的期号" + quoted(issue) + "不是数字！");
-    }
+    if (!allDigits(issue)) badLine(index, "的期号" + quoted(issue) + "不是数字！");
 }
 
 void checkHistoryDigits(size_t index, std::string_view digits) {
@@ -168,14 +166,14 @@ std::vector<ParsedDraw> parseDrawFile(std::string_view bytes) {
         const std::string_view text = trimBlanks(lines[i]);
         if (!text.empty()) draws.push_back(parseDrawFileLine(i, text));
     }
-    if (draws.empty()) throw UserError("下载的内容是空的");
+    if (draws.empty()) throw UserError("内容是空的");
     return draws;
 }
 
 std::vector<ParsedDraw> parseChartPage(std::string_view bytes) {
     std::vector<std::string_view> lines = splitLines(bytes);
     for (std::string_view &line : lines) line = trimBlanks(line);
-    if (lines.empty()) throw UserError("下载的内容是空的");
+    if (lines.empty()) throw UserError("内容是空的");
     const auto first = std::find_if(lines.begin(), lines.end(), startsData);
     if (first == lines.end()) throw UserError("页面中找不到开奖号码表（cpdata）");
     std::vector<ParsedDraw> draws;

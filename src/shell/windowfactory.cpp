@@ -11,6 +11,8 @@
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
 #include "planning/u_tozi.h"
+#include "store/u_data.h"
+#include "store/u_download2.h"
 
 namespace corvel {
 
@@ -50,6 +52,8 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         // {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
+        {"Tfrmdata", make<Tfrmdata>()},
+        {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},

@@ -142,7 +142,7 @@ void HttpFetch::onFinished() {
     FetchResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (timedOut_) {
-        result.error = QStringLiteral("服务器在%1秒内没有响应").arg(qMax(1, timeoutMs_ / 1000));
+        result.error = QStringLiteral("服务器在%1秒内没有响应").arg(QString::number(timeoutMs_ / 1000.0));
     } else if (tooLarge_) {
         result.error = QStringLiteral("下载的内容过大");
     } else if (status.isValid() && status.toInt() >= 400) {

@@ -249,7 +249,12 @@ void Tfrmdata::fitColumns() {
     if (!rst) return;
     const std::vector<int> widths = dataColumnWidths(
         grdcaipiao->viewport()->width(), grdcaipiao->fontMetrics().horizontalAdvance(QChar('0')), rst->columnCount());
-    for (size_t c = 0; c < widths.size(); ++c) grdcaipiao->setColumnWidth(int(c), widths[c]);
+    const QFontMetrics header = grdcaipiao->horizontalHeader()->fontMetrics();
+    for (size_t c = 0; c < widths.size(); ++c) {
+        // A heading is never cut off; the issue column keeps its fixed width.
+        const int heading = header.horizontalAdvance(rst->headerData(int(c), Qt::Horizontal).toString()) + 16;
+        grdcaipiao->setColumnWidth(int(c), c == 0 ? widths[c] : std::max(widths[c], heading));
+    }
 }
 
 int Tfrmdata::issueColumn() const { return rst ? rst->fieldIndex(IssueField) : -1; }
@@ -372,8 +377,16 @@ void Tfrmdata::currentRowChanged(const QModelIndex &current, const QModelIndex &
 }
 
 int Tfrmdata::firstDirtyRow() const {
+    auto dirty = [this](int row) {
+        for (int c = 0; c < rst->columnCount(); ++c)
+            if (rst->isDirty(rst->index(row, c))) return true;
+        return false;
+    };
+    // The changed row is nearly always the current one.
+    const int current = grdcaipiao->currentIndex().row();
+    if (current >= 0 && dirty(current)) return current;
     for (int r = 0; r < rst->rowCount(); ++r)
-        if (rst->isDirty(rst->index(r, 0))) return r;
+        if (r != current && dirty(r)) return r;
     return -1;
 }
 

@@ -66,7 +66,7 @@ void Tfrmdownload2::FormCreate() {
     lbltitle = new QLabel(QStringLiteral("正在更新中国福彩3D。。。"), this);
     lbltitle->setObjectName("lbltitle");
     lbltitle->setWordWrap(true);
-    lbltitle->setMinimumWidth(360);
+    lbltitle->setMinimumWidth(480);
     lbltitle->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lbltitle->hide();
 

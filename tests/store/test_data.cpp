@@ -1,0 +1,295 @@
+// The data window: choosing a table, edit mode, rows typed by hand, export and import.
+
+#include "store/appdir.h"
+#include "store/database.h"
+#include "store/drawtable.h"
+#include "store/textfile.h"
+#include "store/u_data.h"
+#include "testsupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace corvel;
+
+namespace {
+
+const QString Fc3d = QStringLiteral("中国福彩3D");
+
+QStringList tableLines(const QString &lottery = Fc3d) {
+    Connection con(databasePath());
+    const RawDrawTable table = readDrawTable(con.db(), lottery);
+    QStringList lines;
+    for (const RawDraw &row : table.rows) {
+        QString digits;
+        for (int c = 0; c < table.columnCount; ++c)
+            digits += row.digits[c] ? QString::number(*row.digits[c]) : QStringLiteral("-");
+        lines << QString::fromStdString(row.issue) + ' ' + digits;
+    }
+    return lines;
+}
+
+// A data window over a database with the given 中国福彩3D draws, the lottery chosen.
+struct DataWindow {
+    test::TempAppDir dir;
+    test::MessageLog log;
+    std::unique_ptr<Tfrmdata> window;
+
+    explicit DataWindow(const QStringList &draws, bool choose = true) {
+        dir.createDatabase({{Fc3d, draws}, {QStringLiteral("中国体彩排列3"), {"2007001 999"}}});
+        window = std::make_unique<Tfrmdata>();
+        window->show();
+        if (choose) select(Fc3d);
+    }
+    void select(const QString &name) {
+        const auto items = window->lstcaipiao->findItems(name, Qt::MatchExactly);
+        window->lstcaipiao->setCurrentItem(items.value(0));
+    }
+    QSqlTableModel *model() const { return window->rst; }
+    int column(const QString &name) const { return model()->fieldIndex(name); }
+    // Types `text` into a cell the way the grid's editor hands it over.
+    void type(int row, const QString &columnName, const QString &text) {
+        model()->setData(model()->index(row, column(columnName)), text);
+    }
+    void typeRow(int row, const QString &issue, const QString &digits) {
+        type(row, "记录期号", issue);
+        for (int c = 0; c < digits.size(); ++c) type(row, QString::number(c + 1), digits.mid(c, 1));
+    }
+    int currentRow() const { return window->grdcaipiao->currentIndex().row(); }
+    QString cell(int row, const QString &columnName) const {
+        return model()->data(model()->index(row, column(columnName))).toString();
+    }
+};
+
+} // namespace
+
+TEST(DataWindow, ChoosingALotteryShowsItsTableAtTheNewestDraw) {
+    const QStringList draws = test::makeDraws(300, 4);
+    DataWindow w(draws, false);
+    EXPECT_EQ(w.window->lstcaipiao->count(), 2);
+    EXPECT_FALSE(w.window->btnedit->isEnabled());
+    EXPECT_FALSE(w.window->dbv_caipiao->isEnabled());
+    EXPECT_FALSE(w.window->btnadd->isEnabled());
+    w.select(Fc3d);
+    ASSERT_NE(w.model(), nullptr);
+    QAbstractItemModelTester tester(w.model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    EXPECT_EQ(w.model()->rowCount(), 300);
+    EXPECT_EQ(w.currentRow(), 299);
+    EXPECT_EQ(w.cell(299, "记录期号"), draws.last().section(' ', 0, 0));
+    EXPECT_EQ(w.model()->record().fieldName(0), "记录期号");
+    EXPECT_EQ(w.model()->record().fieldName(4), "开奖日期");
+    EXPECT_TRUE(w.window->btnedit->isEnabled());
+    EXPECT_EQ(w.window->grdcaipiao->editTriggers(), QAbstractItemView::NoEditTriggers);
+    w.select("中国体彩排列3");
+    EXPECT_EQ(w.model()->rowCount(), 1);
+    EXPECT_TRUE(w.log.messages.empty());
+}
+
+TEST(DataWindow, ColumnWidthsAndThePlusButtonFollowTheWindowSize) {
+    const std::vector<int> widths = dataColumnWidths(540, 8, 5);
+    ASSERT_EQ(widths.size(), 5u);
+    EXPECT_EQ(widths[0], 70);
+    EXPECT_EQ(widths[1], (540 - 40) / 8 / 5 * 8 + 4);
+    EXPECT_EQ(widths[4], widths[1]);
+
+    DataWindow w(test::makeDraws(10));
+    for (const QSize size : {QSize(700, 480), QSize(1000, 700)}) {
+        w.window->resize(size);
+        QApplication::processEvents();
+        const QRect nav = w.window->dbv_caipiao->geometry();
+        EXPECT_EQ(w.window->btnadd->geometry(),
+                  QRect(nav.left() + nav.width() * 4 / 10, nav.top(), nav.width() / 10, nav.height()));
+        const QRect fifth = w.window->dbv_caipiao->button(DbNavigator::Insert)->geometry();
+        EXPECT_LE(std::abs(fifth.left() - nav.width() * 4 / 10), 1);
+        EXPECT_EQ(w.window->grdcaipiao->columnWidth(0), 70);
+        const auto expected = dataColumnWidths(w.window->grdcaipiao->viewport()->width(),
+                                               w.window->grdcaipiao->fontMetrics().horizontalAdvance('0'), 5);
+        EXPECT_EQ(w.window->grdcaipiao->columnWidth(2), expected[2]);
+    }
+}
+
+TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
+    DataWindow w(test::makeDraws(5));
+    w.window->btneditClick();
+    EXPECT_TRUE(w.window->editing());
+    EXPECT_EQ(w.window->btnedit->text(), "完成添加");
+    EXPECT_FALSE(w.window->btnext->isEnabled());
+    EXPECT_TRUE(w.window->dbv_caipiao->isEnabled());
+    EXPECT_TRUE(w.window->btnadd->isEnabled());
+    EXPECT_FALSE(w.window->lstcaipiao->isEnabled());
+    EXPECT_NE(w.window->grdcaipiao->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+    EXPECT_FALSE(w.window->close());
+    EXPECT_TRUE(w.window->isVisible());
+    EXPECT_EQ(w.log.lastText(), "请单击《完成添加》按钮保存添加");
+
+    w.window->btneditClick();
+    EXPECT_FALSE(w.window->editing());
+    EXPECT_EQ(w.window->btnedit->text(), "开始添加");
+    EXPECT_TRUE(w.window->btnext->isEnabled());
+    EXPECT_FALSE(w.window->dbv_caipiao->isEnabled());
+    EXPECT_TRUE(w.window->close());
+}
+
+TEST(DataWindow, PlusStoresTheTypedRowBeforeAppendingTheNext) {
+    DataWindow w({"2007001 111", "2007002 222"});
+    w.window->btneditClick();
+    w.window->btnaddClick();
+    EXPECT_EQ(w.model()->rowCount(), 3);
+    EXPECT_EQ(w.currentRow(), 2);
+    w.typeRow(2, " 2007003 ", "345");
+    w.window->btnaddClick(); // stores 2007003, then a fresh row
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 222", "2007003 345"}));
+    EXPECT_EQ(w.model()->rowCount(), 4);
+    EXPECT_EQ(w.currentRow(), 3);
+    // A new row nobody typed into is dropped when editing ends.
+    w.window->btneditClick();
+    EXPECT_FALSE(w.window->editing());
+    EXPECT_EQ(w.model()->rowCount(), 3);
+    EXPECT_TRUE(w.log.messages.empty()) << w.log.lastText().toStdString();
+}
+
+TEST(DataWindow, RefusedRowsKeepTheTypingAndNameTheProblem) {
+    DataWindow w({"2007001 111"});
+    w.window->btneditClick();
+    const struct {
+        QString issue, d1, d2, d3, problem;
+    } cases[] = {
+        {"2007002", "1", "a", "3", "第2位号码“a”"},   {"2007002", "1", "2", "", "请输入第3位号码"},
+        {"20070021", "1", "2", "3", "超过7个字符"},   {"2007x02", "1", "2", "3", "只能由数字组成"},
+        {"", "1", "2", "3", "请输入记录期号"},        {"2007002", "1", "2", "10", "第3位号码“10”"},
+        {"2007002", "-1", "2", "3", "第1位号码“-1”"},
+    };
+    for (const auto &c : cases) {
+        w.window->btnaddClick();
+        const int row = w.model()->rowCount() - 1;
+        w.type(row, "记录期号", c.issue);
+        w.type(row, "1", c.d1);
+        w.type(row, "2", c.d2);
+        w.type(row, "3", c.d3);
+        w.window->btneditClick();
+        EXPECT_TRUE(w.window->editing()) << c.problem.toStdString();
+        EXPECT_TRUE(w.log.lastText().contains(c.problem)) << w.log.lastText().toStdString();
+        EXPECT_EQ(w.cell(row, "记录期号"), c.issue); // still there to be corrected
+        EXPECT_EQ(tableLines(), QStringList{"2007001 111"});
+        w.window->dbv_caipiaoClick(DbNavigator::Cancel);
+        EXPECT_EQ(w.model()->rowCount(), 1);
+    }
+    // Corrected, the row is stored.
+    w.window->btnaddClick();
+    w.typeRow(1, "2007002", "1a3");
+    EXPECT_FALSE(w.window->post());
+    w.type(1, "2", "7");
+    EXPECT_TRUE(w.window->post());
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 173"}));
+}
+
+TEST(DataWindow, TypingThroughTheGridEditorIsStored) {
+    DataWindow w({"2007001 111", "2007002 222"});
+    w.window->btneditClick();
+    QTableView *grid = w.window->grdcaipiao;
+    const QModelIndex cell = w.model()->index(0, w.column("2"));
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto *editor = grid->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("9");
+    w.window->btneditClick(); // hands the editor's text over and stores the row
+    EXPECT_FALSE(w.window->editing()) << w.log.lastText().toStdString();
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 191", "2007002 222"}));
+}
+
+TEST(DataWindow, LeavingAChangedRowStoresItOrTakesTheCursorBack) {
+    DataWindow w({"2007001 111", "2007002 222", "2007003 333"});
+    w.window->btneditClick();
+    QTableView *grid = w.window->grdcaipiao;
+    grid->setCurrentIndex(w.model()->index(0, 1));
+    w.type(0, "1", "5");
+    grid->setCurrentIndex(w.model()->index(2, 1));
+    QTest::qWait(20);
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 511", "2007002 222", "2007003 333"}));
+    EXPECT_EQ(w.currentRow(), 2);
+
+    w.type(2, "3", "x");
+    grid->setCurrentIndex(w.model()->index(0, 1));
+    QTest::qWait(20);
+    EXPECT_TRUE(w.log.lastText().contains("第3位号码“x”"));
+    EXPECT_EQ(w.currentRow(), 2);
+    EXPECT_EQ(w.cell(2, "3"), "x");
+    EXPECT_EQ(tableLines().last(), "2007003 333");
+}
+
+TEST(DataWindow, NavigatorDeletesOneRowEvenWhenAnotherIsIdentical) {
+    DataWindow w({"2007001 111", "2007002 222", "2007002 222", "2007003 333"});
+    w.window->btneditClick();
+    w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 0));
+    w.window->dbv_caipiaoClick(DbNavigator::Delete);
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 222", "2007003 333"}));
+    w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 1));
+    w.type(1, "1", "8");
+    w.window->dbv_caipiaoClick(DbNavigator::Post);
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 822", "2007003 333"}));
+    w.window->dbv_caipiaoClick(DbNavigator::First);
+    EXPECT_EQ(w.currentRow(), 0);
+    EXPECT_FALSE(w.window->dbv_caipiao->button(DbNavigator::Prior)->isEnabled());
+    w.window->dbv_caipiaoClick(DbNavigator::Last);
+    EXPECT_EQ(w.currentRow(), 2);
+    EXPECT_FALSE(w.window->dbv_caipiao->button(DbNavigator::Next)->isEnabled());
+}
+
+TEST(DataWindow, ExportAndImportNeedALottery) {
+    DataWindow w({"2007001 111"}, false);
+    w.window->btnsaveClick();
+    EXPECT_EQ(w.log.lastText(), "请选择要导出的彩票！");
+    EXPECT_EQ(w.log.messages.back().kind, ui::MessageKind::Error);
+    w.window->Button1Click();
+    EXPECT_EQ(w.log.lastText(), "请选择要导入的彩票！");
+}
+
+TEST(DataWindow, ExportWritesTheHistoryFile) {
+    const QStringList draws = test::makeDraws(40, 2);
+    DataWindow w(draws);
+    QString proposed;
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &initial) {
+        proposed = initial;
+        return w.dir.path() + "导出.txt";
+    };
+    w.window->btnsaveClick();
+    EXPECT_EQ(proposed, attachmentDir() + "中国福彩3D历史号码.txt");
+    EXPECT_EQ(w.log.lastText(), "成功保存！");
+    EXPECT_EQ(readTextLines(w.dir.path() + "导出.txt"), draws);
+}
+
+TEST(DataWindow, ImportReplacesTheTableOrLeavesItWhole) {
+    DataWindow w(test::makeDraws(25));
+    const QStringList before = tableLines();
+    const QString good = w.dir.path() + "good.txt", bad = w.dir.path() + "bad.txt";
+    writeTextLines(good, {"2007001 123", "2007002,456"});
+    writeTextLines(bad, {"2008001 123", "2008002 4b6", "2008003 789"});
+    QString chosen = bad, startFolder;
+    ui::dialogHooks().openFile = [&](const QString &, const QString &initial) {
+        startFolder = initial;
+        return chosen;
+    };
+    w.window->Button1Click();
+    EXPECT_EQ(startFolder, ShellFolderPath("Desktop"));
+    EXPECT_TRUE(w.log.lastText().contains("第2行")) << w.log.lastText().toStdString();
+    EXPECT_EQ(tableLines(), before);
+    EXPECT_EQ(w.model()->rowCount(), 25);
+
+    chosen = good;
+    w.window->Button1Click();
+    EXPECT_EQ(w.log.lastText(), "成功导入！");
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 123", "2007002 456"}));
+    EXPECT_EQ(w.model()->rowCount(), 2);
+    EXPECT_EQ(w.currentRow(), 1);
+}

@@ -1,0 +1,264 @@
+// The download window against a small HTTP server on 127.0.0.1 answering canned replies.
+
+#include "store/appdir.h"
+#include "store/database.h"
+#include "store/drawtable.h"
+#include "store/u_download2.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkProxy>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace corvel;
+
+namespace {
+
+const QString Fc3d = QStringLiteral("中国福彩3D");
+const QString Pl3 = QStringLiteral("中国体彩排列3");
+
+// Answers each request path with a canned HTTP response; a path marked silent is
+// accepted and never answered.
+class CannedServer {
+public:
+    CannedServer() {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = server_.nextPendingConnection()) serve(socket);
+        });
+    }
+    QString url(const QString &path) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path);
+    }
+    void reply(const QString &path, const QByteArray &raw) { replies_[path] = raw; }
+    void silent(const QString &path) { replies_[path] = QByteArray(); }
+    QStringList requests;
+
+    static QByteArray response(int status, const QByteArray &reason, const QByteArray &body,
+                               const QByteArray &extra = {}) {
+        return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\nContent-Type: text/plain\r\n" + extra +
+               "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    }
+    static QByteArray ok(const QByteArray &body) { return response(200, "OK", body); }
+
+private:
+    void serve(QTcpSocket *socket) {
+        socket->setParent(&server_);
+        auto buffer = std::make_shared<QByteArray>();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
+            *buffer += socket->readAll();
+            if (!buffer->contains("\r\n\r\n")) return;
+            const QString path = QString::fromLatin1(buffer->split(' ').value(1));
+            requests << path;
+            const QByteArray raw = replies_.value(path, response(404, "Not Found", "<html>404</html>"));
+            if (raw.isEmpty()) return; // silent
+            socket->write(raw);
+            socket->disconnectFromHost();
+        });
+    }
+    QTcpServer server_;
+    QMap<QString, QByteArray> replies_;
+};
+
+QStringList tableLines(const QString &lottery) {
+    Connection con(databasePath());
+    QStringList lines;
+    for (const RawDraw &row : readDrawTable(con.db(), lottery).rows)
+        lines << QString::fromStdString(row.issue) + ' ' + QString::number(*row.digits[0]) +
+                     QString::number(*row.digits[1]) + QString::number(*row.digits[2]);
+    return lines;
+}
+
+QByteArray drawFile(int from, int to) {
+    QByteArray text;
+    for (int issue = from; issue <= to; ++issue)
+        text += QByteArray::number(issue) + ' ' + QByteArray::number(issue % 10) + ' ' +
+                QByteArray::number(issue / 10 % 10) + ' ' + QByteArray::number(issue / 100 % 10) + "\r\n";
+    return text;
+}
+
+// The draws of drawFile as table lines.
+QStringList drawLines(int from, int to) {
+    QStringList lines;
+    for (int issue = from; issue <= to; ++issue)
+        lines << QStringLiteral("%1 %2%3%4").arg(issue).arg(issue % 10).arg(issue / 10 % 10).arg(issue / 100 % 10);
+    return lines;
+}
+
+QByteArray chartPage(int from, int to) {
+    QByteArray page = "<html>\r\n<body>\r\n<table id=\"cpdata\">\r\n";
+    for (int issue = from; issue <= to; ++issue) {
+        page += "<tr><td height=\"22\">" + QByteArray::number(issue).mid(2) + "</td>\r\n";
+        for (int d : {issue % 10, issue / 10 % 10, issue / 100 % 10})
+            page += "<td>" + QByteArray::number(d) + "</td>\r\n";
+        page += "</tr>\r\n";
+    }
+    return page + "</table>\r\n</body>\r\n</html>\r\n";
+}
+
+// A program folder with 中国福彩3D and 中国体彩排列3, remembered settings of its own and
+// a download window.
+struct DownloadWindow {
+    test::TempAppDir dir;
+    QTemporaryDir settingsDir;
+    CannedServer server;
+    std::unique_ptr<Tfrmdownload2> window;
+
+    DownloadWindow(const QStringList &fc3d, const QStringList &pl3) {
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        dir.createDatabase({{Fc3d, fc3d}, {Pl3, pl3}});
+        window = std::make_unique<Tfrmdownload2>();
+        window->timeoutMs = 2000;
+        window->show();
+    }
+    void sources(const QString &fc3dPath, const QString &pl3Path) {
+        window->edtfc3durl->setText(fc3dPath.isEmpty() ? QString() : server.url(fc3dPath));
+        window->edtpl3url->setText(pl3Path.isEmpty() ? QString() : server.url(pl3Path));
+    }
+    void run(int choice) {
+        window->comdown->setCurrentIndex(choice);
+        QSignalSpy done(window.get(), &Tfrmdownload2::downloadFinished);
+        window->btndownClick();
+        if (done.isEmpty()) ASSERT_TRUE(done.wait(15000));
+    }
+    QString status() const { return window->lbltitle->text(); }
+};
+
+} // namespace
+
+TEST(DownloadWindow, StartsWithAllLotteriesChosen) {
+    DownloadWindow w({}, {});
+    EXPECT_EQ(w.window->windowTitle(), "数据下载");
+    EXPECT_EQ(w.window->comdown->count(), 3);
+    EXPECT_EQ(w.window->comdown->currentText(), "所有彩票");
+    EXPECT_TRUE(w.window->btndown->isDefault());
+    EXPECT_FALSE(w.window->lbltitle->isVisible());
+    EXPECT_TRUE(w.window->edtfc3durl->text().isEmpty()); // nothing configured yet
+}
+
+TEST(DownloadWindow, AppendsOnlyIssuesAboveTheLastStored) {
+    DownloadWindow w({"2007120 021", "2007121 121", "2007122 221"}, {"2007001 999"});
+    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007120, 2007125)));
+    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007004)));
+    w.sources("/3d.txt", "/Pls/ZongheZs-200.html");
+    w.run(0);
+    EXPECT_EQ(tableLines(Fc3d),
+              QStringList({"2007120 021", "2007121 121", "2007122 221"}) + drawLines(2007123, 2007125));
+    EXPECT_EQ(tableLines(Pl3), QStringList{"2007001 999"} + drawLines(2007002, 2007004));
+    EXPECT_TRUE(w.status().contains("中国福彩3D：新增3期")) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains("中国体彩排列3：新增3期")) << w.status().toStdString();
+    EXPECT_TRUE(w.window->btnclose->isVisible());
+    EXPECT_FALSE(w.window->btndown->isVisible());
+    QFile working(appDir() + "号码.txt");
+    ASSERT_TRUE(working.open(QIODevice::ReadOnly));
+    EXPECT_EQ(working.readAll(), chartPage(2007001, 2007004)); // the last download stays on disk
+}
+
+TEST(DownloadWindow, EmptyTableTakesEverythingAndRepeatsAreStoredOnce) {
+    DownloadWindow w({}, {});
+    QByteArray body = drawFile(2007001, 2007003);
+    body.replace(' ', ',');
+    body += drawFile(2007002, 2007002);
+    w.server.reply("/3d.txt", CannedServer::ok(body));
+    w.sources("/3d.txt", "");
+    w.run(1);
+    EXPECT_EQ(tableLines(Fc3d), drawLines(2007001, 2007003));
+    EXPECT_TRUE(w.status().contains("新增3期"));
+    EXPECT_FALSE(w.status().contains(Pl3)); // not chosen
+}
+
+TEST(DownloadWindow, ChoosingPickThreeLeavesThe3DTableAlone) {
+    DownloadWindow w({"2007001 123"}, {});
+    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007002, 2007009)));
+    w.server.reply("/pl3", CannedServer::ok(chartPage(2007001, 2007002)));
+    w.sources("/3d.txt", "/pl3");
+    w.run(2);
+    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+    EXPECT_EQ(tableLines(Pl3), drawLines(2007001, 2007002));
+    EXPECT_EQ(w.server.requests, QStringList{"/pl3"});
+}
+
+TEST(DownloadWindow, RedirectsAreFollowedAndNothingNewIsSaid) {
+    DownloadWindow w({"2007005 111"}, {});
+    w.server.reply("/old", CannedServer::response(302, "Found", "", "Location: /3d.txt\r\n"));
+    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007001, 2007005)));
+    w.sources("/old", "");
+    w.run(1);
+    EXPECT_EQ(w.server.requests, (QStringList{"/old", "/3d.txt"}));
+    EXPECT_TRUE(w.status().contains("中国福彩3D：没有新的开奖号码")) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007005 111"});
+}
+
+TEST(DownloadWindow, EveryFailureIsReportedAndStoresNothing) {
+    const struct {
+        QByteArray reply;
+        QString expected;
+    } cases[] = {
+        {CannedServer::response(500, "Internal Server Error", "<html>oops</html>"), "500"},
+        {CannedServer::ok("<html><head><title>Error</title></head><body>维护中</body></html>"), "无法识别"},
+        {CannedServer::ok(""), "空"},
+        {CannedServer::ok(drawFile(2007001, 2007004) + "2007005 1 2"), "第5行"},
+        {QByteArray(), "没有响应"},
+    };
+    for (const auto &c : cases) {
+        DownloadWindow w({}, {});
+        w.window->timeoutMs = 300;
+        if (c.reply.isEmpty())
+            w.server.silent("/3d.txt");
+        else
+            w.server.reply("/3d.txt", c.reply);
+        w.sources("/3d.txt", "");
+        w.run(0);
+        EXPECT_TRUE(w.status().contains("中国福彩3D：")) << w.status().toStdString();
+        EXPECT_TRUE(w.status().contains(c.expected)) << w.status().toStdString();
+        EXPECT_TRUE(w.status().contains("没有添加")) << w.status().toStdString();
+        EXPECT_TRUE(w.status().contains("中国体彩排列3：未设置下载地址")) << w.status().toStdString();
+        EXPECT_FALSE(w.status().contains("下载完成"));
+        EXPECT_TRUE(tableLines(Fc3d).isEmpty());
+    }
+}
+
+TEST(DownloadWindow, UnreachableServerIsReported) {
+    DownloadWindow w({"2007001 123"}, {});
+    w.window->edtfc3durl->setText("http://127.0.0.1:1/3d.txt"); // nothing listens there
+    w.window->edtpl3url->setText("ftp://example.com/pl3");
+    w.run(0);
+    EXPECT_TRUE(w.status().contains("中国福彩3D：下载失败")) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains("中国体彩排列3：下载地址“ftp://example.com/pl3”无效")) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+}
+
+TEST(DownloadWindow, SourceAddressesAreRemembered) {
+    DownloadWindow w({}, {});
+    w.window->edtfc3durl->setText(" http://data.example:881/3d.txt ");
+    w.window->edtpl3url->setText("http://chart.example/Pls/ZongheZs-200.html");
+    emit w.window->edtfc3durl->editingFinished();
+    Tfrmdownload2 again;
+    EXPECT_EQ(again.edtfc3durl->text(), "http://data.example:881/3d.txt");
+    EXPECT_EQ(again.edtpl3url->text(), "http://chart.example/Pls/ZongheZs-200.html");
+}
+
+TEST(DownloadWindow, ClosingDuringADownloadDropsIt) {
+    DownloadWindow w({}, {});
+    w.server.silent("/3d.txt");
+    w.sources("/3d.txt", "");
+    w.window->btndownClick();
+    EXPECT_TRUE(w.window->downloading());
+    EXPECT_FALSE(w.window->btnclose->isVisible());
+    w.window->close();
+    EXPECT_FALSE(w.window->downloading());
+    QTest::qWait(50);
+    EXPECT_TRUE(tableLines(Fc3d).isEmpty());
+}
