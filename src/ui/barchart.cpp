@@ -5,11 +5,25 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 
 namespace corvel::ui {
+
+namespace {
+
+// Whole-number ticks for counts: 1, 2 or 5 times a power of ten, at most about five steps.
+qint64 tickStep(qint64 top) {
+    for (qint64 step = 1;; step *= 10) {
+        if (top / step <= 5) return step;
+        if (top / (step * 2) <= 5) return step * 2;
+        if (top / (step * 5) <= 5) return step * 5;
+    }
+}
+
+} // namespace
 
 BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int pageSize, QWidget *parent)
     : QWidget(parent), specs_(std::move(series)), visible_(specs_.size(), true), pageSize_(pageSize),
@@ -111,13 +125,36 @@ void BarChart::rebuild() {
     chart->addSeries(bars);
     auto *x = new QBarCategoryAxis;
     x->append(labels.isEmpty() ? QStringList{QString()} : labels);
+    x->setTruncateLabels(false);
     chart->addAxis(x, Qt::AlignBottom);
     bars->attachAxis(x);
     auto *y = new QValueAxis;
     y->setRange(0, double(top) * 1.15);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(double(tickStep(top)));
+    fitCategoryLabels();
     y->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(y);
+}
+
+void BarChart::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    fitCategoryLabels();
+}
+
+// Category labels that do not fit side by side stand upright instead of being cut short.
+void BarChart::fitCategoryLabels() {
+    const auto axes = view_->chart()->axes(Qt::Horizontal);
+    if (axes.isEmpty()) return;
+    QAbstractAxis *x = axes.first();
+    const QStringList labels = visibleLabels();
+    const QFontMetrics metrics(x->labelsFont());
+    int widest = 0;
+    for (const QString &label : labels) widest = std::max(widest, metrics.horizontalAdvance(label));
+    const int room = std::max(0, width() - 140) / std::max(1, int(labels.size())); // less axis and legend
+    x->setLabelsAngle(widest + 6 > room ? -90 : 0);
 }
 
 } // namespace corvel::ui

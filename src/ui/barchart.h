@@ -45,8 +45,12 @@ public:
     bool showValues() const { return showValues_; }
     QChart *chart() const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void rebuild();
+    void fitCategoryLabels();
 
     QChartView *view_ = nullptr;
     std::vector<BarSeriesSpec> specs_;
