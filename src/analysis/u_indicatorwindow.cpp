@@ -29,7 +29,7 @@ QString u(const char *text) { return QString::fromUtf8(text); }
 
 const QString HintEnlarge = QStringLiteral("放大");
 const QString HintShrink = QStringLiteral("缩小");
-constexpr int SpacingBarsPerPage = 40;
+constexpr int SpacingBarsPerPage = 20;
 
 // The trend grid: hit marks in red, full headings as tool tips (narrow columns elide them).
 class TrendGridModel : public ui::GridModel {
@@ -431,8 +431,9 @@ void IndicatorWindow::sizeColumns() {
     const int categories = int(labels_.size());
     const int margin = spec_.enlargeButton ? 80 : 60;
     const int readable = fm.horizontalAdvance(QString(cellDigits_, QChar('8'))) + 8;
-    const int share = (grd->viewport()->width() - margin) / std::max(1, categories);
-    grd->setColumnWidth(0, std::max(50, fm.horizontalAdvance(QString(issueDigits_, QChar('8'))) + 10));
+    const int issueWidth = std::max(50, fm.horizontalAdvance(QString(issueDigits_, QChar('8'))) + 10);
+    const int share = (grd->viewport()->width() - margin - (issueWidth - 50)) / std::max(1, categories);
+    grd->setColumnWidth(0, issueWidth);
     for (int c = 1; c <= categories; ++c) grd->setColumnWidth(c, std::max(readable, share));
     ui::fitColumns(grdadd, 10);
     grdsep->setColumnWidth(0, 48);
