@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -24,6 +25,7 @@ namespace {
 constexpr int Margin = 8;
 constexpr int Gap = 12;
 constexpr int RightMargin = 11;
+constexpr int MinChartWidth = 360;
 
 QString qs(const std::string &s) { return QString::fromStdString(s); }
 
@@ -199,6 +201,7 @@ void GroupWindow::analyse() {
     for (const DrawRow &row : DrawHistory) issues_.push_back(row[0]);
     issues_.resize(analysis_.occurrence.size(), 0);
     computed_ = s;
+    FormResize(); // the issue column's width depends on the history
     showGrids();
     drawStatisticsChart();
     drawSpacingChart();
@@ -342,12 +345,13 @@ void GroupWindow::updatePaging() {
 
 void GroupWindow::FormResize() {
     const int w = width(), h = height();
-    const int gridWidth = (w - 100) / 6;
-    const int gridHeight = h - Margin - 13;
+    const int gridHeight = std::max(h - Margin - 13, 40);
+    const std::array<int, 3> widths = gridWidths(3 * ((w - 100) / 6));
+    QTableView *const grids[3] = {grdadd_, grd_, grdsep_};
     int x = Margin;
-    for (QTableView *grid : {grdadd_, grd_, grdsep_}) {
-        grid->setGeometry(x, Margin, gridWidth, std::max(gridHeight, 40));
-        x += gridWidth + Gap;
+    for (int i = 0; i < 3; ++i) {
+        grids[i]->setGeometry(x, Margin, widths[size_t(i)], gridHeight);
+        x += widths[size_t(i)] + Gap;
     }
     const int right = w - RightMargin;
     const int columnWidth = std::max(right - x, 200);
@@ -366,6 +370,34 @@ void GroupWindow::FormResize() {
     y += box2 + 6;
     selectorRow_->setGeometry(x, y, columnWidth, row);
     sizeColumns();
+}
+
+std::array<int, 3> GroupWindow::gridWidths(int total) const {
+    // What each grid needs for its widest texts in equal columns, plus a scroll bar.
+    const QFontMetrics fm(grdadd_->font());
+    const int pad = 14 + 10 / 2;
+    const int bar = grd_->verticalScrollBar()->sizeHint().width() + 2 * grd_->frameWidth() + 10;
+    const QString issue = issues_.empty() ? QStringLiteral("2001001") : QString::number(issues_.back());
+    const auto widest = [&](std::initializer_list<QString> texts) {
+        int m = 0;
+        for (const QString &t : texts) m = std::max(m, fm.horizontalAdvance(t));
+        return m + pad;
+    };
+    std::array<int, 3> need{
+        4 * widest({QStringLiteral("出现期数"), QStringLiteral("01234")}) + bar,
+        2 * widest({QStringLiteral("记录期号"), issue}) + bar,
+        2 * widest({QStringLiteral("出现次数")}) + bar,
+    };
+    const int sum = need[0] + need[1] + need[2];
+    // On a narrow screen the grids take what they need from the charts, which keep
+    // at least MinChartWidth.
+    total = std::max(total, std::min(sum, width() - 2 * Margin - 3 * Gap - RightMargin - MinChartWidth));
+    // Share the room in proportion to the need, the last grid taking what is left.
+    std::array<int, 3> out{};
+    out[0] = int(qint64(total) * need[0] / sum);
+    out[1] = int(qint64(total) * need[1] / sum);
+    out[2] = total - out[0] - out[1];
+    return out;
 }
 
 void GroupWindow::sizeColumns() {

@@ -7,6 +7,7 @@
 #include "analysis/digitgroups.h"
 
 #include <QWidget>
+#include <array>
 #include <optional>
 
 class QCheckBox;
@@ -133,6 +134,8 @@ private:
     void drawSpacingChart();
     void updatePaging();
     void sizeColumns();
+    // Widths of the three grids sharing `total` pixels.
+    std::array<int, 3> gridWidths(int total) const;
 
     GroupWindowText text_;
     ui::GridModel *statsModel_ = nullptr;
