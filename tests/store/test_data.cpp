@@ -5,6 +5,7 @@
 #include "store/drawtable.h"
 #include "store/textfile.h"
 #include "store/u_data.h"
+#include "test_data_support.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModelTester>
@@ -25,18 +26,7 @@ namespace {
 
 const QString Fc3d = QStringLiteral("中国福彩3D");
 
-QStringList tableLines(const QString &lottery = Fc3d) {
-    Connection con(databasePath());
-    const RawDrawTable table = readDrawTable(con.db(), lottery);
-    QStringList lines;
-    for (const RawDraw &row : table.rows) {
-        QString digits;
-        for (int c = 0; c < table.columnCount; ++c)
-            digits += row.digits[c] ? QString::number(*row.digits[c]) : QStringLiteral("-");
-        lines << QString::fromStdString(row.issue) + ' ' + digits;
-    }
-    return lines;
-}
+QStringList tableLines() { return test::tableLines(Fc3d); }
 
 // A data window over a database with the given 中国福彩3D draws, the lottery chosen.
 struct DataWindow {

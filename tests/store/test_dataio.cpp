@@ -7,6 +7,7 @@
 #include "store/drawio.h"
 #include "store/drawtable.h"
 #include "store/textfile.h"
+#include "test_data_support.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -14,22 +15,9 @@
 #include <gtest/gtest.h>
 
 using namespace corvel;
+using corvel::test::tableLines;
 
 namespace {
-
-// The table as "issue digits" texts (an empty cell as '-').
-QStringList tableLines(const QString &lottery) {
-    Connection con(databasePath());
-    const RawDrawTable table = readDrawTable(con.db(), lottery);
-    QStringList lines;
-    for (const RawDraw &row : table.rows) {
-        QString digits;
-        for (int c = 0; c < table.columnCount; ++c)
-            digits += row.digits[c] ? QString::number(*row.digits[c]) : QStringLiteral("-");
-        lines << QString::fromStdString(row.issue) + ' ' + digits;
-    }
-    return lines;
-}
 
 QString writeFile(const test::TempAppDir &dir, const QByteArray &bytes, const QString &name = "in.txt") {
     const QString path = dir.path() + name;
