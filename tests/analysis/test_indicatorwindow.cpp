@@ -13,6 +13,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -22,6 +23,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QValueAxis>
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -241,6 +244,22 @@ TEST_F(WindowFixture, CheckBoxesChooseSeriesAndValueMarks) {
     w->btnala->click();
     EXPECT_FALSE(w->chtadd->seriesVisible(0));
     EXPECT_TRUE(w->chtadd->showValues());
+}
+
+// Crowded labels (27 patterns of three characters) stand upright rather than being cut
+// short; few short labels stay level. Value ticks are whole numbers.
+TEST_F(WindowFixture, ChartLabelsStayWhole) {
+    const auto axisOf = [](ui::BarChart *chart, Qt::Orientation o) { return chart->chart()->axes(o).first(); };
+    auto crowded = open(10);
+    EXPECT_EQ(axisOf(crowded->chtadd, Qt::Horizontal)->labelsAngle(), -90);
+    EXPECT_FALSE(axisOf(crowded->chtadd, Qt::Horizontal)->truncateLabels());
+    auto sparse = open(16);
+    EXPECT_EQ(axisOf(sparse->chtadd, Qt::Horizontal)->labelsAngle(), 0);
+    auto *y = qobject_cast<QValueAxis *>(axisOf(sparse->chtsep, Qt::Vertical));
+    ASSERT_NE(y, nullptr);
+    EXPECT_EQ(y->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_GE(y->tickInterval(), 1.0);
+    EXPECT_EQ(y->tickInterval(), std::floor(y->tickInterval()));
 }
 
 TEST_F(WindowFixture, LongSpacingTablesArePaged) {
