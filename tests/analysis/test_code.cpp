@@ -2,6 +2,9 @@
 
 #include "analysis/drawtrend.h"
 #include "analysis/u_code.h"
+#include "analysis/u_poscode.h"
+#include "analysis/u_totalcode.h"
+#include "shell/u_main.h"
 #include "store/u_datamod.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"
@@ -10,6 +13,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QMdiArea>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -208,4 +212,45 @@ TEST(TrendWindow, ColumnWidthsAndPaintedBands) {
         EXPECT_EQ(pixelIn(c), QColor(rgb.red, rgb.green, rgb.blue)) << c;
     }
     EXPECT_EQ(pixelIn(5), QApplication::palette().color(QPalette::ToolTipBase));
+}
+
+TEST(TrendWindow, OpeningALotteryShowsTheTrendAndTheGroupTabs) {
+    test::TempAppDir dir;
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(30, 9)}});
+    Tdatamod datamod;
+    Tfrmmain main;
+    main.show();
+    LotteryName = "中国福彩3D";
+    LotteryKind = 1;
+    NumberRange = 10;
+    PickCount = 3;
+    PositionStart = 1;
+    LoadLottery();
+    LotteryOpen = true;
+    main.lotteryOpened();
+    QApplication::processEvents();
+    auto *trend = qobject_cast<Tfrmcode *>(main.activeAnalysisWindow());
+    ASSERT_NE(trend, nullptr);
+    EXPECT_EQ(DrawHistory.size(), 30u);
+    EXPECT_EQ(trend->grdcode->model()->rowCount(), 30);
+
+    main.showAnalysisTab(1);
+    QApplication::processEvents();
+    auto *pos = qobject_cast<Tfrmposcode *>(main.activeAnalysisWindow());
+    ASSERT_NE(pos, nullptr);
+    EXPECT_TRUE(pos->analysed());
+    EXPECT_EQ(pos->occurrenceModel()->rowCount(), 30);
+    EXPECT_GT(pos->grdaddposcode->width(), 100);
+
+    main.showAnalysisTab(2);
+    QApplication::processEvents();
+    auto *total = qobject_cast<Tfrmtotalcode *>(main.activeAnalysisWindow());
+    ASSERT_NE(total, nullptr);
+    EXPECT_TRUE(total->analysed());
+    EXPECT_EQ(main.mdiArea()->subWindowList().size(), 1);
+
+    main.mnucloseClick();
+    EXPECT_TRUE(main.mdiArea()->subWindowList().isEmpty());
+    LotteryName.clear();
+    DrawCount = 0;
 }
