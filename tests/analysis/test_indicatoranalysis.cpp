@@ -65,31 +65,6 @@ TEST(IndicatorWindowSpecs, SelectorItemsAndDescriptions) {
     EXPECT_EQ(filterDescription(tab(19), 10, 1), "组选除3全2");
 }
 
-TEST(IndicatorAnalysis, OneDrawHistoryInTheBigSmallWindow) {
-    const auto a = analyseIndicator(tab(3), drawsOf({509}), {3, 1}, Numbers);
-    ASSERT_EQ(a.trend.rows, 1);
-    ASSERT_EQ(a.trend.columns, 9);
-    EXPECT_EQ(a.trend.at(0, 0), 2007001);
-    for (int k = 1; k <= 8; ++k) {
-        const auto &s = a.statistics[size_t(k - 1)];
-        EXPECT_EQ(s.category, k);
-        if (k == 3) {
-            EXPECT_EQ(trendCellText(a.trend.at(0, k)), "●");
-            EXPECT_EQ(s.occurrences, 1);
-            EXPECT_EQ(s.largestSpacing, 1);
-            EXPECT_EQ(s.currentSpacing, 0);
-        } else {
-            EXPECT_EQ(trendCellText(a.trend.at(0, k)), "1");
-            EXPECT_EQ(s.occurrences, 0);
-            EXPECT_EQ(s.largestSpacing, 0);
-            EXPECT_EQ(s.currentSpacing, 1);
-        }
-    }
-    ASSERT_EQ(a.spacing.size(), 1u);
-    EXPECT_EQ(a.spacing[0].spacing, 1);
-    EXPECT_EQ(a.spacing[0].count, 1);
-}
-
 TEST(IndicatorAnalysis, SpacingsAndCellsAroundHits) {
     // Sums: 0, 1, 0, 3, 3, 0 → category "0" hit at draws 0, 2 and 5.
     const DrawTable h = drawsOf({0, 1, 0, 111, 3, 0});

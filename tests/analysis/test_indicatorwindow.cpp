@@ -3,6 +3,7 @@
 #include "analysis/u_indicatorwindow.h"
 #include "core/u_public.h"
 #include "filters/u_filtcode.h"
+#include "shell/u_main.h"
 #include "shell/windowfactory.h"
 #include "store/appdir.h"
 #include "testsupport.h"
@@ -19,6 +20,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -318,6 +322,33 @@ TEST_F(WindowFixture, TrendColumnsStayReadable) {
         for (int c = 1; c <= 28; ++c) widest = std::max(widest, fm.horizontalAdvance(w->trendModel()->cellText(r, c)));
     for (int c = 1; c <= 28; ++c) EXPECT_GT(w->grd->columnWidth(c), widest);
     EXPECT_GT(w->grd->columnWidth(0), fm.horizontalAdvance("2007001"));
+}
+
+// As the main window shows them: one child window at a time, maximised, and a new one
+// for every tab change, which starts from the remembered category.
+TEST_F(WindowFixture, TabsReplaceTheChildWindowInTheMainWindow) {
+    Tfrmmain main;
+    main.resize(1300, 900);
+    main.show();
+    main.showAnalysisTab(10);
+    QPointer<QWidget> first = main.activeAnalysisWindow();
+    auto *hotCold = qobject_cast<Tfrmlenrei *>(first.data());
+    ASSERT_NE(hotCold, nullptr);
+    EXPECT_TRUE(main.mdiArea()->subWindowList().first()->isMaximized());
+    hotCold->com->setCurrentIndex(4);
+
+    main.showAnalysisTab(5);
+    QApplication::processEvents();
+    EXPECT_TRUE(first.isNull());
+    ASSERT_EQ(main.mdiArea()->subWindowList().size(), 1);
+    EXPECT_NE(qobject_cast<Tfrmhei *>(main.activeAnalysisWindow()), nullptr);
+
+    main.showAnalysisTab(10);
+    QApplication::processEvents();
+    auto *again = qobject_cast<Tfrmlenrei *>(main.activeAnalysisWindow());
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->analysedSelection().category, 5);
+    EXPECT_EQ(again->description(), "冷热组合温温热");
 }
 
 } // namespace
