@@ -89,14 +89,6 @@ TEST(GroupList, SizesOrderAndLabels) {
     EXPECT_TRUE(makeGroupList(6).empty());
 }
 
-TEST(GroupList, ChartPages) {
-    EXPECT_EQ(chartPageCount(252), 13);
-    EXPECT_EQ(chartPageCount(20), 1);
-    EXPECT_EQ(chartPageCount(21), 2);
-    EXPECT_EQ(chartPageCount(0), 1);
-    EXPECT_EQ(chartPageCount(45), 3);
-}
-
 // Hundreds digits 3, 5, 3, 3, 7 worked through by hand.
 TEST(PositionAnalysis, StatisticsColumnAndSpacingsByHand) {
     const DrawTable draws = drawsOf({312, 501, 399, 345, 700});
