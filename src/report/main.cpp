@@ -3,7 +3,9 @@
 #include "core/usererror.h"
 
 #include <algorithm>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <map>
 
 namespace corvel::report {
@@ -37,6 +39,15 @@ bool takeFlag(Args &args, const std::string &name) {
     if (it == args.end()) return false;
     args.erase(it);
     return true;
+}
+
+std::string readInputFile(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw UserError("无法打开文件 " + path);
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad()) throw UserError("读取文件 " + path + " 出错");
+    return content.str();
 }
 
 } // namespace corvel::report

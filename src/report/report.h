@@ -25,4 +25,7 @@ std::string takeOption(Args &args, const std::string &name, const std::string &f
 // Presence of a flag "--name" (removed from args).
 bool takeFlag(Args &args, const std::string &name);
 
+// The whole content of a file; throws UserError naming the file when it cannot be read.
+std::string readInputFile(const std::string &path);
+
 } // namespace corvel::report
