@@ -1,4 +1,5 @@
 #include "core/u_public.h"
+#include "shell/startup.h"
 #include "shell/u_about.h"
 #include "shell/u_main.h"
 #include "store/appdir.h"
@@ -19,6 +20,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -224,4 +226,15 @@ TEST(AboutBox, ShowsTheVersion) {
     bool found = false;
     for (QLabel *l : about.findChildren<QLabel *>()) found |= l->text() == "Corvel12.0版";
     EXPECT_TRUE(found);
+}
+
+TEST(Startup, FirstStartCreatesTheDefaultDatabaseAndInstallsThePictures) {
+    QTemporaryDir folder;
+    Shell shell = startShell(folder.path());
+    EXPECT_TRUE(shell.startupError.isEmpty()) << shell.startupError.toStdString();
+    EXPECT_EQ(listLotteries(databasePath()).size(), 2);
+    for (const char *picture : {"back.bmp", "flash.jpg", "left.bmp", "right.bmp"})
+        EXPECT_TRUE(QFile::exists(pictureDir() + picture)) << picture;
+    EXPECT_TRUE(QFile::exists(appDir() + "帮助/Corvel帮助.html"));
+    EXPECT_EQ(shell.mainWindow->windowTitle(), "Corvel");
 }
