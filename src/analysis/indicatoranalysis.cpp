@@ -38,7 +38,7 @@ constexpr std::array<IndicatorWindowSpec, IndicatorCount> Specs{{
      "复隔中出现次数图表", "复隔中间隔图表", "复隔中组合"},
     {14, "Tfrmjuli", "juli", "距离分析", I::Distance, "选择距离：", false, false, 1, 0, 0, "距离", "距离出现次数图表",
      "距离间隔图表", "距离"},
-    {15, "Tfrmcongma", "congma", "重码分析", I::RepeatChecks, "选择重码组合：", true, false, 1, 0, 0, "重码",
+    {15, "Tfrmcongma", "congma", "重码分析", I::RepeatChecks, "选择重码组合：", true, false, 1, 0, -1, "重码",
      "重码组合出现次数图表", "重码组合间隔图表", "重码"},
     {16, "Tfrmzudaxiao", "zudaxiao", "组选大小分析", I::GroupBigSmall, "选择组选大小：", true, false, 0, -1, -1,
      "组选大小", "组选大小出现次数图表", "组选大小间隔图表", "组选大小"},

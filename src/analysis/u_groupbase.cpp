@@ -62,7 +62,7 @@ void GroupWindow::buildControls(const GroupWindowText &text) {
     grdadd_->setObjectName(QStringLiteral("grdadd") + text.stem);
     grd_->setObjectName(QStringLiteral("grd") + text.stem);
     grdsep_->setObjectName(QStringLiteral("grd") + text.stem + QStringLiteral("sep"));
-    for (QTableView *grid : {grdadd_, grd_, grdsep_}) grid->viewport()->installEventFilter(this);
+    for (QTableView *grid : {grdadd_, grd_, grdsep_}) ui::keepColumnsFitted(grid, 10);
 
     chtadd_ = new ui::BarChart(text.statisticsTitle,
                                {{QStringLiteral("出现次数"), Qt::red},
@@ -422,14 +422,6 @@ void GroupWindow::showEvent(QShowEvent *event) {
         shown_ = true;
         FormActivate();
     }
-}
-
-bool GroupWindow::eventFilter(QObject *watched, QEvent *event) {
-    // A scroll bar coming or going changes a grid's client width.
-    if (event->type() == QEvent::Resize)
-        for (QTableView *grid : {grdadd_, grd_, grdsep_})
-            if (watched == grid->viewport()) ui::fitColumns(grid, 10);
-    return QWidget::eventFilter(watched, event);
 }
 
 void GroupWindow::resizeEvent(QResizeEvent *event) {

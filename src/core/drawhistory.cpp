@@ -63,7 +63,8 @@ HistoryFill fillDrawHistory(const RawDrawTable &table, const std::string &lotter
             row[0] = issueToInt(raw.issue, lotteryName);
             for (int j = 1; j <= 3; ++j) {
                 const int v = cellValue(raw, positionStart + j - 1);
-                if (v < 0 || v > 9) throw UserError("第" + raw.issue + "期的开奖号码" + std::to_string(v) + "不是0到9的数字");
+                if (v < 0 || v > 9)
+                    throw UserError("第" + raw.issue + "期的开奖号码" + std::to_string(v) + "不是0到9的数字");
                 row[j] = v;
             }
             int64_t number = 0;

@@ -44,6 +44,11 @@ bool isThreeDigitGame(const std::string &name) {
     return name == "中国福彩3D" || name == "中国体彩排列3" || name == "上海时时彩";
 }
 
+std::string lotteryTitleName(const std::string &name) {
+    const size_t slash = name.find_last_of("/\\");
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
 std::string profileRefusal(int32_t kind, int32_t range, int32_t pick) {
     if (kind == 1 && range == 10 && pick == 3) return {};
     return "本程序只能分析数字型、号码总数10、选择号码数3的彩票，该彩票（类型" + std::to_string(kind) + "，号码总数" +

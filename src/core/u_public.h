@@ -74,6 +74,9 @@ DirectNumberTable buildDirectNumbers();
 // and whose draws are shown with three digits.
 bool isThreeDigitGame(const std::string &lotteryName);
 
+// The lottery name as printouts title it: its last path component.
+std::string lotteryTitleName(const std::string &lotteryName);
+
 // A supported profile: 数字型, 10 values, 3 analysed digits. Returns an empty text
 // when it is, otherwise the message that refuses it.
 std::string profileRefusal(int32_t kind, int32_t range, int32_t pick);

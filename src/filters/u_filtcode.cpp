@@ -22,12 +22,6 @@ namespace {
 constexpr int LastDirectTab = 14;
 constexpr int ColumnMargin = 30;
 
-// The last path component of a lottery name.
-std::string baseName(const std::string &name) {
-    const size_t slash = name.find_last_of("/\\");
-    return slash == std::string::npos ? name : name.substr(slash + 1);
-}
-
 // A description may hold characters a file name cannot; they become '_' in the
 // proposed name.
 QString fileNamePart(const std::string &text) {
@@ -36,23 +30,6 @@ QString fileNamePart(const std::string &text) {
         if (QStringLiteral("/\\:*?\"<>|").contains(c) || c < QChar(' ')) c = QChar('_');
     return part;
 }
-
-// Keeps the grid's columns at equal widths whenever its visible area changes size
-// (window resizing, a scroll bar appearing or going).
-class ColumnFitter : public QObject {
-public:
-    ColumnFitter(QTableView *view, int margin) : QObject(view), view_(view), margin_(margin) {
-        view->viewport()->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Resize) ui::fitColumns(view_, margin_);
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QTableView *view_;
-    int margin_;
-};
 
 NumberList passingNumbers(const CandidateList &candidates) {
     NumberList numbers;
@@ -72,7 +49,7 @@ Tfrmfiltcode::Tfrmfiltcode(FiltCodeSource source, QWidget *parent) : QDialog(par
     model_ = new ui::GridModel(this);
     grdfiltcode = ui::makeGrid(this, model_);
     grdfiltcode->setObjectName("grdfiltcode");
-    new ColumnFitter(grdfiltcode, ColumnMargin);
+    ui::keepColumnsFitted(grdfiltcode, ColumnMargin);
     lbljushu = new QLabel(this);
     lbljushu->setObjectName("lbljushu");
     lbljushu->setWordWrap(true);
@@ -123,7 +100,7 @@ void Tfrmfiltcode::btnprintClick() {
         ui::showWarning(this, QStringLiteral("请先生成表格！"));
         return;
     }
-    const std::string title = baseName(LotteryName) + description_ + "号码";
+    const std::string title = lotteryTitleName(LotteryName) + description_ + "号码";
     const NumberList numbers = numbers_;
     const std::string date = printDate();
     ui::printWithMessage(
@@ -132,7 +109,7 @@ void Tfrmfiltcode::btnprintClick() {
 
 void Tfrmfiltcode::btnsaveClick() {
     const QString proposed =
-        attachmentDir() + fileNamePart(baseName(LotteryName) + description_) + QStringLiteral("投注号码.txt");
+        attachmentDir() + fileNamePart(lotteryTitleName(LotteryName) + description_) + QStringLiteral("投注号码.txt");
     const QString path = ui::getSaveFileName(this, proposed);
     if (path.isEmpty()) return;
     QStringList lines;

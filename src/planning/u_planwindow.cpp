@@ -40,6 +40,7 @@ PlanWindow::PlanWindow(QWidget *parent, const QString &objectName, const QString
     edits_->setHorizontalSpacing(8);
     model_ = new ui::GridModel(this);
     grdjihua = ui::makeGrid(this, model_);
+    ui::keepColumnsFitted(grdjihua, GridMargin);
     grdjihua->setObjectName(QStringLiteral("grdjihua"));
     buttons_ = new QHBoxLayout;
     buttons_->addStretch(1);
@@ -119,11 +120,6 @@ void PlanWindow::printSheet(const PlanSheet &sheet) {
         return;
     }
     ui::printWithMessage(this, [sheet](const PageGeometry &page) { return layoutPlanSheet(sheet, page); });
-}
-
-void PlanWindow::resizeEvent(QResizeEvent *event) {
-    QDialog::resizeEvent(event);
-    ui::fitColumns(grdjihua, GridMargin);
 }
 
 // ---------------------------------------------------------------- MultiplePlanWindow

@@ -50,8 +50,6 @@ protected:
     void printSheet(const PlanSheet &sheet);
     bool hasTable() const;
 
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     QGridLayout *edits_ = nullptr;
     QHBoxLayout *buttons_ = nullptr;

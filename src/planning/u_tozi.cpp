@@ -53,29 +53,10 @@ std::vector<std::string> toLines(const QStringList &lines) {
     return out;
 }
 
-// The last path component of a lottery name.
-std::string baseName(const std::string &name) {
-    const size_t slash = name.find_last_of("/\\");
-    return slash == std::string::npos ? name : name.substr(slash + 1);
-}
-
-// Keeps a grid's columns at equal widths whenever its visible area changes size.
-class ColumnFitter : public QObject {
-public:
-    explicit ColumnFitter(QTableView *view) : QObject(view), view_(view) { view->viewport()->installEventFilter(this); }
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Resize) ui::fitColumns(view_, 4);
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QTableView *view_;
-};
-
 QTableView *gridView(QWidget *parent, ui::GridModel *model, const char *name) {
     QTableView *view = ui::makeGrid(parent, model);
     view->setObjectName(name);
-    new ColumnFitter(view);
+    ui::keepColumnsFitted(view, 4);
     return view;
 }
 
@@ -547,14 +528,14 @@ QString Tfrmtozi::lastIssueText() const {
 void Tfrmtozi::mnucodeprintClick() {
     if (list_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     const std::string title =
-        baseName(LotteryName) + "  " + s(lastIssueText()) + "期" + KindCaptions[kindIndex()] + "投注号码";
+        lotteryTitleName(LotteryName) + "  " + s(lastIssueText()) + "期" + KindCaptions[kindIndex()] + "投注号码";
     const NumberList numbers = list_;
     ui::printWithMessage(
         this, [title, numbers](const PageGeometry &page) { return layoutBetList(page, title, numbers, printDate()); });
 }
 
 void Tfrmtozi::mnusetprintClick() {
-    const std::string title = baseName(LotteryName) + "  " + s(lastIssueText()) + "期" + "投资模式设置";
+    const std::string title = lotteryTitleName(LotteryName) + "  " + s(lastIssueText()) + "期" + "投资模式设置";
     const ToziSettings settings = currentSettings();
     const std::string surplus = s(edtallwin->text());
     ui::printWithMessage(this, [=](const PageGeometry &page) {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <map>
+#include <sstream>
 
 namespace corvel::report {
 
@@ -43,7 +43,7 @@ bool takeFlag(Args &args, const std::string &name) {
 
 std::string readInputFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw UserError("无法打开文件 " + path);
+    if (!in) throw UserError("无法打开文件“" + path + "”！");
     std::ostringstream content;
     content << in.rdbuf();
     if (in.bad()) throw UserError("读取文件 " + path + " 出错");

@@ -12,7 +12,6 @@
 #include "planning/tozifiles.h"
 #include "report/report.h"
 
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
@@ -23,17 +22,9 @@ namespace {
 constexpr const char *Options = "[--kind 0..3] [--prize N] [--rate N] [--single-max N] [--total-max N] [--T N] "
                                 "[--R N] [--W N] [--L N] [--no-carry] [--no-interval] [--position-start 1..3]";
 
-std::string readFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UserError("无法打开文件“" + path + "”！");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::vector<std::string> fileLines(const std::string &path) {
     std::vector<std::string> lines;
-    std::istringstream in(readFile(path));
+    std::istringstream in(readInputFile(path));
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
@@ -73,7 +64,7 @@ bool prepare(Args args, const std::string &usage, std::ostream &err, ReplayJob &
         return false;
     }
 
-    const HistoryText history = readHistoryText(readFile(args[0]), positionStart);
+    const HistoryText history = readHistoryText(readInputFile(args[0]), positionStart);
     std::vector<std::string> listLines = fileLines(args[1]);
     if (!kindOption.empty() && !listLines.empty()) listLines[0] = std::to_string(strToInt(kindOption));
     const InvestmentList list = readToziList(listLines);

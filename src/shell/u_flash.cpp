@@ -22,8 +22,10 @@ Tfrmflash::Tfrmflash(QWidget *parent) : QDialog(parent) {
 
 void Tfrmflash::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    if (!picture_.isNull()) p.drawPixmap(rect(), picture_);
-    else p.fillRect(rect(), palette().window());
+    if (!picture_.isNull())
+        p.drawPixmap(rect(), picture_);
+    else
+        p.fillRect(rect(), palette().window());
     QFont title(QStringLiteral("隶书"));
     title.setFamilies({QStringLiteral("隶书"), QStringLiteral("LiSu"), QStringLiteral("Noto Serif CJK SC")});
     title.setPixelSize(44);

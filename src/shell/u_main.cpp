@@ -30,31 +30,32 @@ namespace corvel {
 Tfrmmain *Tfrmmain::instance_ = nullptr;
 
 QStringList analysisTabCaptions() {
-    return {"开奖号码走势", "各位号码分析", "总体号码分析", "号码大小分析", "号码奇偶分析", "号码和值分析", "号码和尾分析",
-            "号码跨度分析", "号码位和分析", "号码位差分析", "号码冷热分析", "除三余数分析", "传邻孤码分析", "复隔中码分析",
-            "号码距离分析", "号码重码分析", "组选大小分析", "组选奇偶分析", "组选冷热分析", "组选除三分析"};
+    return {"开奖号码走势", "各位号码分析", "总体号码分析", "号码大小分析", "号码奇偶分析",
+            "号码和值分析", "号码和尾分析", "号码跨度分析", "号码位和分析", "号码位差分析",
+            "号码冷热分析", "除三余数分析", "传邻孤码分析", "复隔中码分析", "号码距离分析",
+            "号码重码分析", "组选大小分析", "组选奇偶分析", "组选冷热分析", "组选除三分析"};
 }
 
 namespace {
 
 // 数据分析 items: handler name, caption with access key.
 const char *const AnalysisItems[20][2] = {
-    {"mnucode", "开奖号码走势(&J)"},  {"mnuposcode", "各位号码分析(&P)"}, {"mnutotalcode", "总体号码分析(&Q)"},
-    {"mnudaxiao", "号码大小分析(&R)"}, {"mnujiou", "号码奇偶分析(&O)"},    {"mnuhei", "号码和值分析(&H)"},
-    {"mnuheiwei", "号码和尾分析(&W)"}, {"mnukuadu", "号码跨度分析(&W)"},   {"mnuhuihuo", "号码位和分析(&H)"},
-    {"mnuhuicai", "号码位差分析(&C)"}, {"mnulenrei", "号码冷热分析(&L)"},  {"mnuchusan", "除三余数分析(&C)"},
-    {"mnuclz", "传邻孤码分析(&C)"},    {"mnufgz", "复隔中码分析(&F)"},     {"mnujuli", "号码距离分析(&J)"},
-    {"mnucongma", "号码重码分析(&R)"}, {"mnuzudaxiao", "组选大小分析(&D)"}, {"mnuzujiou", "组选奇偶分析(&J)"},
+    {"mnucode", "开奖号码走势(&J)"},     {"mnuposcode", "各位号码分析(&P)"},  {"mnutotalcode", "总体号码分析(&Q)"},
+    {"mnudaxiao", "号码大小分析(&R)"},   {"mnujiou", "号码奇偶分析(&O)"},     {"mnuhei", "号码和值分析(&H)"},
+    {"mnuheiwei", "号码和尾分析(&W)"},   {"mnukuadu", "号码跨度分析(&W)"},    {"mnuhuihuo", "号码位和分析(&H)"},
+    {"mnuhuicai", "号码位差分析(&C)"},   {"mnulenrei", "号码冷热分析(&L)"},   {"mnuchusan", "除三余数分析(&C)"},
+    {"mnuclz", "传邻孤码分析(&C)"},      {"mnufgz", "复隔中码分析(&F)"},      {"mnujuli", "号码距离分析(&J)"},
+    {"mnucongma", "号码重码分析(&R)"},   {"mnuzudaxiao", "组选大小分析(&D)"}, {"mnuzujiou", "组选奇偶分析(&J)"},
     {"mnuzulenrei", "组选冷热分析(&Z)"}, {"mnuzhusan", "组选除三分析(&X)"}};
 
 // 选号过滤 items: handler name, caption, window class.
 const char *const FilterItems[15][3] = {
-    {"mnutotalfilt", "总体号码过滤(&T)", "Tfrmtotalfilt"}, {"mnupiantai", "偏态搜索选号(&P)", "Tfrmpiantai"},
-    {"mnuyilou", "回补搜索选号(&Y)", "Tfrmyilou"},         {"mnulenma", "冷码搜索选号(&M)", "Tfrmsujifilt"},
-    {"mnuzhongpai", "综合排除选号(&Z)", "Tfrmzhongpai"},   {"mnugensui", "组选跟随选号(&M)", "Tfrmgensui"},
-    {"mnugensui2", "直选跟随选号(&N)", "Tfrmgensui2"},     {"mnugujian", "最优间隔选号(&S)", "Tfrmgujian"},
-    {"mnugupaiming", "临界超稳大底(&Q)", "Tfrmdingweidan"}, {"mnuduoyilou", "多重遗漏选号(&J)", "Tfrmduoyilou"},
-    {"mnureima", "自动二码选号(&R)", "Tfrmreima"},         {"mnusanma", "自动三码选号(&S)", "Tfrmsanma"},
+    {"mnutotalfilt", "总体号码过滤(&T)", "Tfrmtotalfilt"},   {"mnupiantai", "偏态搜索选号(&P)", "Tfrmpiantai"},
+    {"mnuyilou", "回补搜索选号(&Y)", "Tfrmyilou"},           {"mnulenma", "冷码搜索选号(&M)", "Tfrmsujifilt"},
+    {"mnuzhongpai", "综合排除选号(&Z)", "Tfrmzhongpai"},     {"mnugensui", "组选跟随选号(&M)", "Tfrmgensui"},
+    {"mnugensui2", "直选跟随选号(&N)", "Tfrmgensui2"},       {"mnugujian", "最优间隔选号(&S)", "Tfrmgujian"},
+    {"mnugupaiming", "临界超稳大底(&Q)", "Tfrmdingweidan"},  {"mnuduoyilou", "多重遗漏选号(&J)", "Tfrmduoyilou"},
+    {"mnureima", "自动二码选号(&R)", "Tfrmreima"},           {"mnusanma", "自动三码选号(&S)", "Tfrmsanma"},
     {"mnudingweipai", "号码次数提取(&D)", "Tfrmdingweipai"}, {"mnufushi", "无穷胆码选号(&W)", "Tfrmfushi"},
     {"mnujiaoqi", "多重大底交集(&D)", "Tfrmjiaoqi"}};
 
@@ -190,7 +191,8 @@ void Tfrmmain::buildToolBar() {
     tlbmain_->setMovable(false);
     tlbmain_->setFloatable(false);
     tlbmain_->setContextMenuPolicy(Qt::PreventContextMenu);
-    connect(addTool("tlbopen", u("打开彩票"), u("打开彩票"), "open"), &QAction::triggered, this, &Tfrmmain::mnuopenClick);
+    connect(addTool("tlbopen", u("打开彩票"), u("打开彩票"), "open"), &QAction::triggered, this,
+            &Tfrmmain::mnuopenClick);
     toolClass_[addTool("tlbdata", u("彩票数据"), u("彩票数据"), "data")] = "Tfrmdata";
     connect(commands_["tlbdata"], &QAction::triggered, this, &Tfrmmain::mnumoddataClick);
     const char *const tools[5][4] = {{"tlbpiantai", "超稳大底", "Tfrmdingweidan", "base"},

@@ -77,7 +77,7 @@ private:
     QTabBar *tabmain_ = nullptr;
     QAction *tabAction_ = nullptr;
     QMap<QString, QAction *> commands_;
-    QList<QAction *> lotteryCommands_; // enabled only with an open lottery
+    QList<QAction *> lotteryCommands_;   // enabled only with an open lottery
     QMap<QAction *, QString> toolClass_; // commands whose window may not be built yet
     QMap<QString, QPointer<QWidget>> toolWindows_;
     QPointer<QWidget> about_;

@@ -25,26 +25,11 @@ template <class W> WindowFactory make() {
 const QMap<int, WindowFactory> &analysisWindows() {
     static const QMap<int, WindowFactory> windows{
         // {tab, make<Tfrmcode>()},
-        {0, make<Tfrmcode>()},
-        {1, make<Tfrmposcode>()},
-        {2, make<Tfrmtotalcode>()},
-        {3, make<Tfrmdaxiao>()},
-        {4, make<Tfrmjiou>()},
-        {5, make<Tfrmhei>()},
-        {6, make<Tfrmheiwei>()},
-        {7, make<Tfrmkuadu>()},
-        {8, make<Tfrmhuihuo>()},
-        {9, make<Tfrmhuicai>()},
-        {10, make<Tfrmlenrei>()},
-        {11, make<Tfrmchusan>()},
-        {12, make<Tfrmclz>()},
-        {13, make<Tfrmfgz>()},
-        {14, make<Tfrmjuli>()},
-        {15, make<Tfrmcongma>()},
-        {16, make<Tfrmzudaxiao>()},
-        {17, make<Tfrmzujiou>()},
-        {18, make<Tfrmzulenrei>()},
-        {19, make<Tfrmzhusan>()},
+        {0, make<Tfrmcode>()},      {1, make<Tfrmposcode>()}, {2, make<Tfrmtotalcode>()}, {3, make<Tfrmdaxiao>()},
+        {4, make<Tfrmjiou>()},      {5, make<Tfrmhei>()},     {6, make<Tfrmheiwei>()},    {7, make<Tfrmkuadu>()},
+        {8, make<Tfrmhuihuo>()},    {9, make<Tfrmhuicai>()},  {10, make<Tfrmlenrei>()},   {11, make<Tfrmchusan>()},
+        {12, make<Tfrmclz>()},      {13, make<Tfrmfgz>()},    {14, make<Tfrmjuli>()},     {15, make<Tfrmcongma>()},
+        {16, make<Tfrmzudaxiao>()}, {17, make<Tfrmzujiou>()}, {18, make<Tfrmzulenrei>()}, {19, make<Tfrmzhusan>()},
     };
     return windows;
 }

@@ -27,7 +27,8 @@ void exec(QSqlDatabase &db, const QString &sql) {
 
 QStringList userTables(QSqlDatabase &db) {
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("select name from sqlite_master where type='table' and name not like 'sqlite_%'"))) fail(q);
+    if (!q.exec(QStringLiteral("select name from sqlite_master where type='table' and name not like 'sqlite_%'")))
+        fail(q);
     QStringList names;
     while (q.next()) names << q.value(0).toString();
     return names;
@@ -51,7 +52,8 @@ void insertDraws(QSqlDatabase &db, const QString &lottery, const RawDrawTable &d
     for (int c = 0; c < draws.columnCount; ++c) marks += QStringLiteral(", ?");
     QString columns = quoteIdent(QStringLiteral("记录期号"));
     for (int c = 1; c <= draws.columnCount; ++c) columns += QChar(',') + quoteIdent(QString::number(c));
-    q.prepare(QStringLiteral("insert into %1 (%2) values (%3)").arg(quoteIdent(drawTableName(lottery)), columns, marks));
+    q.prepare(
+        QStringLiteral("insert into %1 (%2) values (%3)").arg(quoteIdent(drawTableName(lottery)), columns, marks));
     for (const RawDraw &row : draws.rows) {
         q.addBindValue(QString::fromStdString(row.issue));
         for (int c = 0; c < draws.columnCount; ++c)
@@ -68,7 +70,8 @@ QString createDrawTableSql(const QString &lottery, int digitColumns) {
                       .arg(quoteIdent(drawTableName(lottery)), issue);
     for (int i = 1; i <= digitColumns; ++i) {
         const QString c = quoteIdent(QString::number(i));
-        sql += QStringLiteral("%1 integer check(%1 is null or (typeof(%1) = 'integer' and %1 between 0 and 9)),").arg(c);
+        sql +=
+            QStringLiteral("%1 integer check(%1 is null or (typeof(%1) = 'integer' and %1 between 0 and 9)),").arg(c);
     }
     const QString date = quoteIdent(QStringLiteral("开奖日期"));
     sql += QStringLiteral("%1 varchar(10) check(length(%1) <= 10))").arg(date);
@@ -207,7 +210,8 @@ bool ensureDefaultDatabase(const QString &dbPath) {
         const char *name;
         const char *resource;
         const char *time;
-    } bundled[] = {{"中国福彩3D", ":/data/fc3d_history.txt", "21:15"}, {"中国体彩排列3", ":/data/pl3_history.txt", "21:25"}};
+    } bundled[] = {{"中国福彩3D", ":/data/fc3d_history.txt", "21:15"},
+                   {"中国体彩排列3", ":/data/pl3_history.txt", "21:25"}};
     for (const auto &b : bundled) {
         QFile file(QString::fromUtf8(b.resource));
         if (!file.open(QIODevice::ReadOnly)) throw UserError(QStringLiteral("缺少内置的开奖数据").toStdString());

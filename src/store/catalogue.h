@@ -12,7 +12,7 @@ namespace corvel {
 
 struct LotteryOptions {
     QString name;
-    int kind = 1;  // 彩票类型: 0 乐透型, 1 数字型
+    int kind = 1;   // 彩票类型: 0 乐透型, 1 数字型
     int range = 10; // 号码总数
     int pick = 3;   // 选择号码数
     QString drawTime;

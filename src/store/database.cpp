@@ -27,13 +27,15 @@ void openDatabaseFile(QSqlDatabase &db, const QString &path) {
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open())
-        throw UserError(databaseMessage(QStringLiteral("无法打开数据库文件 %1").arg(path), db.lastError().text()).toStdString());
+        throw UserError(
+            databaseMessage(QStringLiteral("无法打开数据库文件 %1").arg(path), db.lastError().text()).toStdString());
     // SQLite opens any file lazily; reading the schema tells a database from other files.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
         const QString detail = probe.lastError().text();
         db.close();
-        throw UserError(databaseMessage(QStringLiteral("数据库文件 %1 已损坏、被占用或不是数据库").arg(path), detail).toStdString());
+        throw UserError(databaseMessage(QStringLiteral("数据库文件 %1 已损坏、被占用或不是数据库").arg(path), detail)
+                            .toStdString());
     }
 }
 
@@ -56,7 +58,8 @@ Connection::~Connection() {
 
 void Connection::exec(const QString &sql) {
     QSqlQuery q(db_);
-    if (!q.exec(sql)) throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+    if (!q.exec(sql))
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
 }
 
 QString quoteIdent(const QString &name) {
@@ -74,7 +77,8 @@ bool validLotteryName(const QString &name) {
 
 void requireValidLotteryName(const QString &name) {
     if (!validLotteryName(name))
-        throw UserError(QStringLiteral("彩票名称“%1”无效：只能由1到20个汉字、字母或数字组成！").arg(name).toStdString());
+        throw UserError(
+            QStringLiteral("彩票名称“%1”无效：只能由1到20个汉字、字母或数字组成！").arg(name).toStdString());
 }
 
 QString drawTableName(const QString &lottery) { return lottery + QStringLiteral("彩票号码表"); }

@@ -60,7 +60,8 @@ RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery) {
 int drawTableCount(QSqlDatabase &db, const QString &lottery) {
     requireValidLotteryName(lottery);
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("select count(*) from %1").arg(quoteIdent(drawTableName(lottery)))) || !q.next()) fail(q);
+    if (!q.exec(QStringLiteral("select count(*) from %1").arg(quoteIdent(drawTableName(lottery)))) || !q.next())
+        fail(q);
     return q.value(0).toInt();
 }
 

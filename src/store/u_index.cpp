@@ -42,7 +42,8 @@ QButtonGroup *radioGroup(QWidget *parent, QGroupBox *box, const QStringList &ite
 Tfrmindex::Tfrmindex(QWidget *parent) : QDialog(parent) {
     setObjectName("frmindex");
     setWindowTitle(QStringLiteral("彩票操作"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     FormCreate();
 }
 

@@ -14,7 +14,9 @@ DialogHooks &dialogHooks() {
 
 namespace {
 
-QString appTitle() { return QApplication::applicationName().isEmpty() ? QStringLiteral("Corvel") : QApplication::applicationName(); }
+QString appTitle() {
+    return QApplication::applicationName().isEmpty() ? QStringLiteral("Corvel") : QApplication::applicationName();
+}
 
 bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption) {
     const Message m{kind, caption.isEmpty() ? appTitle() : caption, text};
@@ -23,9 +25,15 @@ bool show(QWidget *parent, MessageKind kind, const QString &text, const QString 
     box.setWindowTitle(m.caption);
     box.setText(text);
     switch (kind) {
-    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
     case MessageKind::Question:
         box.setIcon(QMessageBox::Warning);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

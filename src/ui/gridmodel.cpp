@@ -1,5 +1,6 @@
 #include "ui/gridmodel.h"
 
+#include <QEvent>
 #include <QHeaderView>
 
 namespace corvel::ui {
@@ -33,7 +34,8 @@ QVariant GridModel::data(const QModelIndex &index, int role) const {
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return section >= 0 && section < headings_.size() ? headings_[section] : QVariant();
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < headings_.size() ? headings_[section] : QVariant();
     return section + 1;
 }
 
@@ -49,6 +51,28 @@ QTableView *makeGrid(QWidget *parent, GridModel *model, int rowHeight) {
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
     return view;
+}
+
+namespace {
+class ColumnFitter : public QObject {
+public:
+    ColumnFitter(QTableView *view, int margin) : QObject(view), view_(view), margin_(margin) {
+        view->viewport()->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Resize) fitColumns(view_, margin_);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QTableView *view_;
+    int margin_;
+};
+} // namespace
+
+void keepColumnsFitted(QTableView *view, int margin) {
+    new ColumnFitter(view, margin);
+    fitColumns(view, margin);
 }
 
 void fitColumns(QTableView *view, int margin) {

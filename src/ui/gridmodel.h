@@ -40,5 +40,8 @@ QTableView *makeGrid(QWidget *parent, GridModel *model, int rowHeight = 20);
 
 // Gives every column of the view the same width: (client width − margin) / columns.
 void fitColumns(QTableView *view, int margin);
+// Keeps the columns fitted whenever the view's visible area changes size (the window
+// resizing, a scroll bar coming or going).
+void keepColumnsFitted(QTableView *view, int margin);
 
 } // namespace corvel::ui

@@ -21,13 +21,15 @@ QFont pageFont(PageFont kind, QPaintDevice *device) {
     QFont f;
     if (kind == PageFont::Title) {
         f = QFont(QStringLiteral("录书"));
-        f.setFamilies({QStringLiteral("录书"), QStringLiteral("LiSu"), QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+        f.setFamilies({QStringLiteral("录书"), QStringLiteral("LiSu"), QStringLiteral("Noto Serif CJK SC"),
+                       QStringLiteral("Noto Sans CJK SC")});
         f.setPointSize(18);
         f.setBold(true);
         f.setItalic(true);
     } else {
         f = QFont(QStringLiteral("宋体"));
-        f.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+        f.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                       QStringLiteral("Noto Sans CJK SC")});
         f.setPointSize(10);
     }
     return QFont(f, device);
@@ -56,7 +58,8 @@ bool paint(QPrinter &printer, const PageLayout &layout) {
         for (const PageText &t : doc[p].texts) {
             const bool isTitle = t.font == PageFont::Title;
             painter.setFont(isTitle ? title : body);
-            painter.drawText(t.x, t.y + (isTitle ? titleMetrics : bodyMetrics).ascent(), QString::fromStdString(t.text));
+            painter.drawText(t.x, t.y + (isTitle ? titleMetrics : bodyMetrics).ascent(),
+                             QString::fromStdString(t.text));
         }
     }
     return painter.end();

@@ -42,7 +42,8 @@ TEST(IndicatorWindowSpecs, StartParametersFollowTheRuleContext) {
         EXPECT_EQ(spec.tab, expectedTab++);
         EXPECT_EQ(spec.start, firstClassifiable(spec.indicator)) << spec.className;
         EXPECT_EQ(spec.lastStart, spec.start - 1) << spec.className;
-        EXPECT_EQ(spec.previousStart, spec.start - 1) << spec.className;
+        // The repeat-check window's statistics start one draw further back than its trend cells.
+        EXPECT_EQ(spec.previousStart, spec.tab == 15 ? -1 : spec.start - 1) << spec.className;
         EXPECT_EQ(std::string("Tfrm") + spec.stem, spec.className);
         stems.insert(spec.stem);
     }
@@ -143,9 +144,9 @@ TEST(IndicatorAnalysis, RepeatCheckColumnsAreIndependent) {
     }
     // Big/small classes kept only by 001 after 000.
     EXPECT_EQ(a.statistics[0].occurrences, 1);
-    // Statistics count from the draw before s, like the trend cells.
-    EXPECT_EQ(a.statistics[2].largestSpacing, 1);
-    EXPECT_EQ(a.statistics[1].currentSpacing, a.trend.at(4, 2) == HitMark ? 0 : a.trend.at(4, 2));
+    // Statistics count spacings from before the first draw, the trend cells from draw 0.
+    EXPECT_EQ(a.statistics[2].largestSpacing, 2);
+    EXPECT_EQ(a.statistics[1].currentSpacing, a.trend.at(4, 2) == HitMark ? 1 : a.trend.at(4, 2) + 1);
     // Candidates: every number matching "全部" against the newest draw 001.
     const auto all = passing(a.candidates);
     EXPECT_TRUE(all.count(1));    // same everything

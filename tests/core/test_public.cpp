@@ -74,12 +74,12 @@ TEST(HistoryFill, ThreeDigitTrendRow) {
     ASSERT_TRUE(f.error.empty());
     EXPECT_EQ(f.history[0], (DrawRow{2007001, 0, 0, 7}));
     const TrendRow &r = f.trend[0];
-    EXPECT_EQ(r[1], 7);        // shown as 007
-    EXPECT_EQ(r[3 + 0], 2);    // two zeros
-    EXPECT_EQ(r[3 + 7], 1);    // one seven
-    EXPECT_EQ(r[14], 1);       // 百 = 0
-    EXPECT_EQ(r[24], 1);       // 十 = 0
-    EXPECT_EQ(r[41], 1);       // 个 = 7
+    EXPECT_EQ(r[1], 7);     // shown as 007
+    EXPECT_EQ(r[3 + 0], 2); // two zeros
+    EXPECT_EQ(r[3 + 7], 1); // one seven
+    EXPECT_EQ(r[14], 1);    // 百 = 0
+    EXPECT_EQ(r[24], 1);    // 十 = 0
+    EXPECT_EQ(r[41], 1);    // 个 = 7
     EXPECT_EQ(r[2], 0);
     EXPECT_EQ(r[13], 0);
     EXPECT_EQ(f.trend[1][3 + 5], 3);
@@ -102,7 +102,8 @@ TEST(HistoryFill, FiveDigitWindowFromPositionThree) {
 
 TEST(HistoryFill, BadRowsStopTheFillButKeepTheSize) {
     RawDrawTable t;
-    t.rows = {raw("2007001", {1, 2, 3}), raw("2007002", {4, 5, 6}), raw("20x7003", {7, 8, 9}), raw("2007004", {1, 1, 1})};
+    t.rows = {raw("2007001", {1, 2, 3}), raw("2007002", {4, 5, 6}), raw("20x7003", {7, 8, 9}),
+              raw("2007004", {1, 1, 1})};
     t.rows[1].digits[1].reset(); // empty digit cell
     HistoryFill f = fillDrawHistory(t, "中国福彩3D", 1);
     EXPECT_FALSE(f.error.empty());

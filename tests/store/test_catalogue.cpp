@@ -74,7 +74,8 @@ TEST(Catalogue, AddAndDeleteWithChineseNames) {
 TEST(Catalogue, NamesThatCouldChangeAStatementAreRefused) {
     test::TempAppDir dir;
     dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
-    for (const QString bad : {"x\"(a int);drop table \"中国福彩3D彩票号码表\";--", "a b", "it's", "", "一二三四五六七八九十一二三四五六七八九十一"}) {
+    for (const QString bad : {"x\"(a int);drop table \"中国福彩3D彩票号码表\";--", "a b", "it's", "",
+                              "一二三四五六七八九十一二三四五六七八九十一"}) {
         EXPECT_FALSE(validLotteryName(bad)) << bad.toStdString();
         EXPECT_THROW(addLottery(databasePath(), LotteryOptions{bad}, 3), UserError);
         EXPECT_THROW(deleteLottery(databasePath(), bad), UserError);
@@ -136,7 +137,7 @@ TEST(Loader, FailuresLeaveTheStateAndTheDataAlone) {
     test::TempAppDir dir;
     Tdatamod dm;
     EXPECT_THROW(openLottery("中国福彩3D"), UserError); // no database file
-    EXPECT_FALSE(QFile::exists(databasePath()));          // and none was created by the attempt
+    EXPECT_FALSE(QFile::exists(databasePath()));        // and none was created by the attempt
 
     dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
     EXPECT_THROW(openLottery("中国体彩排列3"), UserError); // missing table

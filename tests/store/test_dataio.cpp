@@ -82,7 +82,9 @@ TEST(HistoryText, BadLinesAreNamedWithTheirNumberAndProblem) {
                      11),
          "无法识别"},
         {"2007002 \xE4\xB8\x80\xE4\xBA\x8C\xE4\xB8\x89", "无法识别"}, // UTF-8 text where digits belong
-        {"\xB5\xDA2007002 123", "无法识别"},                          // GBK text in the issue
+        {"\xB5\xDA"
+         "2007002 123",
+         "无法识别"}, // GBK text in the issue
         {"2007002 " + std::string(2000, '1'), "太长"},
     };
     for (const auto &c : cases) {
