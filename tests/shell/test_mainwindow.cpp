@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -237,4 +238,48 @@ TEST(Startup, FirstStartCreatesTheDefaultDatabaseAndInstallsThePictures) {
         EXPECT_TRUE(QFile::exists(pictureDir() + picture)) << picture;
     EXPECT_TRUE(QFile::exists(appDir() + "帮助/Corvel帮助.html"));
     EXPECT_EQ(shell.mainWindow->windowTitle(), "Corvel");
+}
+
+TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {
+    ASSERT_TRUE(open("中国福彩3D"));
+    ASSERT_TRUE(enabled("mnugudingjihua"));
+    EXPECT_FALSE(enabled("mnutotalfilt")); // its window is not part of this build yet
+    QWidget *plan = main->showToolWindow("Tfrmgudingjihua");
+    ASSERT_NE(plan, nullptr);
+    auto *days = plan->findChild<QLineEdit *>("edtdays");
+    ASSERT_NE(days, nullptr);
+    days->setText("12");
+    main->command("tlbgudingjihua")->trigger(); // the tool button shows the same window
+    EXPECT_EQ(main->toolWindow("Tfrmgudingjihua"), plan);
+
+    QPointer<QWidget> watch(plan);
+    main->mnucloseClick();
+    EXPECT_TRUE(watch.isNull());
+    EXPECT_EQ(main->toolWindow("Tfrmgudingjihua"), nullptr);
+
+    ASSERT_TRUE(open("中国福彩3D"));
+    QWidget *fresh = main->showToolWindow("Tfrmgudingjihua");
+    EXPECT_EQ(fresh->findChild<QLineEdit *>("edtdays")->text(), "80");
+}
+
+TEST_F(MainWindowTest, EverySelectionOfATabRecreatesItsWindow) {
+    ASSERT_TRUE(open("中国福彩3D"));
+    QPointer<QWidget> trend(main->activeAnalysisWindow());
+    ASSERT_FALSE(trend.isNull());
+    main->command("mnuhei")->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(trend.isNull());
+    EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(main->tabmain()->currentIndex(), 5);
+    QPointer<QWidget> sum(main->activeAnalysisWindow());
+    main->command("mnuhei")->trigger(); // the tab already selected
+    QApplication::processEvents();
+    EXPECT_TRUE(sum.isNull());
+    EXPECT_NE(main->activeAnalysisWindow(), nullptr);
+
+    // Tab 0 reads the draw history again from the draw table.
+    DrawHistory.clear();
+    main->tabmain()->setCurrentIndex(0);
+    QApplication::processEvents();
+    EXPECT_EQ(DrawHistory.size(), 30u);
 }
