@@ -6,6 +6,7 @@
 #include "ui/printing.h"
 
 #include <QDir>
+#include <QProcess>
 #include <random>
 
 namespace corvel::test {
@@ -55,6 +56,17 @@ QStringList makeDraws(int count, unsigned seed, int digits) {
 }
 
 DrawTable history(std::initializer_list<DrawRow> rows) { return DrawTable(rows); }
+
+ReportRun runReport(const QStringList &args) {
+    QProcess p;
+    p.start(QStringLiteral(CORVEL_REPORT_EXE), args);
+    ReportRun r;
+    if (!p.waitForFinished(60000)) return r;
+    r.exitCode = p.exitCode();
+    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    r.error = QString::fromUtf8(p.readAllStandardError()).trimmed();
+    return r;
+}
 
 MessageLog::MessageLog(bool answer) {
     ui::dialogHooks().message = [this, answer](const ui::Message &m) {

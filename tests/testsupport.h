@@ -34,6 +34,14 @@ QStringList makeDraws(int count, unsigned seed = 1, int digits = 3);
 // A draw history from rows {issue, d1, d2, d3}.
 DrawTable history(std::initializer_list<DrawRow> rows);
 
+// One run of the built corvel-report executable.
+struct ReportRun {
+    int exitCode = -1; // -1 when it did not finish
+    QStringList lines; // stdout, empty lines dropped
+    QString error;     // stderr, trimmed
+};
+ReportRun runReport(const QStringList &args);
+
 // Records the messages shown and answers every question with `answer`.
 struct MessageLog {
     explicit MessageLog(bool answer = true);

@@ -2,29 +2,15 @@
 
 #include "planning/plans.h"
 
-#include <QProcess>
+#include "testsupport.h"
 #include <QStringList>
 #include <gtest/gtest.h>
 
 namespace corvel {
 namespace {
 
-struct ReportRun {
-    int exitCode = -1;
-    QStringList lines; // stdout
-    QString error;     // stderr
-};
-
-ReportRun report(const QStringList &args) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_REPORT_EXE), args);
-    ReportRun r;
-    if (!p.waitForFinished(30000)) return r;
-    r.exitCode = p.exitCode();
-    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    r.error = QString::fromUtf8(p.readAllStandardError()).trimmed();
-    return r;
-}
+using test::ReportRun;
+ReportRun report(const QStringList &args) { return test::runReport(args); }
 
 template <class Row> QString csv(const Row &row) {
     QStringList cells;

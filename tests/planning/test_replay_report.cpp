@@ -5,8 +5,8 @@
 #include "core/usererror.h"
 #include "planning/replaysearch.h"
 
+#include "testsupport.h"
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
@@ -15,22 +15,8 @@ using namespace corvel;
 
 namespace {
 
-struct ReportRun {
-    int exitCode = -1;
-    QStringList lines;
-    QString error;
-};
-
-ReportRun report(const QStringList &args) {
-    QProcess p;
-    p.start(QStringLiteral(CORVEL_REPORT_EXE), args);
-    ReportRun r;
-    if (!p.waitForFinished(60000)) return r;
-    r.exitCode = p.exitCode();
-    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    r.error = QString::fromUtf8(p.readAllStandardError()).trimmed();
-    return r;
-}
+using test::ReportRun;
+ReportRun report(const QStringList &args) { return test::runReport(args); }
 
 class ReplayReport : public ::testing::Test {
 protected:
