@@ -24,7 +24,6 @@ template <class W> WindowFactory make() {
 
 const QMap<int, WindowFactory> &analysisWindows() {
     static const QMap<int, WindowFactory> windows{
-        // {tab, make<Tfrmcode>()},
         {0, make<Tfrmcode>()},      {1, make<Tfrmposcode>()}, {2, make<Tfrmtotalcode>()}, {3, make<Tfrmdaxiao>()},
         {4, make<Tfrmjiou>()},      {5, make<Tfrmhei>()},     {6, make<Tfrmheiwei>()},    {7, make<Tfrmkuadu>()},
         {8, make<Tfrmhuihuo>()},    {9, make<Tfrmhuicai>()},  {10, make<Tfrmlenrei>()},   {11, make<Tfrmchusan>()},
@@ -36,7 +35,6 @@ const QMap<int, WindowFactory> &analysisWindows() {
 
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
-        // {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmdata", make<Tfrmdata>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
