@@ -112,7 +112,9 @@ TEST(IndicatorAnalysis, HotColdRowsBeforeTwentyAreZeroAndIgnored) {
         for (const auto &s : a.statistics) {
             total += s.occurrences;
             EXPECT_LE(s.largestSpacing, 40);
-            if (s.occurrences == 0) EXPECT_EQ(s.currentSpacing, 40); // n − 1 − 19
+            if (s.occurrences == 0) {
+                EXPECT_EQ(s.currentSpacing, 40);
+            } // n − 1 − 19
         }
         EXPECT_EQ(total, 40);
     }

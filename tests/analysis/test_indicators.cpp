@@ -64,9 +64,15 @@ TEST(Indicators, LabelsDescribeTheirNumbers) {
         int r[3] = {0, 0, 0};
         for (int x : d) ++r[x % 3];
         const std::string groupRoute = label(Indicator::GroupRoute012, cat(Indicator::GroupRoute012, n));
-        if (r[0] == 1 && r[1] == 1) ASSERT_EQ(groupRoute, "一0一1一2");
-        if (r[2] == 3) ASSERT_EQ(groupRoute, "全2");
-        if (r[1] == 1 && r[2] == 2) ASSERT_EQ(groupRoute, "一1两2");
+        if (r[0] == 1 && r[1] == 1) {
+            ASSERT_EQ(groupRoute, "一0一1一2");
+        }
+        if (r[2] == 3) {
+            ASSERT_EQ(groupRoute, "全2");
+        }
+        if (r[1] == 1 && r[2] == 2) {
+            ASSERT_EQ(groupRoute, "一1两2");
+        }
     }
 }
 

@@ -77,7 +77,9 @@ TEST(Catalogue, NamesThatCouldChangeAStatementAreRefused) {
     for (const QString bad : {"x\"(a int);drop table \"中国福彩3D彩票号码表\";--", "a b", "it's", "",
                               "一二三四五六七八九十一二三四五六七八九十一"}) {
         EXPECT_FALSE(validLotteryName(bad)) << bad.toStdString();
-        EXPECT_THROW(addLottery(databasePath(), LotteryOptions{bad}, 3), UserError);
+        LotteryOptions options;
+        options.name = bad;
+        EXPECT_THROW(addLottery(databasePath(), options, 3), UserError);
         EXPECT_THROW(deleteLottery(databasePath(), bad), UserError);
     }
     EXPECT_EQ(listLotteries(databasePath()), QStringList{"中国福彩3D"});

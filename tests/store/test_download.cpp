@@ -124,7 +124,9 @@ struct DownloadWindow {
         window->comdown->setCurrentIndex(choice);
         QSignalSpy done(window.get(), &Tfrmdownload2::downloadFinished);
         window->btndownClick();
-        if (done.isEmpty()) ASSERT_TRUE(done.wait(15000));
+        if (done.isEmpty()) {
+            ASSERT_TRUE(done.wait(15000));
+        }
     }
     QString status() const { return window->lbltitle->text(); }
 };
