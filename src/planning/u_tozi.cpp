@@ -495,19 +495,19 @@ void Tfrmtozi::mnubothsaveClick() {
 }
 
 void Tfrmtozi::mnucodeloadClick() {
-    const QString path = ui::getOpenFileName(this, attachmentDir());
+    const QString path = ui::getOpenFileName(this, proposedName(QStringLiteral("投资模式投注号码.txt")));
     if (path.isEmpty()) return;
     attempt([&] { applyList(readToziList(toLines(readTextLines(path)))); });
 }
 
 void Tfrmtozi::mnusetloadClick() {
-    const QString path = ui::getOpenFileName(this, attachmentDir());
+    const QString path = ui::getOpenFileName(this, proposedName(QStringLiteral("投资模式设置.txt")));
     if (path.isEmpty()) return;
     attempt([&] { applySettings(readToziSettings(toLines(readTextLines(path)))); });
 }
 
 void Tfrmtozi::mnubothloadClick() {
-    const QString path = ui::getOpenFileName(this, attachmentDir());
+    const QString path = ui::getOpenFileName(this, proposedName(QStringLiteral("投资模式投注号码和设置.txt")));
     if (path.isEmpty()) return;
     bool loaded = false;
     attempt([&] {

@@ -85,7 +85,10 @@ protected:
         };
     }
     void answerOpen(const QString &path) {
-        ui::dialogHooks().openFile = [path](const QString &, const QString &) { return path; };
+        ui::dialogHooks().openFile = [this, path](const QString &, const QString &initial) {
+            proposed = initial;
+            return path;
+        };
     }
     static int pdfPages(const QString &path) {
         QFile f(path);
@@ -259,6 +262,7 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     Tfrmtozi other;
     answerOpen(listPath);
     other.mnucodeloadClick();
+    EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D直选投资模式投注号码.txt"));
     EXPECT_EQ(other.betList(), w->betList());
     EXPECT_EQ(other.kindIndex(), 1);
     EXPECT_EQ(other.edtjushu->text(), "60");
@@ -267,6 +271,7 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     Tfrmtozi third;
     answerOpen(bothPath);
     third.mnubothloadClick();
+    EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D直选投资模式投注号码和设置.txt"));
     EXPECT_EQ(third.betList(), w->betList());
     EXPECT_EQ(third.comtozisep->currentIndex(), 3);
     EXPECT_EQ(third.comtozirep->currentIndex(), 7);
