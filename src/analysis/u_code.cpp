@@ -26,6 +26,16 @@ QString sample(bool header, int column, const TrendStyle &style) {
     return QString::fromStdString(trendSampleText(header, column, style));
 }
 
+// Width a column needs for its texts. A text starts where the column's sample would start
+// centred, so a text wider than the sample (a five-digit draw under the sample "000") needs
+// room beyond the centred sample.
+int neededWidth(const QFontMetrics &fm, bool header, int column, const TrendStyle &style) {
+    const int s = fm.horizontalAdvance(sample(header, column, style));
+    const bool fiveDigits = !header && column == 1 && !style.threeDigitNumber;
+    const int t = fiveDigits ? fm.horizontalAdvance(QStringLiteral("00000")) : s;
+    return std::max(s, 2 * t - s) + 4;
+}
+
 // The header row, painted like the draw rows with the header's sample texts.
 class TrendHeader : public QHeaderView {
 public:
@@ -129,9 +139,7 @@ void Tfrmcode::sizeColumns() {
         int width = trendColumnWidth(c, client, style_);
         if (trendBand(c) != TrendBand::Separator) {
             // The platform font may be wider than the one the widths were chosen for.
-            const int needed = std::max(body.horizontalAdvance(sample(false, c, style_)),
-                                        head.horizontalAdvance(sample(true, c, style_))) +
-                               4;
+            const int needed = std::max(neededWidth(body, false, c, style_), neededWidth(head, true, c, style_));
             width = std::max(width, needed);
         }
         grdcode->setColumnWidth(c, width);

@@ -154,6 +154,11 @@ TEST(TrendWindow, FiveDigitDrawFromThirdDigit) {
     w.show();
     w.FormActivate();
     EXPECT_GE(w.grdcode->columnWidth(0), 70);
+    // The five digits start where "000" would be centred and must end inside the column.
+    const QFontMetrics fm(w.grdcode->font());
+    const int width = w.grdcode->columnWidth(1);
+    const int start = (width - fm.horizontalAdvance(QStringLiteral("000"))) / 2 + 1;
+    EXPECT_LE(start + fm.horizontalAdvance(QStringLiteral("12345")), width - 1);
 }
 
 TEST(TrendWindow, ConversionErrorIsShownAndWindowStillOpens) {
