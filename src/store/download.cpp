@@ -20,8 +20,10 @@ namespace corvel {
 
 const std::vector<DownloadTarget> &downloadTargets() {
     static const std::vector<DownloadTarget> targets{
-        {QStringLiteral("中国福彩3D"), DrawSource::DrawFile, QStringLiteral("download/fc3d")},
-        {QStringLiteral("中国体彩排列3"), DrawSource::ChartPage, QStringLiteral("download/pl3")},
+        {QStringLiteral("中国福彩3D"), DrawSource::DrawFile, QStringLiteral("download/fc3d"), QStringLiteral("/3d.txt"),
+         881},
+        {QStringLiteral("中国体彩排列3"), DrawSource::ChartPage, QStringLiteral("download/pl3"),
+         QStringLiteral("/Pls/ZongheZs-200.html"), -1},
     };
     return targets;
 }
@@ -37,6 +39,14 @@ QUrl sourceUrl(const QString &address) {
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return {};
+    return url;
+}
+
+QUrl targetUrl(const DownloadTarget &target, const QString &address) {
+    QUrl url = sourceUrl(address);
+    if (!url.isValid() || (!url.path().isEmpty() && url.path() != QLatin1String("/"))) return url;
+    if (url.port() < 0 && target.port > 0) url.setPort(target.port);
+    url.setPath(target.resourcePath);
     return url;
 }
 

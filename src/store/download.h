@@ -28,7 +28,9 @@ enum class DrawSource {
 struct DownloadTarget {
     QString lottery; // the draw table written, whatever lottery was open
     DrawSource source;
-    QString settingsKey; // where the source address is remembered
+    QString settingsKey;  // where the source address is remembered
+    QString resourcePath; // the resource on the source's server
+    int port = -1;        // the source's port, -1 for the scheme's own
 };
 
 // 中国福彩3D from the draw file, then 中国体彩排列3 from the chart page.
@@ -40,6 +42,11 @@ void saveSourceAddress(const DownloadTarget &target, const QString &address);
 
 // The address the user typed as an http(s) URL; an invalid URL for anything else.
 QUrl sourceUrl(const QString &address);
+
+// The URL of a target's source: a full address as typed, or a server given by its host
+// name alone (with or without a port), which gets the target's own resource path and,
+// without a port, the target's port. An invalid URL when the address is not http(s).
+QUrl targetUrl(const DownloadTarget &target, const QString &address);
 
 // What a draw table holds before a download: the last issue in issue order (0 for an
 // empty table) and every issue. Throws UserError (database, or a last issue that is

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvel {
 
@@ -44,14 +45,14 @@ void Tfrmdownload2::FormCreate() {
     grpsource = new QGroupBox(QStringLiteral("下载地址"), this);
     edtfc3durl = new QLineEdit(grpsource);
     edtfc3durl->setObjectName("edtfc3durl");
-    edtfc3durl->setPlaceholderText(QStringLiteral("例如 http://数据服务器:881/3d.txt"));
+    edtfc3durl->setPlaceholderText(QStringLiteral("数据服务器的主机名，或完整地址 http://…/3d.txt"));
     edtpl3url = new QLineEdit(grpsource);
     edtpl3url->setObjectName("edtpl3url");
-    edtpl3url->setPlaceholderText(QStringLiteral("例如 http://走势图网站/Pls/ZongheZs-200.html"));
+    edtpl3url->setPlaceholderText(QStringLiteral("走势图网站的主机名，或完整地址 http://…/Pls/ZongheZs-200.html"));
     for (const DownloadTarget &t : downloadTargets()) {
         QLineEdit *edit = addressEdit(t);
         edit->setText(savedSourceAddress(t));
-        edit->setMinimumWidth(320);
+        edit->setMinimumWidth(std::max(320, edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + 24));
         connect(edit, &QLineEdit::editingFinished, this, &Tfrmdownload2::saveAddresses);
     }
     auto *form = new QFormLayout(grpsource);
@@ -131,7 +132,7 @@ void Tfrmdownload2::startNext() {
             report(QStringLiteral("未设置下载地址，已跳过。"), false);
             continue;
         }
-        const QUrl url = sourceUrl(address);
+        const QUrl url = targetUrl(t, address);
         if (!url.isValid()) {
             report(QStringLiteral("下载地址“%1”无效，已跳过。").arg(address), false);
             continue;
@@ -175,7 +176,7 @@ void Tfrmdownload2::report(const QString &outcome, bool success) {
 void Tfrmdownload2::finishAll() {
     con_.reset();
     downloading_ = false;
-    lbltitle->setText((allSucceeded_ ? QStringLiteral("下载完成。") : QStringLiteral("下载结束，有彩票没有更新。")) +
+    lbltitle->setText((allSucceeded_ ? QStringLiteral("下载完成") : QStringLiteral("下载结束，有彩票没有更新。")) +
                       QChar('\n') + results_.join(QChar('\n')));
     btnclose->show();
     btnclose->setDefault(true);

@@ -145,6 +145,7 @@ TEST(DownloadWindow, AppendsOnlyIssuesAboveTheLastStored) {
     EXPECT_EQ(tableLines(Pl3), QStringList{"2007001 999"} + drawLines(2007002, 2007004));
     EXPECT_TRUE(w.status().contains("中国福彩3D：新增3期")) << w.status().toStdString();
     EXPECT_TRUE(w.status().contains("中国体彩排列3：新增3期")) << w.status().toStdString();
+    EXPECT_TRUE(w.status().startsWith("下载完成\n")) << w.status().toStdString();
     EXPECT_TRUE(w.window->btnclose->isVisible());
     EXPECT_FALSE(w.window->btndown->isVisible());
     QFile working(appDir() + "号码.txt");
@@ -168,12 +169,13 @@ TEST(DownloadWindow, EmptyTableTakesEverythingAndRepeatsAreStoredOnce) {
 TEST(DownloadWindow, ChoosingPickThreeLeavesThe3DTableAlone) {
     DownloadWindow w({"2007001 123"}, {});
     w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007002, 2007009)));
-    w.server.reply("/pl3", CannedServer::ok(chartPage(2007001, 2007002)));
-    w.sources("/3d.txt", "/pl3");
+    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007002)));
+    w.sources("/3d.txt", "");
+    w.window->edtpl3url->setText(w.server.url("")); // the server alone: the page's own path is asked for
     w.run(2);
     EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
     EXPECT_EQ(tableLines(Pl3), drawLines(2007001, 2007002));
-    EXPECT_EQ(w.server.requests, QStringList{"/pl3"});
+    EXPECT_EQ(w.server.requests, QStringList{"/Pls/ZongheZs-200.html"});
 }
 
 TEST(DownloadWindow, RedirectsAreFollowedAndNothingNewIsSaid) {

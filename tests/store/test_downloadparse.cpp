@@ -137,4 +137,11 @@ TEST(AppendDownload, AddressesMustBeHttp) {
     EXPECT_FALSE(sourceUrl("").isValid());
     EXPECT_FALSE(sourceUrl("ftp://example.com/3d.txt").isValid());
     EXPECT_FALSE(sourceUrl("file:///etc/passwd").isValid());
+    // A server named alone gets the source's own port and resource; a full address stays as typed.
+    const DownloadTarget &fc3d = downloadTargets().at(0), &pl3 = downloadTargets().at(1);
+    EXPECT_EQ(targetUrl(fc3d, "data.example").toString(), "http://data.example:881/3d.txt");
+    EXPECT_EQ(targetUrl(fc3d, "data.example:8080/").toString(), "http://data.example:8080/3d.txt");
+    EXPECT_EQ(targetUrl(pl3, "https://chart.example").toString(), "https://chart.example/Pls/ZongheZs-200.html");
+    EXPECT_EQ(targetUrl(fc3d, "http://mirror.example/draws/3d.txt").toString(), "http://mirror.example/draws/3d.txt");
+    EXPECT_FALSE(targetUrl(pl3, "ftp://chart.example").isValid());
 }
