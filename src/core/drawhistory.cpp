@@ -3,6 +3,8 @@
 #include "core/intconv.h"
 #include "core/usererror.h"
 
+#include <algorithm>
+
 namespace corvel {
 
 namespace {
@@ -71,7 +73,8 @@ HistoryFill fillDrawHistory(const RawDrawTable &table, const std::string &lotter
             if (three) {
                 number = cellValue(raw, 1) * 100 + cellValue(raw, 2) * 10 + cellValue(raw, 3);
             } else {
-                for (int c = 1; c <= 5; ++c) number = number * 10 + cellValue(raw, c);
+                // A table made with fewer digit columns shows the digits it has.
+                for (int c = 1; c <= std::min(table.columnCount, 5); ++c) number = number * 10 + cellValue(raw, c);
             }
             out.history[i] = row;
             out.trend[i] = makeTrendRow(row[0], number, row[1], row[2], row[3]);

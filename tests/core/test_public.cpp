@@ -100,6 +100,17 @@ TEST(HistoryFill, FiveDigitWindowFromPositionThree) {
     EXPECT_EQ(f.trend[0][39], 1);
 }
 
+TEST(HistoryFill, OtherLotteryWithThreeDigitColumns) {
+    // A lottery outside the three named games whose table has only columns 1 to 3.
+    RawDrawTable t;
+    t.columnCount = 3;
+    t.rows = {raw("2007001", {1, 2, 3}), raw("2007002", {4, 5, 6})};
+    const HistoryFill f = fillDrawHistory(t, "重庆时时彩", 1);
+    EXPECT_TRUE(f.error.empty()) << f.error;
+    EXPECT_EQ(f.history[1], (DrawRow{2007002, 4, 5, 6}));
+    EXPECT_EQ(f.trend[1][1], 456);
+}
+
 TEST(HistoryFill, BadRowsStopTheFillButKeepTheSize) {
     RawDrawTable t;
     t.rows = {raw("2007001", {1, 2, 3}), raw("2007002", {4, 5, 6}), raw("20x7003", {7, 8, 9}),
