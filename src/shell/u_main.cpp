@@ -20,6 +20,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -207,6 +209,9 @@ void Tfrmmain::buildToolBar() {
         lotteryCommands_ << action;
         toolClass_[action] = className;
     }
+    QAction *demo = addTool("tlbyansi", u("软件演示"), u("软件演示"), "demo");
+    demo->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    connect(demo, &QAction::triggered, this, &Tfrmmain::tlbyansiClick);
     tlbmain_->addSeparator();
     connect(addTool("tlbexit", u("退出"), u("退出系统"), "exit"), &QAction::triggered, this, &Tfrmmain::mnuexitClick);
 
@@ -238,6 +243,8 @@ void Tfrmmain::UpdateCommandState() {
         tabmain_->setTabEnabled(tab, built);
     }
     tabAction_->setVisible(LotteryOpen);
+    // The demonstration program is a separate file; without it the button has nothing to start.
+    commands_["tlbyansi"]->setEnabled(QFileInfo(demoProgramPath()).isExecutable());
 }
 
 bool Tfrmmain::event(QEvent *event) {
@@ -408,6 +415,19 @@ void Tfrmmain::mnustoredataClick() {
     }
     QFile::remove(old);
     ui::showInformation(this, u("成功恢复！"));
+}
+
+QString demoProgramPath() {
+#ifdef Q_OS_WIN
+    return appDir() + QStringLiteral("软件演示.exe");
+#else
+    return appDir() + QStringLiteral("软件演示");
+#endif
+}
+
+void Tfrmmain::tlbyansiClick() {
+    const QString program = demoProgramPath();
+    if (!QProcess::startDetached(program, {}, appDir())) ui::showError(this, u("无法启动演示程序 %1").arg(program));
 }
 
 void Tfrmmain::openUrl(const QString &url) { QDesktopServices::openUrl(QUrl(url)); }

@@ -116,7 +116,10 @@ void Tfrmindex::setOptionsReadOnly(bool readOnly) {
     edtcaitime->setReadOnly(readOnly);
     edtcaisum->setReadOnly(true);
     edtcaisel->setReadOnly(true);
-    for (QAbstractButton *b : optcaitype->buttons()) b->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    for (QAbstractButton *b : optcaitype->buttons()) {
+        b->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
     for (QCheckBox *c : chkweek) {
         c->setAttribute(Qt::WA_TransparentForMouseEvents, readOnly);
         c->setFocusPolicy(readOnly ? Qt::NoFocus : Qt::StrongFocus);
@@ -144,6 +147,10 @@ void Tfrmindex::lstcaipiaoClick() {
         edtcaitime->setText(o.drawTime);
         for (int k = 1; k <= 7; ++k) chkweek[k - 1]->setChecked(o.weekdays.contains(QString::number(k)));
     } catch (const UserError &e) {
+        // Leave no options of the previous selection behind, so "打开彩票" cannot open it.
+        edtcainame->clear();
+        edtcaitime->clear();
+        for (QCheckBox *c : chkweek) c->setChecked(false);
         ui::showError(this, QString::fromStdString(e.what()));
     }
     const bool fixed = isThreeDigitGame(name.toStdString());

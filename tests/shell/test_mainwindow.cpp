@@ -4,6 +4,7 @@
 #include "shell/u_main.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
+#include "store/database.h"
 #include "store/u_datamod.h"
 #include "store/u_index.h"
 #include "testsupport.h"
@@ -100,6 +101,18 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndTheTabStripItsTwentyTabs) {
     EXPECT_EQ(main->command("mnuzhusan")->text(), "组选除三分析(&X)");
     EXPECT_EQ(main->command("mnutozi")->text(), "投资模式分析(&Z)");
     EXPECT_EQ(main->command("tlbexit")->toolTip(), "退出系统");
+    EXPECT_EQ(main->command("tlbyansi")->text(), "软件演示");
+    EXPECT_EQ(main->command("tlbyansi")->toolTip(), "软件演示");
+    // The demonstration button starts a program beside the data; it responds only when it is there.
+    EXPECT_FALSE(main->command("tlbyansi")->isEnabled());
+    QFile demo(demoProgramPath());
+    ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
+    demo.write("#!/bin/sh\n");
+    demo.close();
+    demo.setPermissions(demo.permissions() | QFile::ExeOwner);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(main.get(), &activate);
+    EXPECT_TRUE(main->command("tlbyansi")->isEnabled());
     EXPECT_EQ(main->tabmain()->count(), 20);
     EXPECT_EQ(main->tabmain()->tabText(5), "号码和值分析");
     EXPECT_EQ(analysisTabCaptions().size(), 20);
@@ -132,6 +145,22 @@ TEST_F(MainWindowTest, CatalogueShowsOptionsAndTheWindowChoice) {
     EXPECT_EQ(PositionStart, 1);
     EXPECT_FALSE(index.grppos->isEnabled());
     EXPECT_EQ(index.optpos->checkedId(), 0);
+}
+
+TEST_F(MainWindowTest, CatalogueForgetsTheOptionsOfAnUnreadableLottery) {
+    {
+        Connection con(databasePath());
+        con.exec(QStringLiteral("drop table \"北京时时彩彩票选项表\""));
+    }
+    Tfrmindex index(main.get());
+    test::MessageLog log;
+    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("中国福彩3D", Qt::MatchExactly).first());
+    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("北京时时彩", Qt::MatchExactly).first());
+    EXPECT_FALSE(log.messages.empty());
+    EXPECT_TRUE(index.edtcainame->text().isEmpty());
+    EXPECT_FALSE(index.btnopenClick()); // the lottery selected before is not opened instead
+    EXPECT_EQ(log.lastText(), "请选择彩票！");
+    EXPECT_FALSE(LotteryOpen);
 }
 
 TEST_F(MainWindowTest, FiveDigitLotteryOpensOnItsChosenWindow) {
