@@ -436,8 +436,10 @@ void IndicatorWindow::sizeColumns() {
     grd->setColumnWidth(0, issueWidth);
     for (int c = 1; c <= categories; ++c) grd->setColumnWidth(c, std::max(readable, share));
     ui::fitColumns(grdadd, 10);
-    grdsep->setColumnWidth(0, 48);
-    grdsep->setColumnWidth(1, 48);
+    // 48 pixels each, unless the heading "出现次数" needs more in the platform font.
+    const int sepWidth = std::max(48, grdsep->horizontalHeader()->sectionSizeHint(1));
+    grdsep->setColumnWidth(0, sepWidth);
+    grdsep->setColumnWidth(1, sepWidth);
 }
 
 IndicatorWindow *createIndicatorWindow(int tab, QWidget *parent) {

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -125,6 +126,8 @@ TEST_F(WindowFixture, EveryTabShowsItsGridsAndCharts) {
         EXPECT_TRUE(w->grd->isVisible());
         EXPECT_LE(w->grd->geometry().right(), w->grdadd->geometry().left());
         EXPECT_LE(w->grd->geometry().bottom(), w->btnala->geometry().top());
+        const QFontMetrics head(w->grdsep->horizontalHeader()->font());
+        EXPECT_GT(w->grdsep->columnWidth(1), head.horizontalAdvance("出现次数")) << tab;
     }
 }
 
