@@ -363,6 +363,8 @@ void Tfrmtozi::replayStrategy(bool messages) {
         return;
     }
     showRecords();
+    // An abort is reported even before the first run is recorded: an empty table with
+    // no reason given would pass for a history that never gave a chance to bet.
     if (messages && replay_.abort != ReplayAbort::None) ui::showWarning(this, q(replayAbortMessage(replay_.abort)));
 }
 
