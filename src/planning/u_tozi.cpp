@@ -424,6 +424,12 @@ void Tfrmtozi::btncloseClick() { close(); }
 
 // ---- Files ------------------------------------------------------------------------
 
+// The settings file keeps the edit texts as typed, and loading refuses a text that is not
+// an integer; such a text is refused here, before it makes a file that cannot be loaded.
+void Tfrmtozi::checkSettingTexts() const {
+    for (const QLineEdit *edit : {edtsinmax, edtallmax, edtjushu, edtoutofsin, edtlirun}) ui::readInt64(edit);
+}
+
 ToziSettings Tfrmtozi::currentSettings() const {
     ToziSettings st;
     st.kind = kindIndex();
@@ -478,9 +484,10 @@ void Tfrmtozi::mnucodesaveClick() {
 }
 
 void Tfrmtozi::mnusetsaveClick() {
-    const QString path = ui::getSaveFileName(this, proposedName(QStringLiteral("投资模式设置.txt")));
-    if (path.isEmpty()) return;
     attempt([&] {
+        checkSettingTexts();
+        const QString path = ui::getSaveFileName(this, proposedName(QStringLiteral("投资模式设置.txt")));
+        if (path.isEmpty()) return;
         writeTextLines(path, toQLines(writeToziSettings(currentSettings())));
         ui::showInformation(this, QStringLiteral("成功保存！"));
     });
@@ -488,9 +495,10 @@ void Tfrmtozi::mnusetsaveClick() {
 
 void Tfrmtozi::mnubothsaveClick() {
     if (list_.empty()) return ui::showWarning(this, QStringLiteral("请生成号码！"));
-    const QString path = ui::getSaveFileName(this, proposedName(QStringLiteral("投资模式投注号码和设置.txt")));
-    if (path.isEmpty()) return;
     attempt([&] {
+        checkSettingTexts();
+        const QString path = ui::getSaveFileName(this, proposedName(QStringLiteral("投资模式投注号码和设置.txt")));
+        if (path.isEmpty()) return;
         writeTextLines(path, toQLines(writeToziBoth(currentSettings(), list_)));
         ui::showInformation(this, QStringLiteral("成功保存！"));
     });

@@ -118,6 +118,7 @@ private:
     void replayStrategy(bool messages);
 
     ToziSettings currentSettings() const;
+    void checkSettingTexts() const;
     void applySettings(const ToziSettings &settings);
     void setKind(int index);
     void applyList(const InvestmentList &list);

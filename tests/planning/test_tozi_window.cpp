@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -303,6 +304,18 @@ TEST_F(ToziWindow, SettingsFileStoresItemIndexes) {
     w->mnusetloadClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("列表索引越界 (51)"));
     EXPECT_EQ(w->edtallmax->text(), "60000"); // nothing applied
+
+    // A text the loader would refuse is not saved either.
+    const QString typo = app.path() + "typo.txt";
+    generate(20);
+    w->edtallmax->setText("6OOOO");
+    answerSave(typo);
+    for (QAction *save : {w->mnusetsave, w->mnubothsave}) {
+        log.messages.clear();
+        save->trigger();
+        EXPECT_EQ(log.lastText(), QStringLiteral("'6OOOO' 不是一个有效的整形值"));
+        EXPECT_FALSE(QFile::exists(typo));
+    }
 }
 
 TEST_F(ToziWindow, EmptyListIsNeitherSavedNorPrinted) {
