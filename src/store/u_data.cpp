@@ -141,6 +141,11 @@ void TextCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
     model->setData(index, edit->text());
 }
 
+void TextCellDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) const {
+    if (editor == editor_) editor_.clear();
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
 void TextCellDelegate::finishEditing() {
     if (!editor_) return;
     QWidget *editor = editor_;

@@ -70,6 +70,8 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+    // The view is done with the editor: it is no longer the open one.
+    void destroyEditor(QWidget *editor, const QModelIndex &index) const override;
     // Hands an open editor's text to the model and closes it.
     void finishEditing();
 
