@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 namespace corvel {
 
@@ -88,6 +89,7 @@ Tfrmmain::Tfrmmain(QWidget *parent) : QMainWindow(parent) {
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("imageback"));
     setCentralWidget(mdi_);
+    mdi_->viewport()->installEventFilter(this);
     buildMenus();
     buildToolBar();
     FormCreate();
@@ -175,8 +177,9 @@ QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QS
     auto *button = new QToolButton(tlbmain_);
     button->setObjectName(name);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFixedSize(55, 36);
     button->setIconSize(QSize(16, 16));
+    // 55 x 36, or as tall as the caption under the image needs with the platform's font.
+    button->setFixedSize(55, std::max(36, button->iconSize().height() + button->fontMetrics().height() + 10));
     button->setAutoRaise(true);
     auto *action = new QAction(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")), caption, this);
     action->setObjectName(name);
@@ -255,6 +258,12 @@ bool Tfrmmain::event(QEvent *event) {
 void Tfrmmain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     updateBackground();
+}
+
+// The client area gets its final size after the frame's own resize; the picture follows it.
+bool Tfrmmain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize) updateBackground();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Tfrmmain::updateBackground() {

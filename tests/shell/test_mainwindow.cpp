@@ -250,6 +250,19 @@ TEST_F(MainWindowTest, BackupToAnUnwritableFolderIsReported) {
     EXPECT_TRUE(log.lastText().startsWith("备份失败"));
 }
 
+TEST_F(MainWindowTest, BackgroundPictureIsStretchedOverTheClientArea) {
+    ASSERT_TRUE(QFile::copy(":/图片/back.bmp", pictureDir() + "back.bmp"));
+    Tfrmmain framed;
+    framed.resize(1000, 700);
+    framed.show();
+    QApplication::processEvents();
+    QMdiArea *area = framed.mdiArea();
+    EXPECT_EQ(area->background().texture().size(), area->viewport()->size());
+    framed.resize(900, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(area->background().texture().size(), area->viewport()->size());
+}
+
 TEST(AboutBox, ShowsTheVersion) {
     Tfrmabout about;
     EXPECT_EQ(about.windowTitle(), "关于本程序");
