@@ -379,6 +379,10 @@ void Tfrmmain::mnubackupdataClick() {
         ui::showError(this, u("不能把数据库备份到它自己上面！"));
         return;
     }
+    if (!QFileInfo(databasePath()).isFile()) {
+        ui::showError(this, u("备份失败：数据库文件 %1 不存在").arg(databasePath()));
+        return;
+    }
     const QString temp = target + QStringLiteral(".part");
     QFile::remove(temp);
     if (!QFile::copy(databasePath(), temp)) {

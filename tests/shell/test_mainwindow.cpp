@@ -248,6 +248,13 @@ TEST_F(MainWindowTest, BackupToAnUnwritableFolderIsReported) {
     ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return dir.path() + "no/such/folder/x.db"; };
     main->mnubackupdataClick();
     EXPECT_TRUE(log.lastText().startsWith("备份失败"));
+
+    // Without a database file the message names the missing database, not the target.
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return dir.path() + "copy.db"; };
+    ASSERT_TRUE(QFile::remove(databasePath()));
+    main->mnubackupdataClick();
+    EXPECT_TRUE(log.lastText().contains("不存在")) << log.lastText().toStdString();
+    EXPECT_FALSE(QFile::exists(dir.path() + "copy.db"));
 }
 
 TEST_F(MainWindowTest, BackgroundPictureIsStretchedOverTheClientArea) {
