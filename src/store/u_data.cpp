@@ -297,6 +297,16 @@ void Tfrmdata::fetchAll() {
     while (rst->canFetchMore()) rst->fetchMore();
 }
 
+void Tfrmdata::replaceModel(DrawTableModel *model) {
+    QItemSelectionModel *oldSelection = grdcaipiao->selectionModel();
+    grdcaipiao->setModel(model);
+    delete oldSelection;
+    delete rst;
+    rst = model;
+    lottery_.clear();
+    newRow_.reset();
+}
+
 void Tfrmdata::lstcaipiaoClick() {
     QListWidgetItem *item = lstcaipiao->currentItem();
     if (!item || !con) return;
@@ -308,16 +318,15 @@ void Tfrmdata::lstcaipiaoClick() {
     if (issue < 0 || !model->select()) {
         const QString detail = model->lastError().text();
         delete model;
+        // The table shown before is put away, so export and import never act on a lottery
+        // other than the one selected.
+        replaceModel(nullptr);
+        btnedit->setEnabled(false);
         ui::showError(this, databaseMessage(QStringLiteral("无法打开%1的开奖号码表").arg(name), detail));
         return;
     }
-    QItemSelectionModel *oldSelection = grdcaipiao->selectionModel();
-    grdcaipiao->setModel(model);
-    delete oldSelection;
-    delete rst;
-    rst = model;
+    replaceModel(model);
     lottery_ = name;
-    newRow_.reset();
     connect(grdcaipiao->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &Tfrmdata::currentRowChanged);
     connect(rst, &QAbstractItemModel::dataChanged, this, &Tfrmdata::updateNavigator);
     connect(rst, &QAbstractItemModel::rowsInserted, this, &Tfrmdata::updateNavigator);

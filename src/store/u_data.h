@@ -115,6 +115,8 @@ protected:
 
 private:
     void FormCreate();
+    // Shows `model` (or no table) in the grid in place of the table shown before.
+    void replaceModel(DrawTableModel *model);
     void placeAddButton();
     void fitColumns();
     void setEditing(bool on);

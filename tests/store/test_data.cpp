@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTableView>
 #include <QTest>
@@ -82,6 +83,35 @@ TEST(DataWindow, ChoosingALotteryShowsItsTableAtTheNewestDraw) {
     w.select("中国体彩排列3");
     EXPECT_EQ(w.model()->rowCount(), 1);
     EXPECT_TRUE(w.log.messages.empty());
+}
+
+TEST(DataWindow, ATableThatCannotBeOpenedLeavesNoLotteryChosen) {
+    DataWindow w(test::makeDraws(5), false);
+    {
+        Connection con(databasePath());
+        QSqlQuery q(con.db());
+        ASSERT_TRUE(q.exec(QStringLiteral("create table \"坏表彩票号码表\" (x integer)")));
+    }
+    w.window = std::make_unique<Tfrmdata>();
+    w.window->show();
+    w.select(Fc3d);
+    ASSERT_EQ(w.window->lottery(), Fc3d);
+    w.select("坏表");
+    EXPECT_TRUE(w.log.lastText().contains("无法打开坏表的开奖号码表")) << w.log.lastText().toStdString();
+    EXPECT_FALSE(w.window->btnedit->isEnabled());
+    EXPECT_EQ(w.window->grdcaipiao->model(), nullptr); // 中国福彩3D is no longer shown
+    // Neither export nor import acts on the lottery shown before.
+    ui::dialogHooks().openFile = [&](const QString &, const QString &) {
+        ADD_FAILURE() << "import went on without a lottery";
+        return QString();
+    };
+    w.window->Button1Click();
+    EXPECT_EQ(w.log.lastText(), "请选择要导入的彩票！");
+    w.window->btnsaveClick();
+    EXPECT_EQ(w.log.lastText(), "请选择要导出的彩票！");
+    w.select(Fc3d);
+    EXPECT_EQ(w.model()->rowCount(), 5);
+    EXPECT_TRUE(w.window->btnedit->isEnabled());
 }
 
 TEST(DataWindow, ColumnWidthsAndThePlusButtonFollowTheWindowSize) {
