@@ -29,7 +29,10 @@ size_t utf8Length(const std::string &s) {
 
 int32_t cellValue(const RawDraw &row, int column) {
     const auto &cell = row.digits[column - 1];
-    if (!cell) throw UserError(notAnIntegerMessage(""));
+    // The standard conversion message, told where the empty cell is.
+    if (!cell)
+        throw UserError(notAnIntegerMessage("") + "（第" + row.issue + "期第" + std::to_string(column) +
+                        "位开奖号码为空）");
     return *cell;
 }
 
