@@ -427,6 +427,8 @@ void Tfrmmain::mnustoredataClick() {
         return;
     }
     QFile::remove(old);
+    // A journal left behind by the replaced file must not be rolled into the restored one.
+    for (const char *suffix : {"-journal", "-wal", "-shm"}) QFile::remove(target + QString::fromLatin1(suffix));
     ui::showInformation(this, u("成功恢复！"));
 }
 
