@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -218,13 +219,20 @@ void Tfrmmain::buildToolBar() {
     tlbmain_->addSeparator();
     connect(addTool("tlbexit", u("退出"), u("退出系统"), "exit"), &QAction::triggered, this, &Tfrmmain::mnuexitClick);
 
-    tabmain_ = new TabStrip(tlbmain_);
+    // The tab strip ends 10 pixels before the tool bar's right edge (the bar's own margin included).
+    auto *tabHolder = new QWidget(tlbmain_);
+    auto *holderLayout = new QHBoxLayout(tabHolder);
+    const int barMargin = tlbmain_->style()->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, tlbmain_) +
+                          tlbmain_->style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, tlbmain_);
+    holderLayout->setContentsMargins(0, 0, std::max(0, 10 - barMargin), 0);
+    tabHolder->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    tabmain_ = new TabStrip(tabHolder);
+    holderLayout->addWidget(tabmain_);
     tabmain_->setObjectName("tabmain");
     tabmain_->setUsesScrollButtons(true);
     tabmain_->setExpanding(false);
     tabmain_->setDrawBase(false);
     tabmain_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    tabmain_->setContentsMargins(0, 0, 10, 0);
     for (const QString &caption : analysisTabCaptions()) tabmain_->addTab(caption);
     connect(tabmain_, &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0 && index != tabmain_->currentIndex()) tabmain_->setCurrentIndex(index);
@@ -232,7 +240,7 @@ void Tfrmmain::buildToolBar() {
     connect(tabmain_, &QTabBar::currentChanged, this, [this] {
         if (LotteryOpen && tabmain_->isVisible()) tabmainChange();
     });
-    tabAction_ = tlbmain_->addWidget(tabmain_);
+    tabAction_ = tlbmain_->addWidget(tabHolder);
 }
 
 void Tfrmmain::UpdateCommandState() {

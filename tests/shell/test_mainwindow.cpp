@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
+#include <QToolBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +85,13 @@ TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
     EXPECT_TRUE(main->tabmain()->isVisibleTo(main.get()));
     EXPECT_EQ(main->tabmain()->currentIndex(), 0);
     EXPECT_EQ(DrawCount, 30);
+    for (const QSize size : {QSize(1100, 700), QSize(900, 600)}) {
+        main->resize(size);
+        QApplication::processEvents();
+        const QRect tabs(main->tabmain()->mapTo(main->tlbmain(), QPoint(0, 0)), main->tabmain()->size());
+        EXPECT_EQ(main->tlbmain()->width(), main->width());
+        EXPECT_EQ(tabs.right() + 1, main->tlbmain()->width() - 10) << size.width();
+    }
 
     main->mnucloseClick();
     EXPECT_FALSE(LotteryOpen);
