@@ -453,7 +453,9 @@ void Tfrmmain::tlbyansiClick() {
     if (!QProcess::startDetached(program, {}, appDir())) ui::showError(this, u("无法启动演示程序 %1").arg(program));
 }
 
-void Tfrmmain::openUrl(const QString &url) { QDesktopServices::openUrl(QUrl(url)); }
+void Tfrmmain::openUrl(const QString &url) {
+    if (!QDesktopServices::openUrl(QUrl(url))) ui::showError(this, u("无法打开网址 %1").arg(url));
+}
 
 void Tfrmmain::mnuhelpcotentClick() {
     const QString help = appDir() + QStringLiteral("帮助/Corvel帮助.html");
@@ -461,7 +463,8 @@ void Tfrmmain::mnuhelpcotentClick() {
         ui::showError(this, u("找不到帮助文件 %1").arg(help));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
+        ui::showError(this, u("无法用浏览器打开帮助文件 %1").arg(help));
 }
 
 void Tfrmmain::mnuhelpaboutClick() {
