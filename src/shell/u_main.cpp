@@ -21,7 +21,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QProcess>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
@@ -213,9 +212,6 @@ void Tfrmmain::buildToolBar() {
         lotteryCommands_ << action;
         toolClass_[action] = className;
     }
-    QAction *demo = addTool("tlbyansi", u("软件演示"), u("软件演示"), "demo");
-    demo->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    connect(demo, &QAction::triggered, this, &Tfrmmain::tlbyansiClick);
     tlbmain_->addSeparator();
     connect(addTool("tlbexit", u("退出"), u("退出系统"), "exit"), &QAction::triggered, this, &Tfrmmain::mnuexitClick);
 
@@ -254,8 +250,6 @@ void Tfrmmain::UpdateCommandState() {
         tabmain_->setTabEnabled(tab, built);
     }
     tabAction_->setVisible(LotteryOpen);
-    // The demonstration program is a separate file; without it the button has nothing to start.
-    commands_["tlbyansi"]->setEnabled(QFileInfo(demoProgramPath()).isExecutable());
 }
 
 bool Tfrmmain::event(QEvent *event) {
@@ -438,19 +432,6 @@ void Tfrmmain::mnustoredataClick() {
     // A journal left behind by the replaced file must not be rolled into the restored one.
     for (const char *suffix : {"-journal", "-wal", "-shm"}) QFile::remove(target + QString::fromLatin1(suffix));
     ui::showInformation(this, u("成功恢复！"));
-}
-
-QString demoProgramPath() {
-#ifdef Q_OS_WIN
-    return appDir() + QStringLiteral("软件演示.exe");
-#else
-    return appDir() + QStringLiteral("软件演示");
-#endif
-}
-
-void Tfrmmain::tlbyansiClick() {
-    const QString program = demoProgramPath();
-    if (!QProcess::startDetached(program, {}, appDir())) ui::showError(this, u("无法启动演示程序 %1").arg(program));
 }
 
 void Tfrmmain::openUrl(const QString &url) {

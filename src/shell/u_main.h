@@ -37,7 +37,6 @@ public:
     void mnuhelpcotentClick();
     void mnuhelpaboutClick();
     // Starts the demonstration program beside the program's data (enabled only when it exists).
-    void tlbyansiClick();
     void tabmainChange();
     // Selects a tab and shows its window (the 数据分析 menu items).
     void showAnalysisTab(int tab);
@@ -92,6 +91,5 @@ private:
 QStringList analysisTabCaptions();
 
 // The demonstration program started by the tool button "软件演示".
-QString demoProgramPath();
 
 } // namespace corvel

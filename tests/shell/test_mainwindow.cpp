@@ -109,18 +109,6 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndTheTabStripItsTwentyTabs) {
     EXPECT_EQ(main->command("mnuzhusan")->text(), "组选除三分析(&X)");
     EXPECT_EQ(main->command("mnutozi")->text(), "投资模式分析(&Z)");
     EXPECT_EQ(main->command("tlbexit")->toolTip(), "退出系统");
-    EXPECT_EQ(main->command("tlbyansi")->text(), "软件演示");
-    EXPECT_EQ(main->command("tlbyansi")->toolTip(), "软件演示");
-    // The demonstration button starts a program beside the data; it responds only when it is there.
-    EXPECT_FALSE(main->command("tlbyansi")->isEnabled());
-    QFile demo(demoProgramPath());
-    ASSERT_TRUE(demo.open(QIODevice::WriteOnly));
-    demo.write("#!/bin/sh\n");
-    demo.close();
-    demo.setPermissions(demo.permissions() | QFile::ExeOwner);
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(main.get(), &activate);
-    EXPECT_TRUE(main->command("tlbyansi")->isEnabled());
     EXPECT_EQ(main->tabmain()->count(), 20);
     EXPECT_EQ(main->tabmain()->tabText(5), "号码和值分析");
     EXPECT_EQ(analysisTabCaptions().size(), 20);
