@@ -5,6 +5,7 @@
 #include "ui/dialogs.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QThread>
 
 int main(int argc, char *argv[]) {
@@ -19,6 +20,8 @@ int main(int argc, char *argv[]) {
         QThread::msleep(100);
         splash.exec();
     }
+    // Without a window manager a maximise request does nothing: fill the screen first.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) shell.mainWindow->setGeometry(screen->availableGeometry());
     shell.mainWindow->showMaximized();
     if (!shell.startupError.isEmpty()) corvel::ui::showError(shell.mainWindow.get(), shell.startupError);
     return app.exec();
