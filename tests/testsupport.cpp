@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "core/u_public.h"
+#include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
 #include "ui/printing.h"
@@ -56,6 +57,15 @@ QStringList makeDraws(int count, unsigned seed, int digits) {
 }
 
 DrawTable history(std::initializer_list<DrawRow> rows) { return DrawTable(rows); }
+
+std::string userErrorOf(const std::function<void()> &f) {
+    try {
+        f();
+    } catch (const UserError &e) {
+        return e.what();
+    }
+    return {};
+}
 
 ReportRun runReport(const QStringList &args) {
     QProcess p;

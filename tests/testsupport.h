@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace corvel::test {
@@ -33,6 +35,9 @@ QStringList makeDraws(int count, unsigned seed = 1, int digits = 3);
 
 // A draw history from rows {issue, d1, d2, d3}.
 DrawTable history(std::initializer_list<DrawRow> rows);
+
+// The message of the UserError that `f` throws, or an empty text when it throws none.
+std::string userErrorOf(const std::function<void()> &f);
 
 // One run of the built corvel-report executable.
 struct ReportRun {

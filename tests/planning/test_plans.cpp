@@ -4,6 +4,7 @@
 #include "core/usererror.h"
 #include "planning/plans.h"
 
+#include "testsupport.h"
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
@@ -11,14 +12,7 @@
 namespace corvel {
 namespace {
 
-std::string failureOf(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const UserError &e) {
-        return e.what();
-    }
-    return {};
-}
+std::string failureOf(const std::function<void()> &f) { return test::userErrorOf(f); }
 
 PlanInputs fixedDefaults() { return PlanInputs{}; }
 

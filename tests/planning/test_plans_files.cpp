@@ -3,19 +3,13 @@
 #include "core/usererror.h"
 #include "planning/planfiles.h"
 
+#include "testsupport.h"
 #include <gtest/gtest.h>
 
 namespace corvel {
 namespace {
 
-std::string failureOf(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const UserError &e) {
-        return e.what();
-    }
-    return {};
-}
+std::string failureOf(const std::function<void()> &f) { return test::userErrorOf(f); }
 
 using Lines = std::vector<std::string>;
 

@@ -13,14 +13,7 @@ using namespace corvel;
 
 namespace {
 
-std::string errorOf(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const UserError &e) {
-        return e.what();
-    }
-    return {};
-}
+std::string errorOf(const std::function<void()> &f) { return test::userErrorOf(f); }
 
 // A history whose draws are the given numbers, issues 1, 2, 3 …
 DrawTable drawsOf(const std::vector<int> &values) {

@@ -3,20 +3,14 @@
 #include "core/usererror.h"
 #include "planning/tozifiles.h"
 
+#include "testsupport.h"
 #include <gtest/gtest.h>
 
 using namespace corvel;
 
 namespace {
 
-std::string errorOf(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const UserError &e) {
-        return e.what();
-    }
-    return {};
-}
+std::string errorOf(const std::function<void()> &f) { return test::userErrorOf(f); }
 
 ToziSettings sample() {
     ToziSettings s;
