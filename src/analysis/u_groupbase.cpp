@@ -3,13 +3,13 @@
 #include "core/u_public.h"
 #include "filters/u_filtcode.h"
 #include "ui/barchart.h"
+#include "ui/chartpanel.h"
 #include "ui/gridmodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace corvel {
 
@@ -29,26 +30,13 @@ constexpr int MinChartWidth = 360;
 
 QString qs(const std::string &s) { return QString::fromStdString(s); }
 
-QPushButton *pageButton(QWidget *parent, const char *name, const QString &caption) {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, bool checked = false) {
-    auto *c = new QCheckBox(caption, parent);
-    c->setObjectName(QLatin1String(name));
-    c->setChecked(checked);
-    return c;
-}
-
 } // namespace
 
 GroupWindow::GroupWindow(const GroupWindowText &text, QWidget *parent) : QWidget(parent), text_(text) {
     setWindowTitle(text.caption);
     setMinimumSize(760, 520);
     buildControls(text);
+    buildLayout();
     resize(1100, 720);
 }
 
@@ -64,67 +52,47 @@ void GroupWindow::buildControls(const GroupWindowText &text) {
     grdsep_->setObjectName(QStringLiteral("grd") + text.stem + QStringLiteral("sep"));
     for (QTableView *grid : {grdadd_, grd_, grdsep_}) ui::keepColumnsFitted(grid, 10);
 
-    chtadd_ = new ui::BarChart(text.statisticsTitle,
-                               {{QStringLiteral("出现次数"), Qt::red},
-                                {QStringLiteral("最大间隔"), Qt::green},
-                                {QStringLiteral("目前间隔"), Qt::yellow}},
-                               GroupChartPageSize, this);
-    chtsep_ = new ui::BarChart(text.spacingTitle, {{QStringLiteral("出现次数"), Qt::red}}, GroupChartPageSize, this);
-    chtadd_->setObjectName(QStringLiteral("chtadd") + text.stem);
-    chtsep_->setObjectName(QStringLiteral("cht") + text.stem + QStringLiteral("sep"));
-
-    GroupBox1 = buildStatisticsBox();
-    GroupBox2 = buildSpacingBox();
+    buildCharts(text);
     selectorRow_ = buildSelectorRow();
 }
 
-QGroupBox *GroupWindow::buildStatisticsBox() {
-    auto *box = new QGroupBox(this);
-    box->setObjectName(QStringLiteral("GroupBox1"));
-    chknum = checkBox(box, "chknum", QStringLiteral("出现次数"), true);
-    chkmaxsep = checkBox(box, "chkmaxsep", QStringLiteral("最大间隔"));
-    chkcursep = checkBox(box, "chkcursep", QStringLiteral("目前间隔"));
-    chkbiao = checkBox(box, "chkbiao", QStringLiteral("显示标注"));
-    btnfirst = pageButton(box, "btnfirst", QStringLiteral("首页"));
-    btnprev = pageButton(box, "btnprev", QStringLiteral("上一页"));
-    btnnext = pageButton(box, "btnnext", QStringLiteral("下一页"));
-    btnlast = pageButton(box, "btnlast", QStringLiteral("尾页"));
-    auto *layout = new QGridLayout(box);
-    layout->setContentsMargins(6, 4, 6, 4);
-    int column = 0;
-    for (QCheckBox *c : {chknum, chkmaxsep, chkcursep, chkbiao}) layout->addWidget(c, 0, column++);
-    column = 0;
-    for (QPushButton *b : {btnfirst, btnprev, btnnext, btnlast}) layout->addWidget(b, 1, column++);
-    connect(chknum, &QCheckBox::toggled, this, &GroupWindow::chknumClick);
-    connect(chkmaxsep, &QCheckBox::toggled, this, &GroupWindow::chkmaxsepClick);
-    connect(chkcursep, &QCheckBox::toggled, this, &GroupWindow::chkcursepClick);
-    connect(chkbiao, &QCheckBox::toggled, this, &GroupWindow::chkbiaoClick);
-    connect(btnfirst, &QPushButton::clicked, this, &GroupWindow::btnfirstClick);
-    connect(btnprev, &QPushButton::clicked, this, &GroupWindow::btnprevClick);
-    connect(btnnext, &QPushButton::clicked, this, &GroupWindow::btnnextClick);
-    connect(btnlast, &QPushButton::clicked, this, &GroupWindow::btnlastClick);
-    return box;
-}
+void GroupWindow::buildCharts(const GroupWindowText &text) {
+    ui::ChartPanelSpec stats;
+    stats.chartName = QStringLiteral("chtadd") + text.stem;
+    stats.title = text.statisticsTitle;
+    stats.series = {{QStringLiteral("出现次数"), Qt::red, QStringLiteral("chknum"), true},
+                    {QStringLiteral("最大间隔"), Qt::green, QStringLiteral("chkmaxsep"), false},
+                    {QStringLiteral("目前间隔"), Qt::yellow, QStringLiteral("chkcursep"), false}};
+    stats.pageSize = GroupChartPageSize;
+    statPanel = new ui::ChartPanel(stats, this);
+    chtadd_ = statPanel->chart();
+    GroupBox1 = statPanel->box();
+    chknum = statPanel->seriesBox(0);
+    chkmaxsep = statPanel->seriesBox(1);
+    chkcursep = statPanel->seriesBox(2);
+    chkbiao = statPanel->valuesBox();
+    btnfirst = statPanel->firstButton();
+    btnprev = statPanel->previousButton();
+    btnnext = statPanel->nextButton();
+    btnlast = statPanel->lastButton();
 
-QGroupBox *GroupWindow::buildSpacingBox() {
-    auto *box = new QGroupBox(this);
-    box->setObjectName(QStringLiteral("GroupBox2"));
-    chksepbiao = checkBox(box, "chksepbiao", QStringLiteral("显示标注"));
-    btnrepfirst = pageButton(box, "btnrepfirst", QStringLiteral("首页"));
-    btnrepprev = pageButton(box, "btnrepprev", QStringLiteral("上一页"));
-    btnrepnext = pageButton(box, "btnrepnext", QStringLiteral("下一页"));
-    btnreplast = pageButton(box, "btnreplast", QStringLiteral("尾页"));
-    auto *layout = new QHBoxLayout(box);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->addWidget(chksepbiao);
-    layout->addStretch(1);
-    for (QPushButton *b : {btnrepfirst, btnrepprev, btnrepnext, btnreplast}) layout->addWidget(b);
-    connect(chksepbiao, &QCheckBox::toggled, this, &GroupWindow::chksepbiaoClick);
-    connect(btnrepfirst, &QPushButton::clicked, this, &GroupWindow::btnrepfirstClick);
-    connect(btnrepprev, &QPushButton::clicked, this, &GroupWindow::btnrepprevClick);
-    connect(btnrepnext, &QPushButton::clicked, this, &GroupWindow::btnrepnextClick);
-    connect(btnreplast, &QPushButton::clicked, this, &GroupWindow::btnreplastClick);
-    return box;
+    ui::ChartPanelSpec spacing;
+    spacing.chartName = QStringLiteral("cht") + text.stem + QStringLiteral("sep");
+    spacing.title = text.spacingTitle;
+    spacing.series = {{QStringLiteral("出现次数"), Qt::red}};
+    spacing.pageSize = GroupChartPageSize;
+    spacing.boxName = QStringLiteral("GroupBox2");
+    spacing.valuesName = QStringLiteral("chksepbiao");
+    spacing.pagerPrefix = QStringLiteral("btnrep");
+    spacingPanel = new ui::ChartPanel(spacing, this);
+    chtsep_ = spacingPanel->chart();
+    GroupBox2 = spacingPanel->box();
+    chksepbiao = spacingPanel->valuesBox();
+    btnrepfirst = spacingPanel->firstButton();
+    btnrepprev = spacingPanel->previousButton();
+    btnrepnext = spacingPanel->nextButton();
+    btnreplast = spacingPanel->lastButton();
+    for (ui::ChartPanel *panel : {statPanel, spacingPanel}) panel->setMinimumWidth(MinChartWidth);
 }
 
 QWidget *GroupWindow::buildSelectorRow() {
@@ -165,6 +133,22 @@ QWidget *GroupWindow::buildSelectorRow() {
     return row;
 }
 
+// The three grids side by side from the left, taking half of the width; the charts with
+// their controls and the selector row in a column to their right.
+void GroupWindow::buildLayout() {
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(statPanel, 1);
+    right->addWidget(spacingPanel, 1);
+    right->addWidget(selectorRow_);
+    columns_ = new QHBoxLayout(this);
+    columns_->setContentsMargins(Margin, Margin, RightMargin, 13);
+    columns_->setSpacing(Gap);
+    for (QTableView *grid : {grdadd_, grd_, grdsep_}) columns_->addWidget(grid);
+    columns_->addLayout(right);
+    shareGridWidths();
+}
+
 void GroupWindow::FormCreate() {
     const Selection s = stored();
     {
@@ -201,7 +185,7 @@ void GroupWindow::analyse() {
     for (const DrawRow &row : DrawHistory) issues_.push_back(row[0]);
     issues_.resize(analysis_.occurrence.size(), 0);
     computed_ = s;
-    FormResize(); // the issue column's width depends on the history
+    shareGridWidths(); // the issue column's width depends on the history
     showGrids();
     drawStatisticsChart();
     drawSpacingChart();
@@ -271,12 +255,7 @@ void GroupWindow::drawStatisticsChart() {
         values[1].push_back(g.largestSpacing);
         values[2].push_back(g.currentSpacing);
     }
-    chtadd_->setData(labels, values);
-    chtadd_->setSeriesVisible(0, chknum->isChecked());
-    chtadd_->setSeriesVisible(1, chkmaxsep->isChecked());
-    chtadd_->setSeriesVisible(2, chkcursep->isChecked());
-    chtadd_->setShowValues(chkbiao->isChecked());
-    updatePaging();
+    statPanel->setData(labels, values);
 }
 
 void GroupWindow::drawSpacingChart() {
@@ -286,93 +265,13 @@ void GroupWindow::drawSpacingChart() {
         labels << QString::number(g + 1);
         values[0].push_back(analysis_.spacingCounts[g]);
     }
-    chtsep_->setData(labels, values);
-    chtsep_->setShowValues(chksepbiao->isChecked());
-    updatePaging();
+    spacingPanel->setData(labels, values);
 }
 
-void GroupWindow::chknumClick() { chtadd_->setSeriesVisible(0, chknum->isChecked()); }
-void GroupWindow::chkmaxsepClick() { chtadd_->setSeriesVisible(1, chkmaxsep->isChecked()); }
-void GroupWindow::chkcursepClick() { chtadd_->setSeriesVisible(2, chkcursep->isChecked()); }
-void GroupWindow::chkbiaoClick() { chtadd_->setShowValues(chkbiao->isChecked()); }
-void GroupWindow::chksepbiaoClick() { chtsep_->setShowValues(chksepbiao->isChecked()); }
+// The layout places the controls; the grid columns follow.
+void GroupWindow::FormResize() { sizeColumns(); }
 
-void GroupWindow::btnfirstClick() {
-    chtadd_->firstPage();
-    updatePaging();
-}
-void GroupWindow::btnprevClick() {
-    chtadd_->previousPage();
-    updatePaging();
-}
-void GroupWindow::btnnextClick() {
-    chtadd_->nextPage();
-    updatePaging();
-}
-void GroupWindow::btnlastClick() {
-    chtadd_->lastPage();
-    updatePaging();
-}
-void GroupWindow::btnrepfirstClick() {
-    chtsep_->firstPage();
-    updatePaging();
-}
-void GroupWindow::btnrepprevClick() {
-    chtsep_->previousPage();
-    updatePaging();
-}
-void GroupWindow::btnrepnextClick() {
-    chtsep_->nextPage();
-    updatePaging();
-}
-void GroupWindow::btnreplastClick() {
-    chtsep_->lastPage();
-    updatePaging();
-}
-
-void GroupWindow::updatePaging() {
-    const bool statsBack = chtadd_->page() > 1, statsOn = chtadd_->page() < chtadd_->pageCount();
-    btnfirst->setEnabled(statsBack);
-    btnprev->setEnabled(statsBack);
-    btnnext->setEnabled(statsOn);
-    btnlast->setEnabled(statsOn);
-    const bool sepBack = chtsep_->page() > 1, sepOn = chtsep_->page() < chtsep_->pageCount();
-    btnrepfirst->setEnabled(sepBack);
-    btnrepprev->setEnabled(sepBack);
-    btnrepnext->setEnabled(sepOn);
-    btnreplast->setEnabled(sepOn);
-}
-
-void GroupWindow::FormResize() {
-    const int w = width(), h = height();
-    const int gridHeight = std::max(h - Margin - 13, 40);
-    const std::array<int, 3> widths = gridWidths(3 * ((w - 100) / 6));
-    QTableView *const grids[3] = {grdadd_, grd_, grdsep_};
-    int x = Margin;
-    for (int i = 0; i < 3; ++i) {
-        grids[i]->setGeometry(x, Margin, widths[size_t(i)], gridHeight);
-        x += widths[size_t(i)] + Gap;
-    }
-    const int right = w - RightMargin;
-    const int columnWidth = std::max(right - x, 200);
-    const int box1 = GroupBox1->sizeHint().height();
-    const int box2 = GroupBox2->sizeHint().height();
-    const int row = selectorRow_->sizeHint().height();
-    const int chart = std::max((h - Margin - box1 - box2 - row - 4 * 6 - 13) / 2, 60);
-    int y = Margin;
-    chtadd_->setGeometry(x, y, columnWidth, chart);
-    y += chart + 6;
-    GroupBox1->setGeometry(x, y, columnWidth, box1);
-    y += box1 + 6;
-    chtsep_->setGeometry(x, y, columnWidth, chart);
-    y += chart + 6;
-    GroupBox2->setGeometry(x, y, columnWidth, box2);
-    y += box2 + 6;
-    selectorRow_->setGeometry(x, y, columnWidth, row);
-    sizeColumns();
-}
-
-std::array<int, 3> GroupWindow::gridWidths(int total) const {
+void GroupWindow::shareGridWidths() {
     // What each grid needs for its widest texts in equal columns, plus a scroll bar.
     const QFontMetrics fm(grdadd_->font());
     const int pad = 14 + 10 / 2;
@@ -383,21 +282,15 @@ std::array<int, 3> GroupWindow::gridWidths(int total) const {
         for (const QString &t : texts) m = std::max(m, fm.horizontalAdvance(t));
         return m + pad;
     };
-    std::array<int, 3> need{
+    const int need[3]{
         4 * widest({QStringLiteral("出现期数"), QStringLiteral("01234")}) + bar,
         2 * widest({QStringLiteral("记录期号"), issue}) + bar,
         2 * widest({QStringLiteral("出现次数")}) + bar,
     };
-    const int sum = need[0] + need[1] + need[2];
-    // On a narrow screen the grids take what they need from the charts, which keep
-    // at least MinChartWidth.
-    total = std::max(total, std::min(sum, width() - 2 * Margin - 3 * Gap - RightMargin - MinChartWidth));
-    // Share the room in proportion to the need, the last grid taking what is left.
-    std::array<int, 3> out{};
-    out[0] = int(qint64(total) * need[0] / sum);
-    out[1] = int(qint64(total) * need[1] / sum);
-    out[2] = total - out[0] - out[1];
-    return out;
+    // The grids take half of the room, shared in proportion to the need; on a narrow
+    // screen the charts keep their minimum width.
+    for (int i = 0; i < 3; ++i) columns_->setStretch(i, need[i]);
+    columns_->setStretch(3, need[0] + need[1] + need[2]);
 }
 
 void GroupWindow::sizeColumns() {

@@ -7,12 +7,12 @@
 #include "analysis/digitgroups.h"
 
 #include <QWidget>
-#include <array>
 #include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -21,6 +21,7 @@ namespace corvel {
 
 namespace ui {
 class BarChart;
+class ChartPanel;
 class GridModel;
 } // namespace ui
 
@@ -43,19 +44,6 @@ public:
     void composClick();
     void comnumClick();
     void comzuheiindexClick();
-    void chknumClick();
-    void chkmaxsepClick();
-    void chkcursepClick();
-    void chkbiaoClick();
-    void chksepbiaoClick();
-    void btnfirstClick();
-    void btnprevClick();
-    void btnnextClick();
-    void btnlastClick();
-    void btnrepfirstClick();
-    void btnrepprevClick();
-    void btnrepnextClick();
-    void btnreplastClick();
     void FormResize();
 
     // The results on screen and what "查看" hands to the filtered-code view.
@@ -75,6 +63,8 @@ public:
     QLabel *Label3 = nullptr;
     QPushButton *btnala = nullptr;
     QPushButton *btnshow = nullptr;
+    ui::ChartPanel *statPanel = nullptr;    // statistics chart with GroupBox1 and its pager
+    ui::ChartPanel *spacingPanel = nullptr; // spacing chart with GroupBox2 and its pager
     QGroupBox *GroupBox1 = nullptr;
     QCheckBox *chknum = nullptr;
     QCheckBox *chkmaxsep = nullptr;
@@ -124,23 +114,24 @@ protected:
 
 private:
     void buildControls(const GroupWindowText &text);
-    QGroupBox *buildStatisticsBox();
-    QGroupBox *buildSpacingBox();
+    void buildCharts(const GroupWindowText &text);
     QWidget *buildSelectorRow();
+    void buildLayout();
     void fillGroups(int size, int group);
     void showGrids();
     void drawStatisticsChart();
     void drawSpacingChart();
-    void updatePaging();
     void sizeColumns();
-    // Widths of the three grids sharing `total` pixels.
-    std::array<int, 3> gridWidths(int total) const;
+    // The three grids share their half of the window in proportion to what each needs
+    // for its widest texts.
+    void shareGridWidths();
 
     GroupWindowText text_;
     ui::GridModel *statsModel_ = nullptr;
     ui::GridModel *columnModel_ = nullptr;
     ui::GridModel *sepModel_ = nullptr;
     QWidget *selectorRow_ = nullptr;
+    QHBoxLayout *columns_ = nullptr;
     GroupAnalysis analysis_;
     std::vector<int32_t> issues_; // issues of the draws of the occurrence column
     std::optional<Selection> computed_;

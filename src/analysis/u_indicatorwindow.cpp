@@ -4,10 +4,12 @@
 #include "filters/u_filtcode.h"
 #include "store/appdir.h"
 #include "ui/barchart.h"
+#include "ui/chartpanel.h"
 #include "ui/gridmodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +19,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
 
@@ -49,13 +52,6 @@ public:
         return hit;
     }
 };
-
-QCheckBox *checkBox(const QString &name, const QString &caption, bool checked, QWidget *parent) {
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    return box;
-}
 
 // Digits of the widest number in column 0 (issues) and in the category columns.
 std::pair<int, int> widestDigits(const TrendGrid &trend) {
@@ -92,47 +88,38 @@ void IndicatorWindow::buildControls() {
     statsModel_ = new ui::GridModel(this);
     sepModel_ = new ui::GridModel(this);
     grd = ui::makeGrid(this, trendModel_);
-    grd->setObjectName("grd" + stem);
+    grd->setObjectName(QStringLiteral("grd") + stem);
     grdadd = ui::makeGrid(this, statsModel_);
-    grdadd->setObjectName("grdadd" + stem);
+    grdadd->setObjectName(QStringLiteral("grdadd") + stem);
     grdsep = ui::makeGrid(this, sepModel_);
-    grdsep->setObjectName("grd" + stem + "sep");
-
-    chtadd = new ui::BarChart(u(spec_.statChartTitle),
-                              {{QStringLiteral("出现次数"), QColor(Qt::red)},
-                               {QStringLiteral("最大间隔"), QColor(0, 128, 0)},
-                               {QStringLiteral("目前间隔"), QColor(Qt::yellow)}},
-                              0, this);
-    chtadd->setObjectName("chtadd" + stem);
-    chtsep = new ui::BarChart(u(spec_.spacingChartTitle), {{QStringLiteral("出现次数"), QColor(Qt::red)}},
-                              SpacingBarsPerPage, this);
-    chtsep->setObjectName("cht" + stem + "sep");
-    GroupBox1 = buildStatisticsBox();
-    GroupBox2 = buildSpacingBox();
+    grdsep->setObjectName(QStringLiteral("grd") + stem + QStringLiteral("sep"));
+    buildCharts();
 
     com = new QComboBox(this);
-    com->setObjectName("com" + stem);
+    com->setObjectName(QStringLiteral("com") + stem);
     com->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     com->setMaxVisibleItems(28);
     Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
+    Label1->setObjectName(QStringLiteral("Label1"));
     if (parameterKind(spec_.indicator) != IndicatorParameter::None) {
         compos = new QComboBox(this);
-        compos->setObjectName("com" + stem + "pos");
+        compos->setObjectName(QStringLiteral("com") + stem + QStringLiteral("pos"));
         compos->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         Label1->setText(QStringLiteral("选择位置："));
         Label1->setBuddy(compos);
         Label2 = new QLabel(u(spec_.selectorLabel), this);
-        Label2->setObjectName("Label2");
+        Label2->setObjectName(QStringLiteral("Label2"));
         Label2->setBuddy(com);
     } else {
         Label1->setText(u(spec_.selectorLabel));
         Label1->setBuddy(com);
     }
     btnala = new QPushButton(QStringLiteral("分析"), this);
-    btnala->setObjectName("btnala");
+    btnala->setObjectName(QStringLiteral("btnala"));
     btnshow = new QPushButton(QStringLiteral("查看"), this);
-    btnshow->setObjectName("btnshow");
+    btnshow->setObjectName(QStringLiteral("btnshow"));
+    for (QPushButton *b : {btnala, btnshow}) b->setMinimumWidth(75);
+    buildLayout();
 
     connect(com, &QComboBox::currentIndexChanged, this, &IndicatorWindow::comClick);
     if (compos) connect(compos, &QComboBox::currentIndexChanged, this, &IndicatorWindow::composClick);
@@ -140,62 +127,89 @@ void IndicatorWindow::buildControls() {
     connect(btnshow, &QPushButton::clicked, this, &IndicatorWindow::btnshowClick);
 }
 
-QGroupBox *IndicatorWindow::buildStatisticsBox() {
-    auto *box = new QGroupBox(this);
-    box->setObjectName("GroupBox1");
-    chknum = checkBox("chknum", QStringLiteral("出现次数"), true, box);
-    chkmaxsep = checkBox("chkmaxsep", QStringLiteral("最大间隔"), false, box);
-    chkcursep = checkBox("chkcursep", QStringLiteral("目前间隔"), false, box);
-    chkbiao = checkBox("chkbiao", QStringLiteral("显示标注"), false, box);
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(8, 2, 8, 2);
-    for (QCheckBox *c : {chknum, chkmaxsep, chkcursep, chkbiao}) row->addWidget(c);
-    row->addStretch();
-    connect(chknum, &QCheckBox::toggled, this, &IndicatorWindow::chknumClick);
-    connect(chkmaxsep, &QCheckBox::toggled, this, &IndicatorWindow::chkmaxsepClick);
-    connect(chkcursep, &QCheckBox::toggled, this, &IndicatorWindow::chkcursepClick);
-    connect(chkbiao, &QCheckBox::toggled, this, &IndicatorWindow::chkbiaoClick);
-    return box;
+void IndicatorWindow::buildCharts() {
+    const QString stem = u(spec_.stem);
+    ui::ChartPanelSpec stats;
+    stats.chartName = QStringLiteral("chtadd") + stem;
+    stats.title = u(spec_.statChartTitle);
+    stats.series = {{QStringLiteral("出现次数"), QColor(Qt::red), QStringLiteral("chknum"), true},
+                    {QStringLiteral("最大间隔"), QColor(0, 128, 0), QStringLiteral("chkmaxsep"), false},
+                    {QStringLiteral("目前间隔"), QColor(Qt::yellow), QStringLiteral("chkcursep"), false}};
+    statPanel = new ui::ChartPanel(stats, this);
+    chtadd = statPanel->chart();
+    GroupBox1 = statPanel->box();
+    chknum = statPanel->seriesBox(0);
+    chkmaxsep = statPanel->seriesBox(1);
+    chkcursep = statPanel->seriesBox(2);
+    chkbiao = statPanel->valuesBox();
+
+    ui::ChartPanelSpec spacing;
+    spacing.chartName = QStringLiteral("cht") + stem + QStringLiteral("sep");
+    spacing.title = u(spec_.spacingChartTitle);
+    spacing.series = {{QStringLiteral("出现次数"), QColor(Qt::red)}};
+    spacing.pageSize = SpacingBarsPerPage;
+    spacing.boxName = QStringLiteral("GroupBox2");
+    spacing.valuesName = QStringLiteral("chksepbiao");
+    spacing.pagerPrefix = QStringLiteral("btnrep");
+    spacingPanel = new ui::ChartPanel(spacing, this);
+    chtsep = spacingPanel->chart();
+    GroupBox2 = spacingPanel->box();
+    chksepbiao = spacingPanel->valuesBox();
 }
 
-QGroupBox *IndicatorWindow::buildSpacingBox() {
-    auto *box = new QGroupBox(this);
-    box->setObjectName("GroupBox2");
-    chksepbiao = checkBox("chksepbiao", QStringLiteral("显示标注"), false, box);
-    btnsepprev = new QToolButton(box);
-    btnsepprev->setObjectName("btnsepprev");
-    btnsepprev->setArrowType(Qt::LeftArrow);
-    btnsepprev->setToolTip(QStringLiteral("上一页"));
-    btnsepnext = new QToolButton(box);
-    btnsepnext->setObjectName("btnsepnext");
-    btnsepnext->setArrowType(Qt::RightArrow);
-    btnsepnext->setToolTip(QStringLiteral("下一页"));
-    lblseppage = new QLabel(box);
-    lblseppage->setObjectName("lblseppage");
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(8, 2, 8, 2);
-    row->addWidget(chksepbiao);
-    row->addStretch();
-    row->addWidget(btnsepprev);
-    row->addWidget(lblseppage);
-    row->addWidget(btnsepnext);
-    connect(chksepbiao, &QCheckBox::toggled, this, &IndicatorWindow::chksepbiaoClick);
-    connect(btnsepprev, &QToolButton::clicked, this, [this] {
-        chtsep->previousPage();
-        updateSpacingPages();
-    });
-    connect(btnsepnext, &QToolButton::clicked, this, [this] {
-        chtsep->nextPage();
-        updateSpacingPages();
-    });
-    return box;
+// The trend grid fills the left half; the right half holds the statistics and spacing
+// grids side by side (two thirds to one third) above the two charts; the selectors and
+// "分析" "查看" run along the bottom.
+void IndicatorWindow::buildLayout() {
+    auto *tables = new QHBoxLayout;
+    tables->setSpacing(8);
+    tables->addWidget(grdadd, 2);
+    tables->addWidget(grdsep, 1);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addLayout(tables, 2);
+    right->addWidget(statPanel, 3);
+    right->addWidget(spacingPanel, 3);
+
+    sizeRoom_ = new QWidget(this);
+    sizeRoom_->hide();
+    auto *top = new QHBoxLayout;
+    top->setSpacing(8);
+    top->addWidget(grd, 1);
+    top->addWidget(sizeRoom_);
+    top->addLayout(right, 1);
+
+    auto *bottom = new QHBoxLayout;
+    if (compos) {
+        bottom->addWidget(Label2);
+        bottom->addWidget(com);
+        bottom->addSpacing(16);
+        bottom->addWidget(Label1);
+        bottom->addWidget(compos);
+    } else {
+        bottom->addWidget(Label1);
+        bottom->addWidget(com);
+    }
+    bottom->addStretch(1);
+    bottom->addWidget(btnala);
+    bottom->addSpacing(8);
+    bottom->addWidget(btnshow);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+    grd->installEventFilter(this);
+    GroupBox1->installEventFilter(this);
 }
 
 void IndicatorWindow::buildSizeButton() {
     btnsize = new QToolButton(this);
-    btnsize->setObjectName("btnsize");
+    btnsize->setObjectName(QStringLiteral("btnsize"));
     btnsize->setAutoRaise(true);
     btnsize->setFixedSize(24, 24);
+    sizeRoom_->setFixedWidth(btnsize->width() - 4);
+    sizeRoom_->show();
     connect(btnsize, &QToolButton::clicked, this, &IndicatorWindow::btnsizeClick);
     setEnlarged(false);
 }
@@ -292,13 +306,7 @@ void IndicatorWindow::drawStatChart() {
         values[1].push_back(s.largestSpacing);
         values[2].push_back(s.currentSpacing);
     }
-    // Visibility first: each change redraws, and redrawing is cheap before the data is in.
-    chtadd->setData({}, {});
-    chtadd->setSeriesVisible(0, chknum->isChecked());
-    chtadd->setSeriesVisible(1, chkmaxsep->isChecked());
-    chtadd->setSeriesVisible(2, chkcursep->isChecked());
-    chtadd->setShowValues(chkbiao->isChecked());
-    chtadd->setData(names, values);
+    statPanel->setData(names, values);
 }
 
 void IndicatorWindow::drawSpacingChart() {
@@ -308,16 +316,7 @@ void IndicatorWindow::drawSpacingChart() {
         names << QString::number(s.spacing);
         counts.push_back(s.count);
     }
-    chtsep->setShowValues(chksepbiao->isChecked());
-    chtsep->setData(names, {counts});
-    updateSpacingPages();
-}
-
-void IndicatorWindow::updateSpacingPages() {
-    const int pages = chtsep->pageCount();
-    lblseppage->setText(QStringLiteral("%1/%2").arg(chtsep->page()).arg(pages));
-    btnsepprev->setEnabled(chtsep->page() > 1);
-    btnsepnext->setEnabled(chtsep->page() < pages);
+    spacingPanel->setData(names, {counts});
 }
 
 void IndicatorWindow::btnalaClick() {
@@ -337,12 +336,6 @@ std::string IndicatorWindow::description() const {
     return filterDescription(spec_, analysed_.category, analysed_.parameter);
 }
 
-void IndicatorWindow::chknumClick() { drawStatChart(); }
-void IndicatorWindow::chkmaxsepClick() { drawStatChart(); }
-void IndicatorWindow::chkcursepClick() { drawStatChart(); }
-void IndicatorWindow::chkbiaoClick() { drawStatChart(); }
-void IndicatorWindow::chksepbiaoClick() { chtsep->setShowValues(chksepbiao->isChecked()); }
-
 bool IndicatorWindow::enlarged() const { return btnsize && btnsize->toolTip() == HintShrink; }
 
 void IndicatorWindow::btnsizeClick() { setEnlarged(btnsize->toolTip() == HintEnlarge); }
@@ -354,14 +347,9 @@ void IndicatorWindow::setEnlarged(bool on) {
     // Without its picture the button still shows which way it works.
     btnsize->setArrowType(glyph.isNull() ? (on ? Qt::LeftArrow : Qt::RightArrow) : Qt::NoArrow);
     // The widened trend grid covers the right half; the statistics grid goes with it.
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{grdadd, grdsep, chtadd, chtsep, GroupBox1, GroupBox2, btnala, btnshow})
+    for (QWidget *w : std::initializer_list<QWidget *>{grdadd, grdsep, statPanel, spacingPanel, btnala, btnshow})
         w->setVisible(!on);
-    FormResize();
-}
-
-void IndicatorWindow::resizeEvent(QResizeEvent *event) {
-    QWidget::resizeEvent(event);
+    layout()->activate();
     FormResize();
 }
 
@@ -374,56 +362,24 @@ void IndicatorWindow::showEvent(QShowEvent *event) {
     }
 }
 
-void IndicatorWindow::FormResize() {
-    const int W = width(), H = height();
-    const int half = std::max(100, (W - 24) / 2);
-    const int bw = btnsize ? btnsize->width() : 0;
-    const int gridWidth = enlarged() ? std::max(100, W - 2 * 8 - bw + 4) : half;
-    grd->setGeometry(8, 8, gridWidth, std::max(60, H - 61));
+bool IndicatorWindow::eventFilter(QObject *watched, QEvent *event) {
+    if ((watched == grd || watched == GroupBox1) && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        FormResize();
+    return QWidget::eventFilter(watched, event);
+}
 
-    const int x0 = 8 + half + (btnsize ? bw + 4 : 8);
-    const int rw = std::max(100, W - 8 - x0);
-    const int statsH = std::max(80, (2 * H - 392) / 8);
-    const int chartH = std::max(100, (3 * H - 588) / 8);
-    const int boxH = GroupBox1->sizeHint().height();
-    const int statsW = rw * 2 / 3;
-    int y = 8;
-    grdadd->setGeometry(x0, y, statsW - 4, statsH);
-    grdsep->setGeometry(x0 + statsW + 4, y, rw - statsW - 4, statsH);
-    y += statsH + 6;
-    chtadd->setGeometry(x0, y, rw, chartH);
-    y += chartH + 2;
-    GroupBox1->setGeometry(x0, y, rw, boxH);
-    if (btnsize) btnsize->move(8 + gridWidth, y + (boxH - btnsize->height()) / 2);
-    y += boxH + 4;
-    chtsep->setGeometry(x0, y, rw, chartH);
-    y += chartH + 2;
-    GroupBox2->setGeometry(x0, y, rw, GroupBox2->sizeHint().height());
-    layoutBottomRow(W, H);
+// The layout places the controls; the grid columns and the enlarge button follow it.
+void IndicatorWindow::FormResize() {
+    placeSizeButton();
     sizeColumns();
 }
 
-void IndicatorWindow::layoutBottomRow(int width, int height) {
-    const int rowH = std::max(btnala->sizeHint().height(), com->sizeHint().height());
-    const int y = height - 8 - rowH;
-    int x = 8;
-    const auto place = [&](QWidget *w, int gap) {
-        const QSize s = w->sizeHint();
-        w->setGeometry(x, y + (rowH - s.height()) / 2, s.width(), s.height());
-        x += s.width() + gap;
-    };
-    if (compos) {
-        place(Label2, 4);
-        place(com, 16);
-        place(Label1, 4);
-        place(compos, 0);
-    } else {
-        place(Label1, 4);
-        place(com, 0);
-    }
-    const int buttonW = std::max(75, btnala->sizeHint().width());
-    btnshow->setGeometry(width - 8 - buttonW, y, buttonW, rowH);
-    btnala->setGeometry(width - 16 - 2 * buttonW, y, buttonW, rowH);
+// At the right edge of the trend grid, level with GroupBox1.
+void IndicatorWindow::placeSizeButton() {
+    if (!btnsize) return;
+    const QRect box(GroupBox1->mapTo(this, QPoint(0, 0)), GroupBox1->size());
+    btnsize->move(grd->geometry().right() + 1, box.center().y() - btnsize->height() / 2);
+    btnsize->raise();
 }
 
 void IndicatorWindow::sizeColumns() {
@@ -440,47 +396,6 @@ void IndicatorWindow::sizeColumns() {
     const int sepWidth = std::max(48, grdsep->horizontalHeader()->sectionSizeHint(1));
     grdsep->setColumnWidth(0, sepWidth);
     grdsep->setColumnWidth(1, sepWidth);
-}
-
-IndicatorWindow *createIndicatorWindow(int tab, QWidget *parent) {
-    switch (tab) {
-    case 3:
-        return new Tfrmdaxiao(parent);
-    case 4:
-        return new Tfrmjiou(parent);
-    case 5:
-        return new Tfrmhei(parent);
-    case 6:
-        return new Tfrmheiwei(parent);
-    case 7:
-        return new Tfrmkuadu(parent);
-    case 8:
-        return new Tfrmhuihuo(parent);
-    case 9:
-        return new Tfrmhuicai(parent);
-    case 10:
-        return new Tfrmlenrei(parent);
-    case 11:
-        return new Tfrmchusan(parent);
-    case 12:
-        return new Tfrmclz(parent);
-    case 13:
-        return new Tfrmfgz(parent);
-    case 14:
-        return new Tfrmjuli(parent);
-    case 15:
-        return new Tfrmcongma(parent);
-    case 16:
-        return new Tfrmzudaxiao(parent);
-    case 17:
-        return new Tfrmzujiou(parent);
-    case 18:
-        return new Tfrmzulenrei(parent);
-    case 19:
-        return new Tfrmzhusan(parent);
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace corvel

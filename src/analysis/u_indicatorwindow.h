@@ -20,6 +20,7 @@ namespace corvel {
 
 namespace ui {
 class BarChart;
+class ChartPanel;
 class GridModel;
 } // namespace ui
 
@@ -35,11 +36,6 @@ public:
     // store the choice; "分析" or "查看" applies it.
     void comClick();
     void composClick();
-    void chknumClick();
-    void chkmaxsepClick();
-    void chkcursepClick();
-    void chkbiaoClick();
-    void chksepbiaoClick();
     void btnsizeClick();
     void FormResize();
 
@@ -55,9 +51,11 @@ public:
     ui::GridModel *spacingModel() const { return sepModel_; }
 
     // Controls; their object names carry the window's stem (grddaxiao, comdaxiao, ...).
-    QTableView *grd = nullptr;    // trend
-    QTableView *grdadd = nullptr; // statistics
-    QTableView *grdsep = nullptr; // spacing
+    QTableView *grd = nullptr;              // trend
+    QTableView *grdadd = nullptr;           // statistics
+    QTableView *grdsep = nullptr;           // spacing
+    ui::ChartPanel *statPanel = nullptr;    // chtadd<stem> with GroupBox1
+    ui::ChartPanel *spacingPanel = nullptr; // cht<stem>sep with GroupBox2 and its pager
     ui::BarChart *chtadd = nullptr;
     ui::BarChart *chtsep = nullptr;
     QComboBox *com = nullptr;
@@ -73,31 +71,27 @@ public:
     QCheckBox *chkbiao = nullptr;
     QGroupBox *GroupBox2 = nullptr;
     QCheckBox *chksepbiao = nullptr;
-    QToolButton *btnsepprev = nullptr; // pages of the spacing chart
-    QToolButton *btnsepnext = nullptr;
-    QLabel *lblseppage = nullptr;
     QToolButton *btnsize = nullptr; // only in the windows with an enlarge button
 
 protected:
     IndicatorWindow(int tab, QWidget *parent);
 
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
-    QGroupBox *buildStatisticsBox();
-    QGroupBox *buildSpacingBox();
+    void buildCharts();
+    void buildLayout();
     void buildSizeButton();
+    void placeSizeButton();
     void buildTables();
     void fillSelectors();
     void analyse();
     void showGrids();
     void drawStatChart();
     void drawSpacingChart();
-    void updateSpacingPages();
     void sizeColumns();
-    void layoutBottomRow(int width, int height);
     void setEnlarged(bool on);
     int *storedParameter() const;
     IndicatorSelection storedSelection() const;
@@ -112,11 +106,9 @@ private:
     ui::GridModel *sepModel_ = nullptr;
     int cellDigits_ = 1; // digits of the widest trend cell and issue, for readable columns
     int issueDigits_ = 7;
+    QWidget *sizeRoom_ = nullptr; // keeps the enlarge button's place beside the trend grid
     bool scrolled_ = false;
 };
-
-// The window of a tab 3..19, or nullptr for another tab.
-IndicatorWindow *createIndicatorWindow(int tab, QWidget *parent = nullptr);
 
 class Tfrmdaxiao : public IndicatorWindow {
     Q_OBJECT

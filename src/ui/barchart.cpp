@@ -36,6 +36,21 @@ BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int 
     chart->setMargins(QMargins(2, 2, 2, 2));
     view_ = new QChartView(chart, this);
     view_->setRenderHint(QPainter::Antialiasing, false);
+    // A redrawing repaints the whole chart, also where a dialog in front exposes only a part.
+    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    bars_ = new QBarSeries;
+    bars_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    chart->addSeries(bars_);
+    x_ = new QBarCategoryAxis;
+    x_->setTruncateLabels(false);
+    chart->addAxis(x_, Qt::AlignBottom);
+    bars_->attachAxis(x_);
+    y_ = new QValueAxis;
+    y_->setTickType(QValueAxis::TicksDynamic);
+    y_->setTickAnchor(0);
+    y_->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(y_, Qt::AlignLeft);
+    bars_->attachAxis(y_);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -58,6 +73,8 @@ void BarChart::setSeriesVisible(int series, bool visible) {
     visible_[series] = visible;
     rebuild();
 }
+
+void BarChart::setLegendAlignment(Qt::Alignment alignment) { chart()->legend()->setAlignment(alignment); }
 
 void BarChart::setShowValues(bool show) {
     if (showValues_ == show) return;
@@ -100,13 +117,7 @@ std::vector<qint64> BarChart::visibleValues(int series) const {
 }
 
 void BarChart::rebuild() {
-    QChart *chart = view_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    auto *bars = new QBarSeries;
+    bars_->clear();
     const QStringList labels = visibleLabels();
     qint64 top = 1;
     for (size_t s = 0; s < specs_.size(); ++s) {
@@ -118,25 +129,13 @@ void BarChart::rebuild() {
             *set << double(v);
             top = std::max(top, v);
         }
-        bars->append(set);
+        bars_->append(set);
     }
-    bars->setLabelsVisible(showValues_);
-    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    chart->addSeries(bars);
-    auto *x = new QBarCategoryAxis;
-    x->append(labels.isEmpty() ? QStringList{QString()} : labels);
-    x->setTruncateLabels(false);
-    chart->addAxis(x, Qt::AlignBottom);
-    bars->attachAxis(x);
-    auto *y = new QValueAxis;
-    y->setRange(0, double(top) * 1.15);
-    y->setTickType(QValueAxis::TicksDynamic);
-    y->setTickAnchor(0);
-    y->setTickInterval(double(tickStep(top)));
+    bars_->setLabelsVisible(showValues_);
+    x_->setCategories(labels.isEmpty() ? QStringList{QString()} : labels);
+    y_->setRange(0, double(top) * 1.15);
+    y_->setTickInterval(double(tickStep(top)));
     fitCategoryLabels();
-    y->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(y, Qt::AlignLeft);
-    bars->attachAxis(y);
 }
 
 void BarChart::resizeEvent(QResizeEvent *event) {
@@ -146,9 +145,7 @@ void BarChart::resizeEvent(QResizeEvent *event) {
 
 // Category labels that do not fit side by side stand upright instead of being cut short.
 void BarChart::fitCategoryLabels() {
-    const auto axes = view_->chart()->axes(Qt::Horizontal);
-    if (axes.isEmpty()) return;
-    QAbstractAxis *x = axes.first();
+    QAbstractAxis *x = x_;
     const QStringList labels = visibleLabels();
     const QFontMetrics metrics(x->labelsFont());
     int widest = 0;

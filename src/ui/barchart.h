@@ -9,8 +9,11 @@
 #include <QWidget>
 #include <vector>
 
+class QBarCategoryAxis;
+class QBarSeries;
 class QChart;
 class QChartView;
+class QValueAxis;
 
 namespace corvel::ui {
 
@@ -29,6 +32,7 @@ public:
     void setData(const QStringList &labels, const std::vector<std::vector<qint64>> &values);
     void setSeriesVisible(int series, bool visible);
     void setShowValues(bool show);
+    void setLegendAlignment(Qt::Alignment alignment);
 
     int barCount() const { return int(labels_.size()); }
     int page() const { return page_; } // 1-based
@@ -53,6 +57,11 @@ private:
     void fitCategoryLabels();
 
     QChartView *view_ = nullptr;
+    // One series and one pair of axes for the chart's whole life: new data replaces their
+    // contents, so no item of an earlier drawing can stay behind on screen.
+    QBarSeries *bars_ = nullptr;
+    QBarCategoryAxis *x_ = nullptr;
+    QValueAxis *y_ = nullptr;
     std::vector<BarSeriesSpec> specs_;
     std::vector<bool> visible_;
     int pageSize_ = 0;

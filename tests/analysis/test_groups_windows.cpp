@@ -61,7 +61,7 @@ QString viewLabel(GroupWindow &w, int *count) {
         *count = int(view->numbers().size());
         view->reject();
     });
-    w.btnshowClick();
+    w.btnshow->click();
     return label;
 }
 
@@ -143,7 +143,7 @@ TEST_F(GroupWindows, SizeChangeResetsGroupAndWaitsForAnalysis) {
     // Nothing is recomputed until an analysis.
     w.comnum->setCurrentIndex(4);
     EXPECT_EQ(w.statisticsModel()->rowCount(), 10);
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(w.statisticsModel()->rowCount(), 252);
     checkModels(w);
 }
@@ -151,11 +151,11 @@ TEST_F(GroupWindows, SizeChangeResetsGroupAndWaitsForAnalysis) {
 TEST_F(GroupWindows, ActivationAppliesAPendingSelectionOnly) {
     Tfrmposcode w;
     w.show();
-    w.btnlastClick();
+    w.btnlast->click();
     ASSERT_EQ(w.chtaddposcode->page(), 1); // ten groups fit on one page
     w.comnum->setCurrentIndex(4);
-    w.btnalaClick();
-    w.btnlastClick();
+    w.btnala->click();
+    w.btnlast->click();
     ASSERT_EQ(w.chtaddposcode->page(), 13);
     // Re-activation with the same selection leaves the results (and the page) alone.
     QEvent activate(QEvent::WindowActivate);
@@ -176,25 +176,25 @@ TEST_F(GroupWindows, ChartPagingAndSeries) {
     EXPECT_EQ(chart->barCount(), 252);
     EXPECT_EQ(chart->pageCount(), 13);
     EXPECT_FALSE(w.btnprev->isEnabled());
-    w.btnlastClick();
+    w.btnlast->click();
     EXPECT_EQ(chart->page(), 13);
     EXPECT_EQ(chart->visibleLabels().size(), 12);
     EXPECT_EQ(chart->visibleLabels().back(), QStringLiteral("56789"));
     EXPECT_FALSE(w.btnnext->isEnabled());
-    w.btnprevClick();
+    w.btnprev->click();
     EXPECT_EQ(chart->page(), 12);
-    w.btnfirstClick();
+    w.btnfirst->click();
     EXPECT_EQ(chart->page(), 1);
     EXPECT_EQ(chart->visibleLabels().front(), QStringLiteral("01234"));
     EXPECT_TRUE(chart->seriesVisible(0));
     EXPECT_FALSE(chart->seriesVisible(1));
-    w.chkmaxsep->setChecked(true);
-    w.chknum->setChecked(false);
+    w.chkmaxsep->click();
+    w.chknum->click();
     EXPECT_TRUE(chart->seriesVisible(1));
     EXPECT_FALSE(chart->seriesVisible(0));
-    w.chkbiao->setChecked(true);
+    w.chkbiao->click();
     EXPECT_TRUE(chart->showValues());
-    w.chksepbiao->setChecked(true);
+    w.chksepbiao->click();
     EXPECT_TRUE(w.chtposcodesep->showValues());
     // The statistics chart shows the grid's numbers.
     const auto largest = chart->visibleValues(1);

@@ -8,6 +8,7 @@
 #include "store/appdir.h"
 #include "testsupport.h"
 #include "ui/barchart.h"
+#include "ui/chartpanel.h"
 #include "ui/gridmodel.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +64,7 @@ struct WindowFixture : ::testing::Test {
         Choices = WindowChoices();
     }
     static std::unique_ptr<IndicatorWindow> open(int tab) {
-        std::unique_ptr<IndicatorWindow> w(createIndicatorWindow(tab));
+        std::unique_ptr<IndicatorWindow> w(qobject_cast<IndicatorWindow *>(analysisWindowFactory(tab)(nullptr)));
         w->resize(1200, 760);
         w->show();
         QApplication::processEvents();
@@ -133,11 +134,11 @@ TEST_F(WindowFixture, EveryTabShowsItsGridsAndCharts) {
 
 TEST_F(WindowFixture, ModelsPassTheModelTester) {
     auto w = open(10);
-    QAbstractItemModelTester trend(w->trendModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
-    QAbstractItemModelTester stats(w->statisticsModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
-    QAbstractItemModelTester sep(w->spacingModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester trend(w->trendModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester stats(w->statisticsModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester sep(w->spacingModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     w->com->setCurrentIndex(26);
-    w->btnalaClick();
+    w->btnala->click();
     for (int r = 0; r < 20; ++r) EXPECT_EQ(w->trendModel()->cellText(r, 5), "0");
     EXPECT_EQ(w->trendModel()->data(w->trendModel()->index(0, 1), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
 }
@@ -274,13 +275,22 @@ TEST_F(WindowFixture, LongSpacingTablesArePaged) {
     auto w = open(5); // sum 0: about one draw in a thousand
     ASSERT_GT(w->spacingModel()->rowCount(), 20);
     EXPECT_GT(w->chtsep->pageCount(), 1);
-    EXPECT_FALSE(w->btnsepprev->isEnabled());
-    EXPECT_TRUE(w->btnsepnext->isEnabled());
-    w->btnsepnext->click();
+    // The same pager as the digit-group windows.
+    ui::ChartPanel *panel = w->spacingPanel;
+    EXPECT_EQ(panel->firstButton(), w->findChild<QPushButton *>("btnrepfirst"));
+    EXPECT_EQ(panel->lastButton()->text(), "尾页");
+    EXPECT_FALSE(panel->previousButton()->isEnabled());
+    EXPECT_TRUE(panel->nextButton()->isEnabled());
+    panel->nextButton()->click();
     EXPECT_EQ(w->chtsep->page(), 2);
     EXPECT_EQ(w->chtsep->visibleLabels().first(), "21");
-    EXPECT_TRUE(w->btnsepprev->isEnabled());
-    EXPECT_EQ(w->lblseppage->text(), QString("2/%1").arg(w->chtsep->pageCount()));
+    EXPECT_TRUE(panel->previousButton()->isEnabled());
+    EXPECT_EQ(panel->pageLabel()->text(), QString("2/%1").arg(w->chtsep->pageCount()));
+    panel->lastButton()->click();
+    EXPECT_EQ(w->chtsep->page(), w->chtsep->pageCount());
+    EXPECT_FALSE(panel->nextButton()->isEnabled());
+    // The statistics chart shows every category on one page and has no pager.
+    EXPECT_EQ(w->statPanel->firstButton(), nullptr);
 }
 
 TEST_F(WindowFixture, EnlargeButtonTogglesTwice) {
