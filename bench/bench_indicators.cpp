@@ -4,6 +4,7 @@
 #include "analysis/indicatoranalysis.h"
 #include "analysis/u_indicatorwindow.h"
 #include "core/u_public.h"
+#include "shell/windowfactory.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -44,7 +45,7 @@ void BM_IndicatorWindowShow12000(benchmark::State &state) {
     DirectNumbers = buildDirectNumbers();
     NumberCount = 1000;
     for (auto _ : state) {
-        std::unique_ptr<QWidget> w(createIndicatorWindow(int(state.range(0))));
+        std::unique_ptr<QWidget> w(analysisWindowFactory(int(state.range(0)))(nullptr));
         w->resize(1280, 800);
         w->show();
         w->grab();

@@ -32,24 +32,7 @@ namespace corvel {
 
 Tfrmmain *Tfrmmain::instance_ = nullptr;
 
-QStringList analysisTabCaptions() {
-    return {"开奖号码走势", "各位号码分析", "总体号码分析", "号码大小分析", "号码奇偶分析",
-            "号码和值分析", "号码和尾分析", "号码跨度分析", "号码位和分析", "号码位差分析",
-            "号码冷热分析", "除三余数分析", "传邻孤码分析", "复隔中码分析", "号码距离分析",
-            "号码重码分析", "组选大小分析", "组选奇偶分析", "组选冷热分析", "组选除三分析"};
-}
-
 namespace {
-
-// 数据分析 items: handler name, caption with access key.
-const char *const AnalysisItems[20][2] = {
-    {"mnucode", "开奖号码走势(&J)"},     {"mnuposcode", "各位号码分析(&P)"},  {"mnutotalcode", "总体号码分析(&Q)"},
-    {"mnudaxiao", "号码大小分析(&R)"},   {"mnujiou", "号码奇偶分析(&O)"},     {"mnuhei", "号码和值分析(&H)"},
-    {"mnuheiwei", "号码和尾分析(&W)"},   {"mnukuadu", "号码跨度分析(&W)"},    {"mnuhuihuo", "号码位和分析(&H)"},
-    {"mnuhuicai", "号码位差分析(&C)"},   {"mnulenrei", "号码冷热分析(&L)"},   {"mnuchusan", "除三余数分析(&C)"},
-    {"mnuclz", "传邻孤码分析(&C)"},      {"mnufgz", "复隔中码分析(&F)"},      {"mnujuli", "号码距离分析(&J)"},
-    {"mnucongma", "号码重码分析(&R)"},   {"mnuzudaxiao", "组选大小分析(&D)"}, {"mnuzujiou", "组选奇偶分析(&J)"},
-    {"mnuzulenrei", "组选冷热分析(&Z)"}, {"mnuzhusan", "组选除三分析(&X)"}};
 
 // 选号过滤 items: handler name, caption, window class.
 const char *const FilterItems[15][3] = {
@@ -143,13 +126,14 @@ void Tfrmmain::buildMenus() {
     addCommand(data, "mnustoredata", u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
 
     QMenu *analysis = menuBar()->addMenu(u("数据分析(&A)"));
-    for (int tab = 0; tab < 20; ++tab) {
-        auto *action = analysis->addAction(u(AnalysisItems[tab][1]));
-        action->setObjectName(u(AnalysisItems[tab][0]));
+    for (int tab = 0; tab < analysisTabs().size(); ++tab) {
+        const AnalysisTab &item = analysisTabs()[tab];
+        auto *action = analysis->addAction(item.menuCaption);
+        action->setObjectName(item.menuName);
         connect(action, &QAction::triggered, this, [this, tab] { showAnalysisTab(tab); });
         commands_[action->objectName()] = action;
         lotteryCommands_ << action;
-        if (tab == 2 || tab == 15) analysis->addSeparator();
+        if (item.separatorAfter) analysis->addSeparator();
     }
 
     QMenu *filters = menuBar()->addMenu(u("选号过滤(&S)"));
@@ -229,7 +213,7 @@ void Tfrmmain::buildToolBar() {
     tabmain_->setExpanding(false);
     tabmain_->setDrawBase(false);
     tabmain_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    for (const QString &caption : analysisTabCaptions()) tabmain_->addTab(caption);
+    for (const AnalysisTab &tab : analysisTabs()) tabmain_->addTab(tab.caption());
     connect(tabmain_, &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0 && index != tabmain_->currentIndex()) tabmain_->setCurrentIndex(index);
     });
@@ -244,9 +228,9 @@ void Tfrmmain::UpdateCommandState() {
     // A command whose window is not built yet stays disabled.
     for (auto it = toolClass_.cbegin(); it != toolClass_.cend(); ++it)
         if (!toolWindowFactory(it.value())) it.key()->setEnabled(false);
-    for (int tab = 0; tab < 20; ++tab) {
-        const bool built = bool(analysisWindowFactory(tab));
-        commands_[u(AnalysisItems[tab][0])]->setEnabled(LotteryOpen && built);
+    for (int tab = 0; tab < analysisTabs().size(); ++tab) {
+        const bool built = bool(analysisTabs()[tab].factory);
+        commands_[analysisTabs()[tab].menuName]->setEnabled(LotteryOpen && built);
         tabmain_->setTabEnabled(tab, built);
     }
     tabAction_->setVisible(LotteryOpen);

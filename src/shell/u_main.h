@@ -87,9 +87,6 @@ private:
     static Tfrmmain *instance_;
 };
 
-// The captions of the twenty analysis tabs.
-QStringList analysisTabCaptions();
-
 // The demonstration program started by the tool button "软件演示".
 
 } // namespace corvel

@@ -22,17 +22,6 @@ template <class W> WindowFactory make() {
     return [](QWidget *parent) -> QWidget * { return new W(parent); };
 }
 
-const QMap<int, WindowFactory> &analysisWindows() {
-    static const QMap<int, WindowFactory> windows{
-        {0, make<Tfrmcode>()},      {1, make<Tfrmposcode>()}, {2, make<Tfrmtotalcode>()}, {3, make<Tfrmdaxiao>()},
-        {4, make<Tfrmjiou>()},      {5, make<Tfrmhei>()},     {6, make<Tfrmheiwei>()},    {7, make<Tfrmkuadu>()},
-        {8, make<Tfrmhuihuo>()},    {9, make<Tfrmhuicai>()},  {10, make<Tfrmlenrei>()},   {11, make<Tfrmchusan>()},
-        {12, make<Tfrmclz>()},      {13, make<Tfrmfgz>()},    {14, make<Tfrmjuli>()},     {15, make<Tfrmcongma>()},
-        {16, make<Tfrmzudaxiao>()}, {17, make<Tfrmzujiou>()}, {18, make<Tfrmzulenrei>()}, {19, make<Tfrmzhusan>()},
-    };
-    return windows;
-}
-
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
@@ -47,7 +36,41 @@ const QMap<QString, WindowFactory> &toolWindows() {
 
 } // namespace
 
-WindowFactory analysisWindowFactory(int tab) { return analysisWindows().value(tab); }
+QString AnalysisTab::caption() const {
+    QString text = menuCaption;
+    const qsizetype key = text.indexOf(QStringLiteral("(&"));
+    return key < 0 ? text : text.left(key);
+}
+
+const QList<AnalysisTab> &analysisTabs() {
+    static const QList<AnalysisTab> tabs{
+        {QStringLiteral("mnucode"), QStringLiteral("开奖号码走势(&J)"), false, make<Tfrmcode>()},
+        {QStringLiteral("mnuposcode"), QStringLiteral("各位号码分析(&P)"), false, make<Tfrmposcode>()},
+        {QStringLiteral("mnutotalcode"), QStringLiteral("总体号码分析(&Q)"), true, make<Tfrmtotalcode>()},
+        {QStringLiteral("mnudaxiao"), QStringLiteral("号码大小分析(&R)"), false, make<Tfrmdaxiao>()},
+        {QStringLiteral("mnujiou"), QStringLiteral("号码奇偶分析(&O)"), false, make<Tfrmjiou>()},
+        {QStringLiteral("mnuhei"), QStringLiteral("号码和值分析(&H)"), false, make<Tfrmhei>()},
+        {QStringLiteral("mnuheiwei"), QStringLiteral("号码和尾分析(&W)"), false, make<Tfrmheiwei>()},
+        {QStringLiteral("mnukuadu"), QStringLiteral("号码跨度分析(&W)"), false, make<Tfrmkuadu>()},
+        {QStringLiteral("mnuhuihuo"), QStringLiteral("号码位和分析(&H)"), false, make<Tfrmhuihuo>()},
+        {QStringLiteral("mnuhuicai"), QStringLiteral("号码位差分析(&C)"), false, make<Tfrmhuicai>()},
+        {QStringLiteral("mnulenrei"), QStringLiteral("号码冷热分析(&L)"), false, make<Tfrmlenrei>()},
+        {QStringLiteral("mnuchusan"), QStringLiteral("除三余数分析(&C)"), false, make<Tfrmchusan>()},
+        {QStringLiteral("mnuclz"), QStringLiteral("传邻孤码分析(&C)"), false, make<Tfrmclz>()},
+        {QStringLiteral("mnufgz"), QStringLiteral("复隔中码分析(&F)"), false, make<Tfrmfgz>()},
+        {QStringLiteral("mnujuli"), QStringLiteral("号码距离分析(&J)"), false, make<Tfrmjuli>()},
+        {QStringLiteral("mnucongma"), QStringLiteral("号码重码分析(&R)"), true, make<Tfrmcongma>()},
+        {QStringLiteral("mnuzudaxiao"), QStringLiteral("组选大小分析(&D)"), false, make<Tfrmzudaxiao>()},
+        {QStringLiteral("mnuzujiou"), QStringLiteral("组选奇偶分析(&J)"), false, make<Tfrmzujiou>()},
+        {QStringLiteral("mnuzulenrei"), QStringLiteral("组选冷热分析(&Z)"), false, make<Tfrmzulenrei>()},
+        {QStringLiteral("mnuzhusan"), QStringLiteral("组选除三分析(&X)"), false, make<Tfrmzhusan>()},
+    };
+    return tabs;
+}
+
+WindowFactory analysisWindowFactory(int tab) {
+    return tab >= 0 && tab < analysisTabs().size() ? analysisTabs()[tab].factory : WindowFactory();
+}
 WindowFactory toolWindowFactory(const QString &className) { return toolWindows().value(className); }
 
 } // namespace corvel

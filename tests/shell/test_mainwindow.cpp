@@ -2,6 +2,7 @@
 #include "shell/startup.h"
 #include "shell/u_about.h"
 #include "shell/u_main.h"
+#include "shell/windowfactory.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
 #include "store/database.h"
@@ -19,11 +20,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
-#include <QToolBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -111,7 +113,26 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndTheTabStripItsTwentyTabs) {
     EXPECT_EQ(main->command("tlbexit")->toolTip(), "退出系统");
     EXPECT_EQ(main->tabmain()->count(), 20);
     EXPECT_EQ(main->tabmain()->tabText(5), "号码和值分析");
-    EXPECT_EQ(analysisTabCaptions().size(), 20);
+    // Menu items and tabs come from one table: item n opens tab n, whose caption is the
+    // item's caption without its access key; separators follow 总体 and 重码.
+    ASSERT_EQ(analysisTabs().size(), 20);
+    QMenu *menu = main->command("mnucode")->associatedObjects().isEmpty()
+                      ? nullptr
+                      : qobject_cast<QMenu *>(main->command("mnucode")->associatedObjects().first());
+    ASSERT_NE(menu, nullptr);
+    QStringList shown;
+    for (QAction *a : menu->actions()) shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(shown.indexOf("-"), 3);
+    EXPECT_EQ(shown.lastIndexOf("-"), 17);
+    EXPECT_EQ(shown.count("-"), 2);
+    shown.removeAll("-");
+    for (int tab = 0; tab < 20; ++tab) {
+        EXPECT_EQ(shown[tab], analysisTabs()[tab].menuCaption);
+        EXPECT_EQ(main->tabmain()->tabText(tab), analysisTabs()[tab].caption());
+        EXPECT_FALSE(analysisTabs()[tab].caption().contains('&')) << tab;
+        EXPECT_EQ(main->command(analysisTabs()[tab].menuName)->text(), shown[tab]);
+    }
+    EXPECT_EQ(analysisTabs()[13].caption(), "复隔中码分析");
 }
 
 TEST_F(MainWindowTest, CatalogueShowsOptionsAndTheWindowChoice) {
