@@ -3,6 +3,7 @@
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/printing.h"
@@ -112,16 +113,10 @@ void Tfrmfiltcode::btnsaveClick() {
         attachmentDir() + fileNamePart(lotteryTitleName(LotteryName) + description_) + QStringLiteral("投注号码.txt");
     const QString path = ui::getSaveFileName(this, proposed);
     if (path.isEmpty()) return;
-    QStringList lines;
-    for (const std::string &line : writeInvestmentList(source_.tab > LastDirectTab ? 1 : 0, numbers_))
-        lines << QString::fromStdString(line);
-    try {
-        writeTextLines(path, lines);
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-        return;
-    }
-    ui::showInformation(this, QStringLiteral("成功保存！"));
+    if (ui::runCommand(this, [&] {
+            writeTextLines(path, toQLines(writeInvestmentList(source_.tab > LastDirectTab ? 1 : 0, numbers_)));
+        }))
+        ui::showInformation(this, QStringLiteral("成功保存！"));
 }
 
 void Tfrmfiltcode::btncloseClick() { accept(); }

@@ -3,6 +3,8 @@
 #include "core/pagemodel.h"
 #include "core/usererror.h"
 #include "planning/planfiles.h"
+#include "store/textfile.h"
+#include "ui/command.h"
 #include "ui/intedit.h"
 
 #include <QLineEdit>
@@ -98,7 +100,7 @@ void Tfrmkeibianjihua::btnnewClick() { planning_ ? discardPlan() : startPlan(); 
 // Only 投注期数 is needed to tell whether another period fits; the other inputs are read
 // after that check. A period without a usable multiple is not added.
 void Tfrmkeibianjihua::btnjisuanClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         VariablePlanInputs in;
         in.days = ui::readInt64(edtdays);
         checkVariableRoom(rows_.size(), in.days);
@@ -114,14 +116,14 @@ void Tfrmkeibianjihua::btnjisuanClick() {
 }
 
 void Tfrmkeibianjihua::btnsaveClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         if (rows_.empty()) return inform(QStringLiteral("请先生成表格！"));
         const VariablePlanInputs in = readInputs();
         if (in.days < static_cast<int64_t>(rows_.size()))
             throw UserError(periodsBelowAddedMessage(static_cast<int64_t>(rows_.size())));
         const QString path = askSaveFile(VariablePlanFileName);
         if (path.isEmpty()) return;
-        writeLines(path, variablePlanLines(in, rows_));
+        writeTextLines(path, toQLines(variablePlanLines(in, rows_)));
         planning_ = false;
         btnnew->setText(NewCaption);
         setFileCommandsEnabled(true);
@@ -131,10 +133,10 @@ void Tfrmkeibianjihua::btnsaveClick() {
 
 // A loaded plan can be continued; a damaged file changes nothing.
 void Tfrmkeibianjihua::btnloadClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         const QString path = askOpenFile(VariablePlanFileName);
         if (path.isEmpty()) return;
-        VariablePlanFile file = readVariablePlanLines(readLines(path));
+        VariablePlanFile file = readVariablePlanLines(toStdLines(readTextLines(path)));
         if (!file.damage.empty()) throw UserError(file.damage);
         setEdits(file.inputs);
         rows_ = std::move(file.rows);
@@ -147,7 +149,7 @@ void Tfrmkeibianjihua::btnloadClick() {
 }
 
 void Tfrmkeibianjihua::btnprintClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         PlanSheet sheet;
         sheet.title = "可变投资计划表";
         sheet.headings = variablePlanHeadings();

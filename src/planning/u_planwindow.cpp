@@ -5,6 +5,7 @@
 #include "planning/planfiles.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
@@ -71,14 +72,6 @@ QPushButton *PlanWindow::addButton(const QString &name, const QString &caption) 
     return button;
 }
 
-void PlanWindow::run(const std::function<void()> &command) {
-    try {
-        command();
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-    }
-}
-
 void PlanWindow::inform(const QString &text) { ui::showInformation(this, text); }
 
 void PlanWindow::informAverage(const char *label, int64_t average) {
@@ -93,22 +86,8 @@ QString PlanWindow::askOpenFile(const char *fileName) {
     return ui::getOpenFileName(this, attachmentDir() + QString::fromUtf8(fileName));
 }
 
-std::vector<std::string> PlanWindow::readLines(const QString &path) {
-    std::vector<std::string> lines;
-    for (const QString &line : readTextLines(path)) lines.push_back(line.toStdString());
-    return lines;
-}
-
-void PlanWindow::writeLines(const QString &path, const std::vector<std::string> &lines) {
-    QStringList texts;
-    for (const std::string &line : lines) texts << QString::fromStdString(line);
-    writeTextLines(path, texts);
-}
-
 void PlanWindow::showTable(const std::vector<std::string> &headings, int rows, std::function<QString(int, int)> cell) {
-    QStringList texts;
-    for (const std::string &h : headings) texts << QString::fromStdString(h);
-    model_->setGrid(rows, texts, std::move(cell));
+    model_->setGrid(rows, toQLines(headings), std::move(cell));
     ui::fitColumns(grdjihua, GridMargin);
 }
 
@@ -184,7 +163,7 @@ void MultiplePlanWindow::setPlan(const StagePlanInputs &in, std::vector<PlanRow>
 }
 
 void MultiplePlanWindow::btnalaClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         const StagePlanInputs in = readInputs();
         std::vector<PlanRow> rows = staged() ? stagePlan(in) : fixedPlan(in);
         setPlan(in, std::move(rows), planHeadings()[0]);
@@ -193,17 +172,17 @@ void MultiplePlanWindow::btnalaClick() {
 }
 
 void MultiplePlanWindow::btnsaveClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         if (rows_.empty()) return inform(QStringLiteral("请先生成表格！"));
         const QString path = askSaveFile(fileName());
         if (path.isEmpty()) return;
-        writeLines(path, staged() ? stagePlanLines(inputs_, rows_) : fixedPlanLines(inputs_, rows_));
+        writeTextLines(path, toQLines(staged() ? stagePlanLines(inputs_, rows_) : fixedPlanLines(inputs_, rows_)));
         inform(QStringLiteral("成功保存！"));
     });
 }
 
 void MultiplePlanWindow::btnloadClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         const QString path = askOpenFile(fileName());
         if (!path.isEmpty()) loadFile(path);
     });
@@ -213,7 +192,7 @@ void MultiplePlanWindow::btnloadClick() {
 // rows read before a damaged line and tells how many there were; a stage plan refuses a
 // damaged file with the conversion message.
 void MultiplePlanWindow::loadFile(const QString &path) {
-    const std::vector<std::string> lines = readLines(path);
+    const std::vector<std::string> lines = toStdLines(readTextLines(path));
     if (staged()) {
         StagePlanFile file = readStagePlanLines(lines);
         if (!file.damage.empty()) throw UserError(file.damage);
@@ -231,7 +210,7 @@ void MultiplePlanWindow::loadFile(const QString &path) {
 }
 
 void MultiplePlanWindow::btnprintClick() {
-    run([this] {
+    ui::runCommand(this, [this] {
         PlanSheet sheet;
         sheet.title = staged() ? "阶段投资计划表" : "固定投资计划表";
         sheet.info = staged() ? stagePlanInfo(inputs_, printDate()) : fixedPlanInfo(inputs_, printDate());

@@ -33,16 +33,12 @@ protected:
     QLineEdit *addEdit(const QString &name, const QString &label, int64_t value);
     QPushButton *addButton(const QString &name, const QString &caption);
 
-    // Runs a command; a UserError stops it with its message.
-    void run(const std::function<void()> &command);
     void inform(const QString &text);
     void informAverage(const char *label, int64_t average);
 
     // File dialogs proposing AppDir + "附属/" + fileName; empty for cancel.
     QString askSaveFile(const char *fileName);
     QString askOpenFile(const char *fileName);
-    static std::vector<std::string> readLines(const QString &path);
-    static void writeLines(const QString &path, const std::vector<std::string> &lines);
 
     // Grid of `rows` rows under the headings; `cell` gives the texts.
     void showTable(const std::vector<std::string> &headings, int rows, std::function<QString(int, int)> cell);

@@ -7,6 +7,7 @@
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "store/u_datamod.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
@@ -38,20 +39,6 @@ const char *const KindCaptions[4] = {"直选", "全组选", "组选3", "组选6"
 
 QString q(const std::string &text) { return QString::fromStdString(text); }
 std::string s(const QString &text) { return text.toStdString(); }
-
-QStringList toQLines(const std::vector<std::string> &lines) {
-    QStringList out;
-    out.reserve(static_cast<int>(lines.size()));
-    for (const auto &l : lines) out << q(l);
-    return out;
-}
-
-std::vector<std::string> toLines(const QStringList &lines) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<size_t>(lines.size()));
-    for (const auto &l : lines) out.push_back(s(l));
-    return out;
-}
 
 QTableView *gridView(QWidget *parent, ui::GridModel *model, const char *name) {
     QTableView *view = ui::makeGrid(parent, model);
@@ -273,14 +260,6 @@ int Tfrmtozi::kindIndex() const { return std::max(0, optzhuzhi->checkedId()); }
 
 bool Tfrmtozi::hasList() const { return !hits_.empty() && !list_.empty(); }
 
-void Tfrmtozi::attempt(const std::function<void()> &action) {
-    try {
-        action();
-    } catch (const UserError &e) {
-        ui::showError(this, q(e.what()));
-    }
-}
-
 std::vector<int64_t> Tfrmtozi::historyIssues() const {
     std::vector<int64_t> issues(DrawHistory.size());
     const Tdatamod *data = Tdatamod::instance();
@@ -293,7 +272,7 @@ std::vector<int64_t> Tfrmtozi::historyIssues() const {
 }
 
 void Tfrmtozi::btnfiltClick() {
-    attempt([&] {
+    ui::runCommand(this, [&] {
         const BetKind kind = betKindFromIndex(kindIndex());
         const int64_t count = ui::readInt64(edtjushu);
         checkBetCount(kind, count);
@@ -349,23 +328,18 @@ ReplayParams Tfrmtozi::readParams() const {
     return p;
 }
 
-void Tfrmtozi::btnalaClick() { replayStrategy(true); }
+void Tfrmtozi::btnalaClick() { replayStrategy(); }
 
-void Tfrmtozi::replayStrategy(bool messages) {
+void Tfrmtozi::replayStrategy() {
     if (!hasList()) {
-        if (messages) ui::showWarning(this, QStringLiteral("请生成号码！"));
+        ui::showWarning(this, QStringLiteral("请生成号码！"));
         return;
     }
-    try {
-        replay_ = ReplayTrack(hits_).replay(readParams());
-    } catch (const UserError &e) {
-        if (messages) ui::showError(this, q(e.what()));
-        return;
-    }
+    if (!ui::runCommand(this, [this] { replay_ = ReplayTrack(hits_).replay(readParams()); })) return;
     showRecords();
     // An abort is reported even before the first run is recorded: an empty table with
     // no reason given would pass for a history that never gave a chance to bet.
-    if (messages && replay_.abort != ReplayAbort::None) ui::showWarning(this, q(replayAbortMessage(replay_.abort)));
+    if (replay_.abort != ReplayAbort::None) ui::showWarning(this, q(replayAbortMessage(replay_.abort)));
 }
 
 void Tfrmtozi::clearRecords() {
@@ -477,14 +451,14 @@ void Tfrmtozi::mnucodesaveClick() {
     if (list_.empty()) return ui::showWarning(this, QStringLiteral("请生成号码！"));
     const QString path = ui::getSaveFileName(this, proposedName(QStringLiteral("投资模式投注号码.txt")));
     if (path.isEmpty()) return;
-    attempt([&] {
+    ui::runCommand(this, [&] {
         writeTextLines(path, toQLines(writeInvestmentList(kindIndex(), list_)));
         ui::showInformation(this, QStringLiteral("成功保存！"));
     });
 }
 
 void Tfrmtozi::mnusetsaveClick() {
-    attempt([&] {
+    ui::runCommand(this, [&] {
         checkSettingTexts();
         const QString path = ui::getSaveFileName(this, proposedName(QStringLiteral("投资模式设置.txt")));
         if (path.isEmpty()) return;
@@ -495,7 +469,7 @@ void Tfrmtozi::mnusetsaveClick() {
 
 void Tfrmtozi::mnubothsaveClick() {
     if (list_.empty()) return ui::showWarning(this, QStringLiteral("请生成号码！"));
-    attempt([&] {
+    ui::runCommand(this, [&] {
         checkSettingTexts();
         const QString path = ui::getSaveFileName(this, proposedName(QStringLiteral("投资模式投注号码和设置.txt")));
         if (path.isEmpty()) return;
@@ -507,21 +481,21 @@ void Tfrmtozi::mnubothsaveClick() {
 void Tfrmtozi::mnucodeloadClick() {
     const QString path = ui::getOpenFileName(this, proposedName(QStringLiteral("投资模式投注号码.txt")));
     if (path.isEmpty()) return;
-    attempt([&] { applyList(readToziList(toLines(readTextLines(path)))); });
+    ui::runCommand(this, [&] { applyList(readToziList(toStdLines(readTextLines(path)))); });
 }
 
 void Tfrmtozi::mnusetloadClick() {
     const QString path = ui::getOpenFileName(this, proposedName(QStringLiteral("投资模式设置.txt")));
     if (path.isEmpty()) return;
-    attempt([&] { applySettings(readToziSettings(toLines(readTextLines(path)))); });
+    ui::runCommand(this, [&] { applySettings(readToziSettings(toStdLines(readTextLines(path)))); });
 }
 
 void Tfrmtozi::mnubothloadClick() {
     const QString path = ui::getOpenFileName(this, proposedName(QStringLiteral("投资模式投注号码和设置.txt")));
     if (path.isEmpty()) return;
     bool loaded = false;
-    attempt([&] {
-        const ToziBoth both = readToziBoth(toLines(readTextLines(path)));
+    ui::runCommand(this, [&] {
+        const ToziBoth both = readToziBoth(toStdLines(readTextLines(path)));
         applySettings(both.settings);
         applyList(both.list);
         loaded = true;
@@ -571,10 +545,7 @@ void Tfrmtozi::startSearch() {
         return;
     }
     Ttozithread::Snapshot snapshot;
-    try {
-        snapshot.params = readParams();
-    } catch (const UserError &e) {
-        ui::showError(this, q(e.what()));
+    if (!ui::runCommand(this, [&] { snapshot.params = readParams(); })) {
         btnyouhua->setText(QStringLiteral("搜索"));
         return;
     }
@@ -599,7 +570,7 @@ void Tfrmtozi::searchDone(int rIndex, int wIndex, int lIndex) {
     comsepnum->setCurrentIndex(rIndex);
     comtozisep->setCurrentIndex(wIndex);
     comtozirep->setCurrentIndex(lIndex);
-    replayStrategy(true);
+    replayStrategy();
     setSearching(false);
     prgsearch->hide();
     btnyouhua->setText(QStringLiteral("搜索"));

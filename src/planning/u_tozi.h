@@ -114,8 +114,8 @@ private:
     void clearRecords();
     bool hasList() const;
     ReplayParams readParams() const;
-    // Runs the replay and shows it; `messages` false keeps it quiet.
-    void replayStrategy(bool messages);
+    // Runs the replay and shows it.
+    void replayStrategy();
 
     ToziSettings currentSettings() const;
     void checkSettingTexts() const;
@@ -125,7 +125,6 @@ private:
     std::vector<int64_t> historyIssues() const;
     QString proposedName(const QString &suffix) const;
     QString lastIssueText() const;
-    void attempt(const std::function<void()> &action);
 
     void startSearch();
     void searchDone(int rIndex, int wIndex, int lIndex);

@@ -55,8 +55,7 @@ QString defaultHistoryFile(const QString &lottery) {
 }
 
 int exportHistory(QSqlDatabase &db, const QString &lottery, const QString &path) {
-    QStringList lines;
-    for (const std::string &line : historyLines(readDrawTable(db, lottery))) lines << QString::fromStdString(line);
+    const QStringList lines = toQLines(historyLines(readDrawTable(db, lottery)));
     writeTextLines(path, lines);
     return int(lines.size());
 }

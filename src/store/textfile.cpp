@@ -15,6 +15,20 @@ QTextCodec *gbk() {
 }
 } // namespace
 
+QStringList toQLines(const std::vector<std::string> &lines) {
+    QStringList out;
+    out.reserve(qsizetype(lines.size()));
+    for (const std::string &line : lines) out << QString::fromStdString(line);
+    return out;
+}
+
+std::vector<std::string> toStdLines(const QStringList &lines) {
+    std::vector<std::string> out;
+    out.reserve(size_t(lines.size()));
+    for (const QString &line : lines) out.push_back(line.toStdString());
+    return out;
+}
+
 QByteArray toGbk(const QString &text) { return gbk()->fromUnicode(text); }
 QString fromGbk(const QByteArray &bytes) { return gbk()->toUnicode(bytes); }
 

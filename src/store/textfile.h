@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 namespace corvel {
 
@@ -15,6 +17,10 @@ QStringList readTextLines(const QString &path);
 // renames it over `path`, so a failed write leaves the old file as it was.
 // Throws UserError when the file cannot be written.
 void writeTextLines(const QString &path, const QStringList &lines);
+
+// Lines between the engine (UTF-8 std::string) and Qt, for the files above and for grids.
+QStringList toQLines(const std::vector<std::string> &lines);
+std::vector<std::string> toStdLines(const QStringList &lines);
 
 // GBK conversion of a whole text.
 QByteArray toGbk(const QString &text);
