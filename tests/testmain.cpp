@@ -1,7 +1,30 @@
-// Test entry: a QApplication on the offscreen platform for every test executable.
+// Test entry: a QApplication on the offscreen platform for every test executable, and one
+// message handler that turns every Qt warning during a test into a test failure.
 
 #include <QApplication>
+#include <QByteArray>
 #include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+QtMessageHandler defaultHandler = nullptr;
+
+// Warnings that say nothing about the program. Each needs a reason here.
+bool harmless(const QString &message) {
+    // The offscreen platform has no window manager to pass size hints to.
+    if (message.contains(QStringLiteral("This plugin does not support propagateSizeHints()"))) return true;
+    return false;
+}
+
+void failOnWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    defaultHandler(type, context, message);
+    if (type == QtDebugMsg || type == QtInfoMsg || harmless(message)) return;
+    if (!::testing::UnitTest::GetInstance()->current_test_info()) return;
+    ADD_FAILURE() << "Qt " << (type == QtWarningMsg ? "warning" : "error") << ": " << message.toStdString();
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM",
@@ -11,5 +34,6 @@ int main(int argc, char **argv) {
     // Settings written by tests never reach the user's own Corvel settings.
     QApplication::setOrganizationName(QStringLiteral("CorvelTests"));
     ::testing::InitGoogleTest(&argc, argv);
+    defaultHandler = qInstallMessageHandler(failOnWarnings);
     return RUN_ALL_TESTS();
 }

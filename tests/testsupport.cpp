@@ -7,7 +7,9 @@
 #include "ui/printing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <random>
 
 namespace corvel::test {
@@ -65,6 +67,14 @@ std::string userErrorOf(const std::function<void()> &f) {
         return e.what();
     }
     return {};
+}
+
+int pdfPageCount(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    // Page objects, not the page tree ("/Type /Pages").
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    return int(QString::fromLatin1(file.readAll()).count(page));
 }
 
 ReportRun runReport(const QStringList &args) {

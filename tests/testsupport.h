@@ -39,6 +39,9 @@ DrawTable history(std::initializer_list<DrawRow> rows);
 // The message of the UserError that `f` throws, or an empty text when it throws none.
 std::string userErrorOf(const std::function<void()> &f);
 
+// The number of pages of a PDF file a printing test wrote, or -1 when it cannot be read.
+int pdfPageCount(const QString &path);
+
 // One run of the built corvel-report executable.
 struct ReportRun {
     int exitCode = -1; // -1 when it did not finish

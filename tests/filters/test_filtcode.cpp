@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTimer>
@@ -60,17 +61,10 @@ struct ViewFixture : ::testing::Test {
 
     QStringList saveView(Tfrmfiltcode &view, const QString &name) {
         chosen = dir.path() + name;
-        view.btnsaveClick();
+        view.btnsave->click();
         return readTextLines(chosen);
     }
 };
-
-int pdfPageCount(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
-}
 
 } // namespace
 
@@ -166,13 +160,13 @@ TEST_F(ViewFixture, CancelledSaveWritesNothingAndOddDescriptionsMakeValidNames) 
     Tfrmfiltcode view(source(8, firstCandidates(5), "百十位1/2"));
     view.show();
     chosen.clear();
-    view.btnsaveClick();
+    view.btnsave->click();
     EXPECT_TRUE(log.messages.empty());
     EXPECT_TRUE(proposed.endsWith(QStringLiteral("附属/中国福彩3D百十位1_2投注号码.txt"))) << proposed.toStdString();
 
     // A file that cannot be written is reported, not announced as saved.
     chosen = dir.path() + QStringLiteral("no-such-folder/list.txt");
-    view.btnsaveClick();
+    view.btnsave->click();
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_NE(log.lastText(), QStringLiteral("成功保存！"));
     EXPECT_FALSE(QFile::exists(chosen));
@@ -184,19 +178,19 @@ TEST_F(ViewFixture, PrintingEmptyFullAndFailing) {
     {
         Tfrmfiltcode empty(source(5, firstCandidates(0), "和值组合0"));
         empty.show();
-        empty.btnprintClick();
+        empty.btnprint->click();
         EXPECT_EQ(log.lastText(), QStringLiteral("请先生成表格！"));
         EXPECT_FALSE(QFile::exists(pdf));
     }
     log.messages.clear();
     Tfrmfiltcode view(source(5, firstCandidates(76), "和值组合"));
     view.show();
-    view.btnprintClick();
+    view.btnprint->click();
     EXPECT_TRUE(log.messages.empty()) << log.lastText().toStdString();
-    EXPECT_EQ(pdfPageCount(pdf), 2);
+    EXPECT_EQ(test::pdfPageCount(pdf), 2);
 
     ui::printHooks().pdfPath = dir.path() + "no-such-folder/list.pdf";
-    view.btnprintClick();
+    view.btnprint->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("请安装打印机！"));
 }
 
@@ -208,7 +202,7 @@ TEST_F(ViewFixture, ShowFilteredCodesOpensTheViewModally) {
         for (QWidget *w : QApplication::topLevelWidgets())
             if (auto *view = qobject_cast<Tfrmfiltcode *>(w); view && view->isVisible()) {
                 listed = view->numbers().size();
-                view->btncloseClick();
+                view->btnclose->click();
             }
     });
     QWidget parent;

@@ -45,22 +45,14 @@ QStringList column(const ui::GridModel *m, int c) {
     return texts;
 }
 
-int pdfPages(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray pdf = f.readAll();
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") +
-               pdf.count("/Type /Page>"));
-}
-
 TEST(FixedPlanWindow, GenerateFillsTheGridAndReportsTheAverage) {
     TempAppDir dir;
     MessageLog log;
     Tfrmgudingjihua w;
-    QAbstractItemModelTester tester(w.gridModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(w.gridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(w.windowTitle(), u("固定计划投资"));
     EXPECT_TRUE(w.btnala->isDefault());
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:551"));
     const ui::GridModel *m = w.gridModel();
     ASSERT_EQ(m->rowCount(), 80);
@@ -72,22 +64,22 @@ TEST(FixedPlanWindow, GenerateFillsTheGridAndReportsTheAverage) {
 
     // Failures leave the plan on show.
     w.edtinofsin->setText("1000");
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(log.lastText(), u("所需倍数太大，无法投注！"));
     w.edtinofsin->setText("16");
     w.edtlirun->setText("ten");
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(log.lastText(), u("'ten' 不是一个有效的整形值"));
     w.edtlirun->setText("10");
     w.edtdays->setText("0");
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(log.lastText(), u("投注期数必须大于0！"));
     EXPECT_EQ(m->rowCount(), 80);
     EXPECT_EQ(m->cellText(79, 3), "1584");
 
     w.edtdays->setText("30");
     w.edtprekui->setText("1000");
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(m->rowCount(), 30);
     EXPECT_EQ(m->cellText(0, 1), "2");
 }
@@ -98,14 +90,14 @@ TEST(FixedPlanWindow, SaveAndLoadRoundTrip) {
     const QString path = dir.path() + u("附属/计划.txt");
     FileAnswers files(path);
     Tfrmgudingjihua w;
-    w.btnsaveClick();
+    w.btnsave->click();
     EXPECT_EQ(log.lastText(), u("请先生成表格！"));
     EXPECT_FALSE(QFile::exists(path));
 
-    w.btnalaClick();
+    w.btnala->click();
     const std::vector<PlanRow> plan = w.planRows();
     w.edtdays->setText("5"); // edited after generating: the file still describes the plan
-    w.btnsaveClick();
+    w.btnsave->click();
     EXPECT_EQ(log.lastText(), u("成功保存！"));
     EXPECT_EQ(files.proposed, dir.path() + u("附属/固定投资计划表.txt"));
     QFile raw(path);
@@ -113,8 +105,8 @@ TEST(FixedPlanWindow, SaveAndLoadRoundTrip) {
     EXPECT_TRUE(raw.readAll().startsWith("0\r\n10\r\n16\r\n1000\r\n80\r\n1\r\n"));
 
     w.edtprekui->setText("1000");
-    w.btnalaClick();
-    w.btnloadClick();
+    w.btnala->click();
+    w.btnload->click();
     EXPECT_EQ(log.lastText(), u("平均每期中奖金额为:551"));
     EXPECT_EQ(w.edtprekui->text(), "0");
     EXPECT_EQ(w.edtdays->text(), "80");
@@ -136,7 +128,7 @@ TEST(FixedPlanWindow, DamagedFileShowsTheRowsRead) {
     writeTextLines(path, lines);
     FileAnswers files(path);
     Tfrmgudingjihua w;
-    w.btnloadClick();
+    w.btnload->click();
     ASSERT_GE(log.messages.size(), 2u);
     EXPECT_EQ(log.messages[log.messages.size() - 2].text, "2");
     const int64_t average = (fixedPlan(in)[0][5] + fixedPlan(in)[1][5]) / 6;
@@ -146,7 +138,7 @@ TEST(FixedPlanWindow, DamagedFileShowsTheRowsRead) {
 
     // A header that is not a plan changes nothing.
     writeTextLines(path, {"0", "10", "16"});
-    w.btnloadClick();
+    w.btnload->click();
     EXPECT_EQ(log.lastText(), QString::fromStdString(incompletePlanFileMessage()));
     EXPECT_EQ(w.gridModel()->rowCount(), 6);
 }
@@ -157,12 +149,12 @@ TEST(FixedPlanWindow, PrintsFourPagesToPdf) {
     Tfrmgudingjihua w;
     const QString pdf = dir.path() + "plan.pdf";
     ui::printHooks().pdfPath = pdf;
-    w.btnprintClick();
+    w.btnprint->click();
     EXPECT_EQ(log.lastText(), u("请先生成表格！"));
     EXPECT_FALSE(QFile::exists(pdf));
-    w.btnalaClick();
-    w.btnprintClick();
-    EXPECT_EQ(pdfPages(pdf), 4);
+    w.btnala->click();
+    w.btnprint->click();
+    EXPECT_EQ(test::pdfPageCount(pdf), 4);
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:551"));
 }
 
@@ -175,22 +167,22 @@ TEST(StagePlanWindow, GenerateFailAndRefuseDamagedFile) {
     EXPECT_EQ(w.windowTitle(), u("阶段计划投资"));
     ASSERT_NE(w.edtjieduan, nullptr);
     EXPECT_EQ(w.edtjieduan->text(), "10");
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:592"));
     EXPECT_EQ(w.gridModel()->cellText(56, 1), "2");
-    w.btnsaveClick();
+    w.btnsave->click();
     EXPECT_EQ(files.proposed, dir.path() + u("附属/阶段投资计划表.txt"));
 
     w.edtjieduan->setText("1");
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(log.lastText(), u("所需倍数太大，无法投注！"));
     w.edtdays->setText("40");
     w.edtjieduan->setText("1");
-    w.btnalaClick();
+    w.btnala->click();
     EXPECT_EQ(w.gridModel()->rowCount(), 40);
     EXPECT_EQ(w.gridModel()->cellText(39, 5), "360");
 
-    w.btnloadClick();
+    w.btnload->click();
     EXPECT_EQ(log.lastText(), u("平均每期中奖金额为:592"));
     EXPECT_EQ(w.edtjieduan->text(), "10");
     EXPECT_EQ(w.gridModel()->rowCount(), 80);
@@ -201,8 +193,8 @@ TEST(StagePlanWindow, GenerateFailAndRefuseDamagedFile) {
     writeTextLines(path, lines);
     w.edtdays->setText("40");
     w.edtjieduan->setText("4");
-    w.btnalaClick();
-    w.btnloadClick();
+    w.btnala->click();
+    w.btnload->click();
     EXPECT_EQ(log.lastText(), u("'1.5' 不是一个有效的整形值"));
     EXPECT_EQ(w.gridModel()->rowCount(), 40);
     EXPECT_EQ(w.edtjieduan->text(), "4");
@@ -223,21 +215,21 @@ TEST(VariablePlanWindow, ButtonStates) {
     const QStringList idle{u("新建"), "0", "1", "1", "1"};
     const QStringList planning{u("取消保存"), "1", "0", "0", "0"};
     EXPECT_EQ(state(), idle);
-    w.btnnewClick();
+    w.btnnew->click();
     EXPECT_EQ(state(), planning);
-    w.btnjisuanClick();
-    w.btnnewClick(); // 取消保存
+    w.btnjisuan->click();
+    w.btnnew->click(); // 取消保存
     EXPECT_EQ(state(), idle);
     EXPECT_EQ(w.gridModel()->rowCount(), 0);
     EXPECT_EQ(w.gridModel()->columnCount(), 8);
 
-    w.btnnewClick();
-    w.btnjisuanClick();
-    w.btnsaveClick();
+    w.btnnew->click();
+    w.btnjisuan->click();
+    w.btnsave->click();
     EXPECT_EQ(log.lastText(), u("成功保存！"));
     EXPECT_EQ(files.proposed, dir.path() + u("附属/可变投资计划表.txt"));
     EXPECT_EQ(state(), (QStringList{u("新建"), "1", "1", "1", "1"}));
-    w.btnloadClick();
+    w.btnload->click();
     EXPECT_EQ(state(), (QStringList{u("取消保存"), "1", "1", "1", "1"}));
 }
 
@@ -245,11 +237,11 @@ TEST(VariablePlanWindow, AddingPeriods) {
     TempAppDir dir;
     MessageLog log;
     Tfrmkeibianjihua w;
-    w.btnnewClick();
+    w.btnnew->click();
     w.edtinofsin->setText("not used");
     for (const char *bets : {"8", "8", "20", "50"}) {
         w.edtjushu->setText(bets);
-        w.btnjisuanClick();
+        w.btnjisuan->click();
     }
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:927"));
     EXPECT_EQ(column(w.gridModel(), 4), QStringList({"16", "32", "72", "172"}));
@@ -257,20 +249,20 @@ TEST(VariablePlanWindow, AddingPeriods) {
 
     // A period without a usable multiple is not added and the next one still works.
     w.edtjushu->setText("500");
-    w.btnjisuanClick();
+    w.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("所需倍数太大，无法投注！"));
     EXPECT_EQ(w.gridModel()->rowCount(), 4);
     w.edtjushu->setText("8");
-    w.btnjisuanClick();
+    w.btnjisuan->click();
     EXPECT_EQ(w.gridModel()->cellText(4, 4), "188");
 
     w.edtdays->setText("3");
-    w.btnjisuanClick();
+    w.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("投注期数不能少于已添加的5期！"));
-    w.btnsaveClick();
+    w.btnsave->click();
     EXPECT_EQ(log.lastText(), u("投注期数不能少于已添加的5期！"));
     w.edtdays->setText("5");
-    w.btnjisuanClick();
+    w.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("投资期限已满5天!"));
     EXPECT_EQ(w.gridModel()->rowCount(), 5);
 }
@@ -281,33 +273,33 @@ TEST(VariablePlanWindow, LoadedPlanContinuesAndPrints) {
     const QString path = dir.path() + u("附属/可变.txt");
     FileAnswers files(path);
     Tfrmkeibianjihua w;
-    w.btnnewClick();
+    w.btnnew->click();
     for (const char *bets : {"8", "8", "20"}) {
         w.edtjushu->setText(bets);
-        w.btnjisuanClick();
+        w.btnjisuan->click();
     }
     const std::vector<VariableRow> saved = w.planRows();
-    w.btnsaveClick();
+    w.btnsave->click();
 
     Tfrmkeibianjihua other;
-    other.btnloadClick();
+    other.btnload->click();
     EXPECT_EQ(other.planRows(), saved);
     EXPECT_EQ(other.edtjushu->text(), "20");
     other.edtjushu->setText("50");
-    other.btnjisuanClick();
+    other.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:927"));
     EXPECT_EQ(other.gridModel()->cellText(3, 4), "172");
 
     const QString pdf = dir.path() + "variable.pdf";
     ui::printHooks().pdfPath = pdf;
-    other.btnprintClick();
-    EXPECT_EQ(pdfPages(pdf), 1);
+    other.btnprint->click();
+    EXPECT_EQ(test::pdfPageCount(pdf), 1);
 
     // A damaged file leaves the plan under way alone.
     QStringList lines = readTextLines(path);
     lines.last() = "abc";
     writeTextLines(path, lines);
-    other.btnloadClick();
+    other.btnload->click();
     EXPECT_EQ(log.lastText(), u("'abc' 不是一个有效的整形值"));
     EXPECT_EQ(other.planRows().size(), 4u);
 }
