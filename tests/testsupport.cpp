@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace corvel::test {
@@ -69,6 +70,32 @@ std::string userErrorOf(const std::function<void()> &f) {
     return {};
 }
 
+namespace {
+std::vector<std::pair<QString, int *>> &expectedWarnings() {
+    static std::vector<std::pair<QString, int *>> expected;
+    return expected;
+}
+} // namespace
+
+ExpectedWarning::ExpectedWarning(QString text) : text_(std::move(text)) {
+    expectedWarnings().emplace_back(text_, &seen_);
+}
+
+ExpectedWarning::~ExpectedWarning() {
+    auto &expected = expectedWarnings();
+    std::erase_if(expected, [this](const auto &e) { return e.second == &seen_; });
+    EXPECT_GT(seen_, 0) << "expected Qt warning never came: " << text_.toStdString();
+}
+
+bool ExpectedWarning::consume(const QString &message) {
+    for (auto &[text, seen] : expectedWarnings())
+        if (message.contains(text)) {
+            ++*seen;
+            return true;
+        }
+    return false;
+}
+
 int pdfPageCount(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
@@ -83,7 +110,8 @@ ReportRun runReport(const QStringList &args) {
     ReportRun r;
     if (!p.waitForFinished(60000)) return r;
     r.exitCode = p.exitCode();
-    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    r.output = p.readAllStandardOutput();
+    r.lines = QString::fromUtf8(r.output).split('\n', Qt::SkipEmptyParts);
     r.error = QString::fromUtf8(p.readAllStandardError()).trimmed();
     return r;
 }

@@ -39,6 +39,23 @@ DrawTable history(std::initializer_list<DrawRow> rows);
 // The message of the UserError that `f` throws, or an empty text when it throws none.
 std::string userErrorOf(const std::function<void()> &f);
 
+// While it lives, a Qt warning containing `text` is expected and does not fail the test
+// (the test main fails every other warning); the test fails when it never came.
+class ExpectedWarning {
+public:
+    explicit ExpectedWarning(QString text);
+    ~ExpectedWarning();
+    ExpectedWarning(const ExpectedWarning &) = delete;
+    ExpectedWarning &operator=(const ExpectedWarning &) = delete;
+
+    // For the test main: whether `message` is an expected warning (and counts it).
+    static bool consume(const QString &message);
+
+private:
+    QString text_;
+    int seen_ = 0;
+};
+
 // The number of pages of a PDF file a printing test wrote, or -1 when it cannot be read.
 int pdfPageCount(const QString &path);
 
@@ -46,6 +63,7 @@ int pdfPageCount(const QString &path);
 struct ReportRun {
     int exitCode = -1; // -1 when it did not finish
     QStringList lines; // stdout, empty lines dropped
+    QByteArray output; // stdout as written
     QString error;     // stderr, trimmed
 };
 ReportRun runReport(const QStringList &args);

@@ -14,7 +14,6 @@
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTimer>
 
 namespace corvel {
 
@@ -97,34 +96,25 @@ bool writeWorkingFile(const QByteArray &body) {
     return file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.commit();
 }
 
-HttpFetch::HttpFetch(QObject *parent)
-    : QObject(parent), manager_(new QNetworkAccessManager(this)), timer_(new QTimer(this)) {
-    timer_->setSingleShot(true);
-    connect(timer_, &QTimer::timeout, this, [this] {
-        if (!reply_) return;
-        timedOut_ = true;
-        reply_->abort();
-    });
-}
+HttpFetch::HttpFetch(QObject *parent) : QObject(parent), manager_(new QNetworkAccessManager(this)) {}
 
 HttpFetch::~HttpFetch() { abort(); }
 
 void HttpFetch::get(const QUrl &url, int timeoutMs) {
     abort();
-    timedOut_ = false;
     tooLarge_ = false;
     timeoutMs_ = timeoutMs;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    // Cancelled when nothing arrives for timeoutMs; every arriving byte starts the time again.
+    request.setTransferTimeout(timeoutMs_);
     reply_ = manager_->get(request);
     connect(reply_, &QNetworkReply::finished, this, &HttpFetch::onFinished);
     connect(reply_, &QNetworkReply::downloadProgress, this, &HttpFetch::onProgress);
-    timer_->start(timeoutMs_);
 }
 
 void HttpFetch::abort() {
-    timer_->stop();
     if (!reply_) return;
     QNetworkReply *reply = reply_;
     reply_.clear();
@@ -138,20 +128,21 @@ void HttpFetch::onProgress(qint64 received) {
     if (received > MaxBytes) {
         tooLarge_ = true;
         reply_->abort();
-        return;
     }
-    timer_->start(timeoutMs_); // something arrived: the time-out counts from now
 }
 
 void HttpFetch::onFinished() {
-    timer_->stop();
     QNetworkReply *reply = reply_;
     reply_.clear();
     if (!reply) return;
     reply->deleteLater();
     FetchResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (timedOut_) {
+    // A reply cancelled by anything but abort() (which ends it unheard) or the size check
+    // ran into the transfer time-out.
+    const bool timedOut = !tooLarge_ && (reply->error() == QNetworkReply::OperationCanceledError ||
+                                         reply->error() == QNetworkReply::TimeoutError);
+    if (timedOut) {
         result.error = QStringLiteral("服务器在%1秒内没有响应").arg(QString::number(timeoutMs_ / 1000.0));
     } else if (tooLarge_) {
         result.error = QStringLiteral("下载的内容过大");

@@ -16,7 +16,6 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QTimer;
 
 namespace corvel {
 
@@ -98,9 +97,7 @@ private:
     void onProgress(qint64 received);
 
     QNetworkAccessManager *manager_;
-    QTimer *timer_;
     QPointer<QNetworkReply> reply_;
-    bool timedOut_ = false;
     bool tooLarge_ = false;
     int timeoutMs_ = 0;
 };
