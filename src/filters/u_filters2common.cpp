@@ -16,20 +16,6 @@ namespace {
 constexpr qint64 MaxListFileSize = 1024 * 1024;
 } // namespace
 
-QStringList toQLines(const std::vector<std::string> &lines) {
-    QStringList out;
-    out.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto &l : lines) out << q(l);
-    return out;
-}
-
-std::vector<std::string> toLines(const QStringList &lines) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<size_t>(lines.size()));
-    for (const auto &l : lines) out.push_back(s(l));
-    return out;
-}
-
 QStringList numberHeadings() {
     return {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")};
 }

@@ -22,8 +22,6 @@ namespace filters2 {
 
 inline QString q(const std::string &text) { return QString::fromStdString(text); }
 inline std::string s(const QString &text) { return text.toStdString(); }
-QStringList toQLines(const std::vector<std::string> &lines);
-std::vector<std::string> toLines(const QStringList &lines);
 
 // The headings "序号", "号码1", "号码2", "号码3".
 QStringList numberHeadings();

@@ -175,7 +175,7 @@ void Tfrmsujifilt::btnloadClick() {
                                                        QStringLiteral("冷码搜索投注号码.txt"));
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
-        const ColdList list = readColdList(toLines(readListFile(path)));
+        const ColdList list = readColdList(toStdLines(readListFile(path)));
         optzhizhu->button(static_cast<int>(list.kind))->setChecked(true);
         edtjushu->setText(QString::number(list.count));
         const BusyCursor busy;

@@ -11,16 +11,6 @@ namespace corvel {
 
 namespace {
 
-QByteArray readWhole(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()).toStdString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw UserError(QStringLiteral("读取文件 %1 出错：%2").arg(path, file.errorString()).toStdString());
-    return bytes;
-}
-
 bool stopped(const std::atomic<bool> *stop) { return stop && stop->load(); }
 
 // One batch file, GBK with CR LF, written under a temporary name and renamed when whole:
@@ -52,7 +42,7 @@ bool countListFiles(const QStringList &paths, ListCounter &counter, const StepPr
                     const std::atomic<bool> *stop) {
     for (int i = 0; i < paths.size(); ++i) {
         if (stopped(stop)) return false;
-        const QByteArray bytes = readWhole(paths[i]);
+        const QByteArray bytes = readFileBytes(paths[i]);
         counter.add(std::string_view(bytes.constData(), size_t(bytes.size())));
         if (progress) progress(i + 1);
     }

@@ -6,6 +6,7 @@
 #include "store/appdir.h"
 #include "store/catalogue.h"
 #include "store/u_datamod.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
 
@@ -128,17 +129,18 @@ void Tfrmindex::setOptionsReadOnly(bool readOnly) {
 
 void Tfrmindex::ListLotteries() {
     lstcaipiao->clear();
-    try {
-        lstcaipiao->addItems(listLotteries(databasePath()));
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-    }
+    ui::runCommand(this, [this] { lstcaipiao->addItems(listLotteries(databasePath())); });
 }
 
 void Tfrmindex::lstcaipiaoClick() {
     if (!lstcaipiao->currentItem()) return;
     const QString name = lstcaipiao->currentItem()->text();
-    try {
+    // Should the options not be read, none of the previous selection stays behind, so
+    // "打开彩票" cannot open it.
+    edtcainame->clear();
+    edtcaitime->clear();
+    for (QCheckBox *c : chkweek) c->setChecked(false);
+    ui::runCommand(this, [&] {
         const LotteryOptions o = readOptions(databasePath(), name);
         edtcainame->setText(o.name);
         if (QAbstractButton *b = optcaitype->button(o.kind)) b->setChecked(true);
@@ -146,13 +148,7 @@ void Tfrmindex::lstcaipiaoClick() {
         edtcaisel->setText(QString::number(o.pick));
         edtcaitime->setText(o.drawTime);
         for (int k = 1; k <= 7; ++k) chkweek[k - 1]->setChecked(o.weekdays.contains(QString::number(k)));
-    } catch (const UserError &e) {
-        // Leave no options of the previous selection behind, so "打开彩票" cannot open it.
-        edtcainame->clear();
-        edtcaitime->clear();
-        for (QCheckBox *c : chkweek) c->setChecked(false);
-        ui::showError(this, QString::fromStdString(e.what()));
-    }
+    });
     const bool fixed = isThreeDigitGame(name.toStdString());
     optpos->button(fixed ? 0 : 2)->setChecked(true);
     PositionStart = fixed ? 1 : 3;
@@ -166,18 +162,16 @@ bool Tfrmindex::btnopenClick() {
         ui::showError(this, QStringLiteral("请选择彩票！"), QStringLiteral("错误"));
         return false;
     }
-    try {
-        LotteryName = edtcainame->text().toStdString();
-        NumberRange = ui::readInt(edtcaisum);
-        PickCount = ui::readInt(edtcaisel);
-        LotteryKind = optcaitype->checkedId();
-        LoadLottery();
-    } catch (const UserError &e) {
-        // A failed open leaves the lottery closed.
-        LotteryOpen = false;
-        ui::showError(this, QString::fromStdString(e.what()));
+    // A failed open leaves the lottery closed.
+    LotteryOpen = false;
+    if (!ui::runCommand(this, [this] {
+            LotteryName = edtcainame->text().toStdString();
+            NumberRange = ui::readInt(edtcaisum);
+            PickCount = ui::readInt(edtcaisel);
+            LotteryKind = optcaitype->checkedId();
+            LoadLottery();
+        }))
         return false;
-    }
     LotteryOpen = true;
     accept();
     if (Tfrmmain *main = Tfrmmain::instance()) main->lotteryOpened();
@@ -205,19 +199,17 @@ void Tfrmindex::btnaddClick() {
         btnadd->setText(QStringLiteral("确定添加"));
         return;
     }
-    try {
-        LotteryOptions o;
-        o.name = edtcainame->text();
-        o.kind = optcaitype->checkedId();
-        o.range = ui::readInt(edtcaisum);
-        o.pick = ui::readInt(edtcaisel);
-        o.drawTime = edtcaitime->text();
-        o.weekdays = weekdaysText();
-        addLottery(databasePath(), o, o.pick);
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
+    if (!ui::runCommand(this, [this] {
+            LotteryOptions o;
+            o.name = edtcainame->text();
+            o.kind = optcaitype->checkedId();
+            o.range = ui::readInt(edtcaisum);
+            o.pick = ui::readInt(edtcaisel);
+            o.drawTime = edtcaitime->text();
+            o.weekdays = weekdaysText();
+            addLottery(databasePath(), o, o.pick);
+        }))
         return;
-    }
     ListLotteries();
     btnadd->setText(QStringLiteral("添加彩票"));
     btndel->setEnabled(true);
@@ -235,11 +227,7 @@ void Tfrmindex::btndelClick() {
     if (!ui::askYesNo(this, QStringLiteral("警告：删除该彩票将删除删除所有与该彩票相关的文件，是否确定删除?"),
                       QStringLiteral("警告")))
         return;
-    try {
-        deleteLottery(databasePath(), name);
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-    }
+    ui::runCommand(this, [&] { deleteLottery(databasePath(), name); });
     ListLotteries();
 }
 

@@ -5,11 +5,13 @@
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
 #include "shell/u_main.h"
+#include "shell/windowfactory.h"
 #include "store/u_datamod.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
@@ -220,7 +222,7 @@ TEST(TrendWindow, OpeningALotteryShowsTheTrendAndTheGroupTabs) {
     EXPECT_EQ(DrawHistory.size(), 30u);
     EXPECT_EQ(trend->grdcode->model()->rowCount(), 30);
 
-    main.showAnalysisTab(1);
+    main.command(analysisTabs()[1].menuName)->trigger();
     QApplication::processEvents();
     auto *pos = qobject_cast<Tfrmposcode *>(main.activeAnalysisWindow());
     ASSERT_NE(pos, nullptr);
@@ -228,14 +230,14 @@ TEST(TrendWindow, OpeningALotteryShowsTheTrendAndTheGroupTabs) {
     EXPECT_EQ(pos->occurrenceModel()->rowCount(), 30);
     EXPECT_GT(pos->grdaddposcode->width(), 100);
 
-    main.showAnalysisTab(2);
+    main.command(analysisTabs()[2].menuName)->trigger();
     QApplication::processEvents();
     auto *total = qobject_cast<Tfrmtotalcode *>(main.activeAnalysisWindow());
     ASSERT_NE(total, nullptr);
     EXPECT_TRUE(total->analysed());
     EXPECT_EQ(main.mdiArea()->subWindowList().size(), 1);
 
-    main.mnucloseClick();
+    main.command(QStringLiteral("mnuclose"))->trigger();
     EXPECT_TRUE(main.mdiArea()->subWindowList().isEmpty());
     LotteryName.clear();
     DrawCount = 0;

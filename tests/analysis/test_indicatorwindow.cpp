@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QCheckBox>
@@ -343,20 +344,20 @@ TEST_F(WindowFixture, TabsReplaceTheChildWindowInTheMainWindow) {
     Tfrmmain main;
     main.resize(1300, 900);
     main.show();
-    main.showAnalysisTab(10);
+    main.command(analysisTabs()[10].menuName)->trigger();
     QPointer<QWidget> first = main.activeAnalysisWindow();
     auto *hotCold = qobject_cast<Tfrmlenrei *>(first.data());
     ASSERT_NE(hotCold, nullptr);
     EXPECT_TRUE(main.mdiArea()->subWindowList().first()->isMaximized());
     hotCold->com->setCurrentIndex(4);
 
-    main.showAnalysisTab(5);
+    main.command(analysisTabs()[5].menuName)->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(first.isNull());
     ASSERT_EQ(main.mdiArea()->subWindowList().size(), 1);
     EXPECT_NE(qobject_cast<Tfrmhei *>(main.activeAnalysisWindow()), nullptr);
 
-    main.showAnalysisTab(10);
+    main.command(analysisTabs()[10].menuName)->trigger();
     QApplication::processEvents();
     auto *again = qobject_cast<Tfrmlenrei *>(main.activeAnalysisWindow());
     ASSERT_NE(again, nullptr);

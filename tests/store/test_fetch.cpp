@@ -52,7 +52,7 @@ std::optional<FetchResult> fetch(const QUrl &url, int timeoutMs) {
     std::optional<FetchResult> result;
     QObject::connect(&http, &HttpFetch::finished, &http, [&result](const FetchResult &r) { result = r; });
     http.get(url, timeoutMs);
-    QTest::qWaitFor([&] { return result.has_value(); }, 20000);
+    if (!QTest::qWaitFor([&] { return result.has_value(); }, 20000)) return std::nullopt;
     return result;
 }
 
