@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
-#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QCheckBox>
@@ -344,20 +343,20 @@ TEST_F(WindowFixture, TabsReplaceTheChildWindowInTheMainWindow) {
     Tfrmmain main;
     main.resize(1300, 900);
     main.show();
-    main.command(analysisTabs()[10].menuName)->trigger();
+    main.showAnalysisTab(10);
     QPointer<QWidget> first = main.activeAnalysisWindow();
     auto *hotCold = qobject_cast<Tfrmlenrei *>(first.data());
     ASSERT_NE(hotCold, nullptr);
     EXPECT_TRUE(main.mdiArea()->subWindowList().first()->isMaximized());
     hotCold->com->setCurrentIndex(4);
 
-    main.command(analysisTabs()[5].menuName)->trigger();
+    main.showAnalysisTab(5);
     QApplication::processEvents();
     EXPECT_TRUE(first.isNull());
     ASSERT_EQ(main.mdiArea()->subWindowList().size(), 1);
     EXPECT_NE(qobject_cast<Tfrmhei *>(main.activeAnalysisWindow()), nullptr);
 
-    main.command(analysisTabs()[10].menuName)->trigger();
+    main.showAnalysisTab(10);
     QApplication::processEvents();
     auto *again = qobject_cast<Tfrmlenrei *>(main.activeAnalysisWindow());
     ASSERT_NE(again, nullptr);
