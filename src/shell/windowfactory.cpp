@@ -7,6 +7,10 @@
 #include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
+#include "generators/u_dingweidan.h"
+#include "generators/u_dingweipai.h"
+#include "generators/u_fushi.h"
+#include "generators/u_jiaoqi.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -36,6 +40,10 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
+        {"Tfrmdingweidan", make<Tfrmdingweidan>()},
+        {"Tfrmdingweipai", make<Tfrmdingweipai>()},
+        {"Tfrmfushi", make<Tfrmfushi>()},
+        {"Tfrmjiaoqi", make<Tfrmjiaoqi>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
