@@ -7,6 +7,10 @@
 #include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
+#include "filters/u_duoyilou.h"
+#include "filters/u_gujian.h"
+#include "filters/u_sujifilt.h"
+#include "filters/u_zhongpai.h"
 #include "generators/u_dingweidan.h"
 #include "generators/u_dingweipai.h"
 #include "generators/u_fushi.h"
@@ -45,10 +49,14 @@ const QMap<QString, WindowFactory> &toolWindows() {
         {"Tfrmfushi", make<Tfrmfushi>()},
         {"Tfrmjiaoqi", make<Tfrmjiaoqi>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
+        {"Tfrmduoyilou", make<Tfrmduoyilou>()},
+        {"Tfrmgujian", make<Tfrmgujian>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
+        {"Tfrmsujifilt", make<Tfrmsujifilt>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
+        {"Tfrmzhongpai", make<Tfrmzhongpai>()},
     };
     return windows;
 }
