@@ -7,7 +7,7 @@
 
 #include "core/numberlist.h"
 #include "core/u_public.h"
-#include "planning/replay.h" // Lcg
+#include "core/random.h"
 
 #include <atomic>
 #include <functional>
