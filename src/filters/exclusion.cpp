@@ -120,10 +120,10 @@ struct PreparedRules {
 
 namespace {
 // Box and edit keys of the rules, in rule order.
-const char *const BoxKeys[ExclusionRuleCount] = {"chkkuadu", "chkheiwei", "chkbai",   "chkshi",   "chkgei",  "chkrma",
-                                                 "chk012",   "chklaji",   "chkhei",   "chkdanma", "chkyilou"};
-const char *const EditKeys[ExclusionRuleCount] = {"edtkuadu", "edtheiwei", "edtbai",   "edtshi",   "edtgei",  "edtrma",
-                                                  "edt012",   "edtlaji",   "edthei",   "edtdanma", "edtyilou"};
+const char *const BoxKeys[ExclusionRuleCount] = {"chkkuadu", "chkheiwei", "chkbai", "chkshi",   "chkgei",  "chkrma",
+                                                 "chk012",   "chklaji",   "chkhei", "chkdanma", "chkyilou"};
+const char *const EditKeys[ExclusionRuleCount] = {"edtkuadu", "edtheiwei", "edtbai", "edtshi",   "edtgei",  "edtrma",
+                                                  "edt012",   "edtlaji",   "edthei", "edtdanma", "edtyilou"};
 const char *const DanmaMinimumKey = "edtdanmanum";
 const char *const ToleranceKey = "edtyongcuo";
 } // namespace
