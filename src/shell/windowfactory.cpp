@@ -11,8 +11,12 @@
 #include "filters/u_gujian.h"
 #include "filters/u_sujifilt.h"
 #include "filters/u_zhongpai.h"
+#include "generators/u_dingweidan.h"
+#include "generators/u_dingweipai.h"
+#include "generators/u_fushi.h"
 #include "generators/u_gensui.h"
 #include "generators/u_gensui2.h"
+#include "generators/u_jiaoqi.h"
 #include "generators/u_reima.h"
 #include "generators/u_sanma.h"
 #include "planning/u_gudingjihua.h"
@@ -44,6 +48,10 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
+        {"Tfrmdingweidan", make<Tfrmdingweidan>()},
+        {"Tfrmdingweipai", make<Tfrmdingweipai>()},
+        {"Tfrmfushi", make<Tfrmfushi>()},
+        {"Tfrmjiaoqi", make<Tfrmjiaoqi>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmduoyilou", make<Tfrmduoyilou>()},
         {"Tfrmgensui", make<Tfrmgensui>()},
