@@ -11,6 +11,14 @@
 #include "filters/u_gujian.h"
 #include "filters/u_sujifilt.h"
 #include "filters/u_zhongpai.h"
+#include "generators/u_dingweidan.h"
+#include "generators/u_dingweipai.h"
+#include "generators/u_fushi.h"
+#include "generators/u_gensui.h"
+#include "generators/u_gensui2.h"
+#include "generators/u_jiaoqi.h"
+#include "generators/u_reima.h"
+#include "generators/u_sanma.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -29,12 +37,20 @@ template <class W> WindowFactory make() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
+        {"Tfrmdingweidan", make<Tfrmdingweidan>()},
+        {"Tfrmdingweipai", make<Tfrmdingweipai>()},
+        {"Tfrmfushi", make<Tfrmfushi>()},
+        {"Tfrmjiaoqi", make<Tfrmjiaoqi>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmduoyilou", make<Tfrmduoyilou>()},
+        {"Tfrmgensui", make<Tfrmgensui>()},
+        {"Tfrmgensui2", make<Tfrmgensui2>()},
         {"Tfrmgujian", make<Tfrmgujian>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
+        {"Tfrmreima", make<Tfrmreima>()},
+        {"Tfrmsanma", make<Tfrmsanma>()},
         {"Tfrmsujifilt", make<Tfrmsujifilt>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
         {"Tfrmzhongpai", make<Tfrmzhongpai>()},
