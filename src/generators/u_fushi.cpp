@@ -37,12 +37,6 @@ QLineEdit *numberEdit(QWidget *parent, const char *name, int width = 48) {
     return edit;
 }
 
-QStringList toQLines(const std::vector<std::string> &lines) {
-    QStringList out;
-    for (const std::string &line : lines) out << QString::fromStdString(line);
-    return out;
-}
-
 } // namespace
 
 Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {

@@ -34,12 +34,6 @@ QStringList codeHeadings() {
     return {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")};
 }
 
-QStringList toQLines(const std::vector<std::string> &lines) {
-    QStringList out;
-    for (const std::string &line : lines) out << q(line);
-    return out;
-}
-
 QGroupBox *radioGroup(QWidget *parent, QButtonGroup *&group, const char *name, const QStringList &captions,
                       Qt::Orientation orientation) {
     auto *box = new QGroupBox(parent);

@@ -68,7 +68,7 @@ protected:
 TEST_F(FollowWindows, GroupWindowStatisticsFilterSaveCopyAndClear) {
     ASSERT_TRUE(toolWindowFactory(u("Tfrmgensui")));
     Tfrmgensui w;
-    QAbstractItemModelTester tester(w.followModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(w.followModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(w.windowTitle(), u("定位跟随胆码及历史排除选号（组选）"));
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
     // Defaults, and the one-digit statistics of the creation.
