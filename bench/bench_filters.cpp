@@ -1,9 +1,14 @@
 // The total filter with all sixteen conditions active, and the deviation and rebound
-// searches (all 1430 items) on a full history of 12000 draws.
+// searches (all 1430 items) on a full history of 12000 draws; showing either search window
+// (search, table and chart, as the menu command does).
 
 #include "filters/omissionsearch.h"
 #include "filters/totalfilter.h"
+#include "filters/u_piantai.h"
+#include "filters/u_yilou.h"
+#include "ui/dialogs.h"
 
+#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <random>
 
@@ -80,5 +85,26 @@ void BM_ReboundSearch12000(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_ReboundSearch12000)->Unit(benchmark::kMicrosecond);
+
+// Creating and showing a search window runs the search and fills the table and chart; the
+// message at the end is answered at once.
+template <class Window> void showSearchWindow(benchmark::State &state) {
+    corvel::DrawHistory = fullHistory();
+    corvel::DrawCount = int(corvel::DrawHistory.size());
+    corvel::ui::dialogHooks().message = [](const corvel::ui::Message &) { return true; };
+    for (auto _ : state) {
+        Window window;
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.listedCount());
+    }
+    corvel::ui::dialogHooks() = {};
+}
+
+void BM_ShowDeviationWindow(benchmark::State &state) { showSearchWindow<corvel::Tfrmpiantai>(state); }
+BENCHMARK(BM_ShowDeviationWindow)->Unit(benchmark::kMillisecond);
+
+void BM_ShowReboundWindow(benchmark::State &state) { showSearchWindow<corvel::Tfrmyilou>(state); }
+BENCHMARK(BM_ShowReboundWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace

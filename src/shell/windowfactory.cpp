@@ -7,6 +7,9 @@
 #include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
+#include "filters/u_piantai.h"
+#include "filters/u_totalfilt.h"
+#include "filters/u_yilou.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -41,6 +44,9 @@ const QMap<QString, WindowFactory> &toolWindows() {
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
+        {"Tfrmtotalfilt", make<Tfrmtotalfilt>()},
+        {"Tfrmpiantai", make<Tfrmpiantai>()},
+        {"Tfrmyilou", make<Tfrmyilou>()},
     };
     return windows;
 }
