@@ -7,9 +7,13 @@
 #include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
+#include "filters/u_duoyilou.h"
+#include "filters/u_gujian.h"
 #include "filters/u_piantai.h"
+#include "filters/u_sujifilt.h"
 #include "filters/u_totalfilt.h"
 #include "filters/u_yilou.h"
+#include "filters/u_zhongpai.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -40,13 +44,17 @@ const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
+        {"Tfrmduoyilou", make<Tfrmduoyilou>()},
+        {"Tfrmgujian", make<Tfrmgujian>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
-        {"Tfrmtozi", make<Tfrmtozi>()},
-        {"Tfrmtotalfilt", make<Tfrmtotalfilt>()},
         {"Tfrmpiantai", make<Tfrmpiantai>()},
+        {"Tfrmsujifilt", make<Tfrmsujifilt>()},
+        {"Tfrmtotalfilt", make<Tfrmtotalfilt>()},
+        {"Tfrmtozi", make<Tfrmtozi>()},
         {"Tfrmyilou", make<Tfrmyilou>()},
+        {"Tfrmzhongpai", make<Tfrmzhongpai>()},
     };
     return windows;
 }
