@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -503,7 +502,7 @@ void Tfrmtotalfilt::btnclsClick() {
     loadedList_ = false;
 }
 
-void Tfrmtotalfilt::btncopyClick() { QGuiApplication::clipboard()->setText(memresult->toPlainText()); }
+void Tfrmtotalfilt::btncopyClick() { ui::setClipboardText(memresult->toPlainText()); }
 
 void Tfrmtotalfilt::btnzhuanClick() {
     ui::runCommand(this, [this] {
