@@ -14,6 +14,14 @@
 #include "filters/u_totalfilt.h"
 #include "filters/u_yilou.h"
 #include "filters/u_zhongpai.h"
+#include "generators/u_dingweidan.h"
+#include "generators/u_dingweipai.h"
+#include "generators/u_fushi.h"
+#include "generators/u_gensui.h"
+#include "generators/u_gensui2.h"
+#include "generators/u_jiaoqi.h"
+#include "generators/u_reima.h"
+#include "generators/u_sanma.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -43,13 +51,21 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
+        {"Tfrmdingweidan", make<Tfrmdingweidan>()},
+        {"Tfrmdingweipai", make<Tfrmdingweipai>()},
+        {"Tfrmfushi", make<Tfrmfushi>()},
+        {"Tfrmjiaoqi", make<Tfrmjiaoqi>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmduoyilou", make<Tfrmduoyilou>()},
+        {"Tfrmgensui", make<Tfrmgensui>()},
+        {"Tfrmgensui2", make<Tfrmgensui2>()},
         {"Tfrmgujian", make<Tfrmgujian>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
         {"Tfrmpiantai", make<Tfrmpiantai>()},
+        {"Tfrmreima", make<Tfrmreima>()},
+        {"Tfrmsanma", make<Tfrmsanma>()},
         {"Tfrmsujifilt", make<Tfrmsujifilt>()},
         {"Tfrmtotalfilt", make<Tfrmtotalfilt>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
