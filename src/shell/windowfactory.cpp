@@ -9,7 +9,10 @@
 #include "analysis/u_totalcode.h"
 #include "filters/u_duoyilou.h"
 #include "filters/u_gujian.h"
+#include "filters/u_piantai.h"
 #include "filters/u_sujifilt.h"
+#include "filters/u_totalfilt.h"
+#include "filters/u_yilou.h"
 #include "filters/u_zhongpai.h"
 #include "generators/u_dingweidan.h"
 #include "generators/u_dingweipai.h"
@@ -49,10 +52,13 @@ const QMap<QString, WindowFactory> &toolWindows() {
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
+        {"Tfrmpiantai", make<Tfrmpiantai>()},
         {"Tfrmreima", make<Tfrmreima>()},
         {"Tfrmsanma", make<Tfrmsanma>()},
         {"Tfrmsujifilt", make<Tfrmsujifilt>()},
+        {"Tfrmtotalfilt", make<Tfrmtotalfilt>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
+        {"Tfrmyilou", make<Tfrmyilou>()},
         {"Tfrmzhongpai", make<Tfrmzhongpai>()},
     };
     return windows;
