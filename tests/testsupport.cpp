@@ -22,7 +22,7 @@ TempAppDir::~TempAppDir() {
     ui::printHooks() = {};
 }
 
-QString TempAppDir::path() const { return dir_.path() + QChar('/'); }
+QString TempAppDir::path() const { return dir_.path() + QLatin1Char('/'); }
 QString TempAppDir::databasePath() const { return corvel::databasePath(); }
 
 void TempAppDir::createDatabase(const QList<QPair<QString, QStringList>> &lotteries) {
@@ -32,7 +32,7 @@ void TempAppDir::createDatabase(const QList<QPair<QString, QStringList>> &lotter
         b.options = {l.first, 1, 10, 3, QStringLiteral("21:15"), QStringLiteral("1234567")};
         b.draws.columnCount = 3;
         for (const QString &line : l.second) {
-            const QStringList items = line.split(' ');
+            const QStringList items = line.split(QLatin1Char(' '));
             RawDraw row;
             row.issue = items[0].toStdString();
             b.draws.columnCount = std::max(3, int(items[1].size()));
@@ -51,7 +51,7 @@ QStringList makeDraws(int count, unsigned seed, int digits) {
         QString d;
         for (int k = 0; k < digits; ++k) d += QChar('0' + int(rng() % 10));
         const int year = 2000 + i / 999, n = i % 999 + 1;
-        out << QStringLiteral("%1%2 %3").arg(year).arg(n, 3, 10, QChar('0')).arg(d);
+        out << QStringLiteral("%1%2 %3").arg(year).arg(n, 3, 10, QLatin1Char('0')).arg(d);
     }
     return out;
 }
@@ -73,7 +73,7 @@ ReportRun runReport(const QStringList &args) {
     ReportRun r;
     if (!p.waitForFinished(60000)) return r;
     r.exitCode = p.exitCode();
-    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     r.error = QString::fromUtf8(p.readAllStandardError()).trimmed();
     return r;
 }

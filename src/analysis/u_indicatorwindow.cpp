@@ -92,33 +92,33 @@ void IndicatorWindow::buildControls() {
     statsModel_ = new ui::GridModel(this);
     sepModel_ = new ui::GridModel(this);
     grd = ui::makeGrid(this, trendModel_);
-    grd->setObjectName("grd" + stem);
+    grd->setObjectName(QStringLiteral("grd") + stem);
     grdadd = ui::makeGrid(this, statsModel_);
-    grdadd->setObjectName("grdadd" + stem);
+    grdadd->setObjectName(QStringLiteral("grdadd") + stem);
     grdsep = ui::makeGrid(this, sepModel_);
-    grdsep->setObjectName("grd" + stem + "sep");
+    grdsep->setObjectName(QStringLiteral("grd") + stem + QStringLiteral("sep"));
 
     chtadd = new ui::BarChart(u(spec_.statChartTitle),
                               {{QStringLiteral("出现次数"), QColor(Qt::red)},
                                {QStringLiteral("最大间隔"), QColor(0, 128, 0)},
                                {QStringLiteral("目前间隔"), QColor(Qt::yellow)}},
                               0, this);
-    chtadd->setObjectName("chtadd" + stem);
+    chtadd->setObjectName(QStringLiteral("chtadd") + stem);
     chtsep = new ui::BarChart(u(spec_.spacingChartTitle), {{QStringLiteral("出现次数"), QColor(Qt::red)}},
                               SpacingBarsPerPage, this);
-    chtsep->setObjectName("cht" + stem + "sep");
+    chtsep->setObjectName(QStringLiteral("cht") + stem + QStringLiteral("sep"));
     GroupBox1 = buildStatisticsBox();
     GroupBox2 = buildSpacingBox();
 
     com = new QComboBox(this);
-    com->setObjectName("com" + stem);
+    com->setObjectName(QStringLiteral("com") + stem);
     com->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     com->setMaxVisibleItems(28);
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     if (parameterKind(spec_.indicator) != IndicatorParameter::None) {
         compos = new QComboBox(this);
-        compos->setObjectName("com" + stem + "pos");
+        compos->setObjectName(QStringLiteral("com") + stem + QStringLiteral("pos"));
         compos->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         Label1->setText(QStringLiteral("选择位置："));
         Label1->setBuddy(compos);
@@ -143,10 +143,10 @@ void IndicatorWindow::buildControls() {
 QGroupBox *IndicatorWindow::buildStatisticsBox() {
     auto *box = new QGroupBox(this);
     box->setObjectName("GroupBox1");
-    chknum = checkBox("chknum", QStringLiteral("出现次数"), true, box);
-    chkmaxsep = checkBox("chkmaxsep", QStringLiteral("最大间隔"), false, box);
-    chkcursep = checkBox("chkcursep", QStringLiteral("目前间隔"), false, box);
-    chkbiao = checkBox("chkbiao", QStringLiteral("显示标注"), false, box);
+    chknum = checkBox(QStringLiteral("chknum"), QStringLiteral("出现次数"), true, box);
+    chkmaxsep = checkBox(QStringLiteral("chkmaxsep"), QStringLiteral("最大间隔"), false, box);
+    chkcursep = checkBox(QStringLiteral("chkcursep"), QStringLiteral("目前间隔"), false, box);
+    chkbiao = checkBox(QStringLiteral("chkbiao"), QStringLiteral("显示标注"), false, box);
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(8, 2, 8, 2);
     for (QCheckBox *c : {chknum, chkmaxsep, chkcursep, chkbiao}) row->addWidget(c);
@@ -161,7 +161,7 @@ QGroupBox *IndicatorWindow::buildStatisticsBox() {
 QGroupBox *IndicatorWindow::buildSpacingBox() {
     auto *box = new QGroupBox(this);
     box->setObjectName("GroupBox2");
-    chksepbiao = checkBox("chksepbiao", QStringLiteral("显示标注"), false, box);
+    chksepbiao = checkBox(QStringLiteral("chksepbiao"), QStringLiteral("显示标注"), false, box);
     btnsepprev = new QToolButton(box);
     btnsepprev->setObjectName("btnsepprev");
     btnsepprev->setArrowType(Qt::LeftArrow);
@@ -430,8 +430,8 @@ void IndicatorWindow::sizeColumns() {
     const QFontMetrics fm(grd->font());
     const int categories = int(labels_.size());
     const int margin = spec_.enlargeButton ? 80 : 60;
-    const int readable = fm.horizontalAdvance(QString(cellDigits_, QChar('8'))) + 8;
-    const int issueWidth = std::max(50, fm.horizontalAdvance(QString(issueDigits_, QChar('8'))) + 10);
+    const int readable = fm.horizontalAdvance(QString(cellDigits_, QLatin1Char('8'))) + 8;
+    const int issueWidth = std::max(50, fm.horizontalAdvance(QString(issueDigits_, QLatin1Char('8'))) + 10);
     const int share = (grd->viewport()->width() - margin - (issueWidth - 50)) / std::max(1, categories);
     grd->setColumnWidth(0, issueWidth);
     for (int c = 1; c <= categories; ++c) grd->setColumnWidth(c, std::max(readable, share));

@@ -27,7 +27,7 @@ constexpr int ColumnMargin = 30;
 QString fileNamePart(const std::string &text) {
     QString part = QString::fromStdString(text);
     for (QChar &c : part)
-        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c < QChar(' ')) c = QChar('_');
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c < QLatin1Char(' ')) c = QLatin1Char('_');
     return part;
 }
 

@@ -164,16 +164,16 @@ QWidget *Tfrmtozi::buildCommands() {
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    tlbtnsave = menuButton("tlbtnsave", QStringLiteral("保存"),
+    tlbtnsave = menuButton(QStringLiteral("tlbtnsave"), QStringLiteral("保存"),
                            {{&mnucodesave, QStringLiteral("保存号码(&C)")},
                             {&mnusetsave, QStringLiteral("保存设置(&S)")},
                             {&mnubothsave, QStringLiteral("保存号码和设置(&B)")}});
-    tlbtnload = menuButton("tlbtnload", QStringLiteral("载入"),
+    tlbtnload = menuButton(QStringLiteral("tlbtnload"), QStringLiteral("载入"),
                            {{&mnucodeload, QStringLiteral("载入号码(&C)")},
                             {&mnusetload, QStringLiteral("载入设置(&S)")},
                             {&mnubothload, QStringLiteral("载入号码和设置(&B)")}});
     tlbtnprint =
-        menuButton("tlbtnprint", QStringLiteral("打印"),
+        menuButton(QStringLiteral("tlbtnprint"), QStringLiteral("打印"),
                    {{&mnucodeprint, QStringLiteral("打印号码(&C)")}, {&mnusetprint, QStringLiteral("打印设置(&S)")}});
     const auto button = [&](const char *name, const char *caption) {
         auto *b = new QPushButton(QString::fromUtf8(caption), box);
@@ -254,16 +254,17 @@ void Tfrmtozi::FormCreate() {
     fill(comtozirep, 1, 50);
     optzhuzhi->button(0)->setChecked(true);
     lastKind_ = 0;
-    edtjushu->setText("100");
-    edtoutofsin->setText("1000");
-    edtlirun->setText("10");
-    edtsinmax->setText("1000000");
-    edtallmax->setText("1000000");
+    edtjushu->setText(QStringLiteral("100"));
+    edtoutofsin->setText(QStringLiteral("1000"));
+    edtlirun->setText(QStringLiteral("10"));
+    edtsinmax->setText(QStringLiteral("1000000"));
+    edtallmax->setText(QStringLiteral("1000000"));
     chkyuji->setChecked(true);
     chksepmode->setChecked(true);
-    codeModel_->setGrid(0, {"序号", "号码1", "号码2", "号码3"}, {});
-    sepModel_->setGrid(0, {"记录期号", "中奖间隔"}, {});
-    sepModeModel_->setGrid(0, {"间隔", "连续", "次数"}, {});
+    codeModel_->setGrid(
+        0, {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")}, {});
+    sepModel_->setGrid(0, {QStringLiteral("记录期号"), QStringLiteral("中奖间隔")}, {});
+    sepModeModel_->setGrid(0, {QStringLiteral("间隔"), QStringLiteral("连续"), QStringLiteral("次数")}, {});
     clearRecords();
 }
 
@@ -370,8 +371,11 @@ void Tfrmtozi::replayStrategy(bool messages) {
 
 void Tfrmtozi::clearRecords() {
     replay_ = {};
-    toziModel_->setGrid(
-        0, {"投注时间", "投注倍数", "当期投注", "当期总投入", "当期中奖", "当期净利润", "当期利润率(%)"}, {});
+    toziModel_->setGrid(0,
+                        {QStringLiteral("投注时间"), QStringLiteral("投注倍数"), QStringLiteral("当期投注"),
+                         QStringLiteral("当期总投入"), QStringLiteral("当期中奖"), QStringLiteral("当期净利润"),
+                         QStringLiteral("当期利润率(%)")},
+                        {});
     edtallwin->clear();
 }
 
@@ -389,11 +393,11 @@ void Tfrmtozi::showRecords() {
 
 void Tfrmtozi::btnclearClick() {
     for (QComboBox *box : {comsepindex, comsepnum, comtozisep, comtozirep}) box->setCurrentIndex(0);
-    edtsinmax->setText("10000");
-    edtallmax->setText("100000");
-    edtjushu->setText("100");
-    edtoutofsin->setText("1000");
-    edtlirun->setText("10");
+    edtsinmax->setText(QStringLiteral("10000"));
+    edtallmax->setText(QStringLiteral("100000"));
+    edtjushu->setText(QStringLiteral("100"));
+    edtoutofsin->setText(QStringLiteral("1000"));
+    edtlirun->setText(QStringLiteral("10"));
     chkyuji->setChecked(true);
     chksepmode->setChecked(true);
     chksepmodeClick();

@@ -33,10 +33,13 @@ namespace corvel {
 Tfrmmain *Tfrmmain::instance_ = nullptr;
 
 QStringList analysisTabCaptions() {
-    return {"开奖号码走势", "各位号码分析", "总体号码分析", "号码大小分析", "号码奇偶分析",
-            "号码和值分析", "号码和尾分析", "号码跨度分析", "号码位和分析", "号码位差分析",
-            "号码冷热分析", "除三余数分析", "传邻孤码分析", "复隔中码分析", "号码距离分析",
-            "号码重码分析", "组选大小分析", "组选奇偶分析", "组选冷热分析", "组选除三分析"};
+    return {QStringLiteral("开奖号码走势"), QStringLiteral("各位号码分析"), QStringLiteral("总体号码分析"),
+            QStringLiteral("号码大小分析"), QStringLiteral("号码奇偶分析"), QStringLiteral("号码和值分析"),
+            QStringLiteral("号码和尾分析"), QStringLiteral("号码跨度分析"), QStringLiteral("号码位和分析"),
+            QStringLiteral("号码位差分析"), QStringLiteral("号码冷热分析"), QStringLiteral("除三余数分析"),
+            QStringLiteral("传邻孤码分析"), QStringLiteral("复隔中码分析"), QStringLiteral("号码距离分析"),
+            QStringLiteral("号码重码分析"), QStringLiteral("组选大小分析"), QStringLiteral("组选奇偶分析"),
+            QStringLiteral("组选冷热分析"), QStringLiteral("组选除三分析")};
 }
 
 namespace {
@@ -130,17 +133,19 @@ QAction *Tfrmmain::addToolWindowCommand(QMenu *menu, const QString &name, const 
 
 void Tfrmmain::buildMenus() {
     QMenu *file = menuBar()->addMenu(u("文件(&F)"));
-    addCommand(file, "mnuopen", u("打开彩票(&O)"), &Tfrmmain::mnuopenClick);
-    addCommand(file, "mnuclose", u("关闭彩票(&G)"), &Tfrmmain::mnucloseClick);
+    addCommand(file, QStringLiteral("mnuopen"), u("打开彩票(&O)"), &Tfrmmain::mnuopenClick);
+    addCommand(file, QStringLiteral("mnuclose"), u("关闭彩票(&G)"), &Tfrmmain::mnucloseClick);
     file->addSeparator();
-    addCommand(file, "mnuexit", u("退出(&X)"), &Tfrmmain::mnuexitClick);
+    addCommand(file, QStringLiteral("mnuexit"), u("退出(&X)"), &Tfrmmain::mnuexitClick);
 
     QMenu *data = menuBar()->addMenu(u("彩票数据(&D)"));
-    toolClass_[addCommand(data, "mnumoddata", u("数据添加(&M)"), &Tfrmmain::mnumoddataClick)] = "Tfrmdata";
-    toolClass_[addCommand(data, "mnudownload", u("数据下载(&D)"), &Tfrmmain::mnudownloadClick)] = "Tfrmdownload2";
+    toolClass_[addCommand(data, QStringLiteral("mnumoddata"), u("数据添加(&M)"), &Tfrmmain::mnumoddataClick)] =
+        QStringLiteral("Tfrmdata");
+    toolClass_[addCommand(data, QStringLiteral("mnudownload"), u("数据下载(&D)"), &Tfrmmain::mnudownloadClick)] =
+        QStringLiteral("Tfrmdownload2");
     data->addSeparator();
-    addCommand(data, "mnubackupdata", u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
-    addCommand(data, "mnustoredata", u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
+    addCommand(data, QStringLiteral("mnubackupdata"), u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
+    addCommand(data, QStringLiteral("mnustoredata"), u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
 
     QMenu *analysis = menuBar()->addMenu(u("数据分析(&A)"));
     for (int tab = 0; tab < 20; ++tab) {
@@ -165,12 +170,12 @@ void Tfrmmain::buildMenus() {
     auto *web3 = web->addAction(u("中国福利彩票网"));
     web3->setObjectName("mnuweb3");
     connect(web3, &QAction::triggered, this, [this] { openUrl(QStringLiteral("https://www.cwl.gov.cn/")); });
-    commands_["mnuweb2"] = web2;
-    commands_["mnuweb3"] = web3;
+    commands_[QStringLiteral("mnuweb2")] = web2;
+    commands_[QStringLiteral("mnuweb3")] = web3;
 
     QMenu *help = menuBar()->addMenu(u("帮助(&H)"));
-    addCommand(help, "mnuhelpcotent", u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
-    addCommand(help, "mnuhelpabout", u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+    addCommand(help, QStringLiteral("mnuhelpcotent"), u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
+    addCommand(help, QStringLiteral("mnuhelpabout"), u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
 }
 
 QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon) {
@@ -196,10 +201,11 @@ void Tfrmmain::buildToolBar() {
     tlbmain_->setMovable(false);
     tlbmain_->setFloatable(false);
     tlbmain_->setContextMenuPolicy(Qt::PreventContextMenu);
-    connect(addTool("tlbopen", u("打开彩票"), u("打开彩票"), "open"), &QAction::triggered, this,
-            &Tfrmmain::mnuopenClick);
-    toolClass_[addTool("tlbdata", u("彩票数据"), u("彩票数据"), "data")] = "Tfrmdata";
-    connect(commands_["tlbdata"], &QAction::triggered, this, &Tfrmmain::mnumoddataClick);
+    connect(addTool(QStringLiteral("tlbopen"), u("打开彩票"), u("打开彩票"), QStringLiteral("open")),
+            &QAction::triggered, this, &Tfrmmain::mnuopenClick);
+    toolClass_[addTool(QStringLiteral("tlbdata"), u("彩票数据"), u("彩票数据"), QStringLiteral("data"))] =
+        QStringLiteral("Tfrmdata");
+    connect(commands_[QStringLiteral("tlbdata")], &QAction::triggered, this, &Tfrmmain::mnumoddataClick);
     const char *const tools[5][4] = {{"tlbpiantai", "超稳大底", "Tfrmdingweidan", "base"},
                                      {"tlbyilou", "大底交集", "Tfrmjiaoqi", "intersect"},
                                      {"tlblunhuan", "无穷胆码", "Tfrmfushi", "danma"},
@@ -213,7 +219,8 @@ void Tfrmmain::buildToolBar() {
         toolClass_[action] = className;
     }
     tlbmain_->addSeparator();
-    connect(addTool("tlbexit", u("退出"), u("退出系统"), "exit"), &QAction::triggered, this, &Tfrmmain::mnuexitClick);
+    connect(addTool(QStringLiteral("tlbexit"), u("退出"), u("退出系统"), QStringLiteral("exit")), &QAction::triggered,
+            this, &Tfrmmain::mnuexitClick);
 
     // The tab strip ends 10 pixels before the tool bar's right edge (the bar's own margin included).
     auto *tabHolder = new QWidget(tlbmain_);
@@ -374,8 +381,9 @@ void Tfrmmain::mnumoddataClick() { showModalTool(QStringLiteral("Tfrmdata")); }
 void Tfrmmain::mnudownloadClick() { showModalTool(QStringLiteral("Tfrmdownload2")); }
 
 void Tfrmmain::mnubackupdataClick() {
-    const QString target = ui::getSaveFileName(this, ShellFolderPath("Desktop") + QStringLiteral("/彩票数据.db"),
-                                               ui::databaseFileFilter(), QStringLiteral("db"));
+    const QString target =
+        ui::getSaveFileName(this, ShellFolderPath(QStringLiteral("Desktop")) + QStringLiteral("/彩票数据.db"),
+                            ui::databaseFileFilter(), QStringLiteral("db"));
     if (target.isEmpty()) return;
     if (QFileInfo(target).absoluteFilePath() == QFileInfo(databasePath()).absoluteFilePath()) {
         ui::showError(this, u("不能把数据库备份到它自己上面！"));
@@ -402,7 +410,8 @@ void Tfrmmain::mnubackupdataClick() {
 
 void Tfrmmain::mnustoredataClick() {
     mnucloseClick();
-    const QString source = ui::getOpenFileName(this, ShellFolderPath("Desktop"), ui::databaseFileFilter());
+    const QString source =
+        ui::getOpenFileName(this, ShellFolderPath(QStringLiteral("Desktop")), ui::databaseFileFilter());
     if (source.isEmpty()) return;
     const QString refusal = databaseRefusal(source);
     if (!refusal.isEmpty()) {

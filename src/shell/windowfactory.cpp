@@ -35,12 +35,12 @@ const QMap<int, WindowFactory> &analysisWindows() {
 
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
-        {"Tfrmdata", make<Tfrmdata>()},
-        {"Tfrmdownload2", make<Tfrmdownload2>()},
-        {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
-        {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
-        {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
-        {"Tfrmtozi", make<Tfrmtozi>()},
+        {QStringLiteral("Tfrmdata"), make<Tfrmdata>()},
+        {QStringLiteral("Tfrmdownload2"), make<Tfrmdownload2>()},
+        {QStringLiteral("Tfrmgudingjihua"), make<Tfrmgudingjihua>()},
+        {QStringLiteral("Tfrmjieduanjihua"), make<Tfrmjieduanjihua>()},
+        {QStringLiteral("Tfrmkeibianjihua"), make<Tfrmkeibianjihua>()},
+        {QStringLiteral("Tfrmtozi"), make<Tfrmtozi>()},
     };
     return windows;
 }

@@ -51,7 +51,7 @@ void insertDraws(QSqlDatabase &db, const QString &lottery, const RawDrawTable &d
     QString marks = QStringLiteral("?");
     for (int c = 0; c < draws.columnCount; ++c) marks += QStringLiteral(", ?");
     QString columns = quoteIdent(QStringLiteral("记录期号"));
-    for (int c = 1; c <= draws.columnCount; ++c) columns += QChar(',') + quoteIdent(QString::number(c));
+    for (int c = 1; c <= draws.columnCount; ++c) columns += QLatin1Char(',') + quoteIdent(QString::number(c));
     q.prepare(
         QStringLiteral("insert into %1 (%2) values (%3)").arg(quoteIdent(drawTableName(lottery)), columns, marks));
     for (const RawDraw &row : draws.rows) {
@@ -112,12 +112,14 @@ void addLottery(const QString &dbPath, const LotteryOptions &options, int digitC
     requireValidLotteryName(options.name);
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+    if (!db.transaction())
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
     try {
         exec(db, createDrawTableSql(options.name, digitColumns));
         exec(db, createOptionsTableSql(options.name));
         insertOptions(db, options);
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+        if (!db.commit())
+            throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -128,11 +130,13 @@ void deleteLottery(const QString &dbPath, const QString &lottery) {
     requireValidLotteryName(lottery);
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+    if (!db.transaction())
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
     try {
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(drawTableName(lottery))));
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(optionsTableName(lottery))));
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+        if (!db.commit())
+            throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -176,7 +180,8 @@ void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotterie
                 insertOptions(db, l.options);
                 insertDraws(db, l.options.name, l.draws);
             }
-            if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+            if (!db.commit())
+                throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
         } catch (...) {
             db.rollback();
             con.db().close();

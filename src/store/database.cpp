@@ -64,8 +64,8 @@ void Connection::exec(const QString &sql) {
 
 QString quoteIdent(const QString &name) {
     QString q = name;
-    q.replace(QChar('"'), QStringLiteral("\"\""));
-    return QChar('"') + q + QChar('"');
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
 bool validLotteryName(const QString &name) {

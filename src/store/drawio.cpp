@@ -35,9 +35,9 @@ void insertDraws(QSqlDatabase &db, const QString &lottery, const std::vector<Par
     if (digitColumns(db, lottery).size() < 3)
         throw UserError(QStringLiteral("表 %1 的号码列不足三列").arg(drawTableName(lottery)).toStdString());
     QSqlQuery q(db);
-    const QString columns =
-        QStringList{quoteIdent(QStringLiteral("记录期号")), quoteIdent("1"), quoteIdent("2"), quoteIdent("3")}.join(
-            QChar(','));
+    const QString columns = QStringList{quoteIdent(QStringLiteral("记录期号")), quoteIdent(QStringLiteral("1")),
+                                        quoteIdent(QStringLiteral("2")), quoteIdent(QStringLiteral("3"))}
+                                .join(QLatin1Char(','));
     if (!q.prepare(
             QStringLiteral("insert into %1 (%2) values (?, ?, ?, ?)").arg(quoteIdent(drawTableName(lottery)), columns)))
         databaseFailure(q.lastError().text());

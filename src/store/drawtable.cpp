@@ -37,7 +37,7 @@ RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery) {
     RawDrawTable table;
     table.columnCount = std::min<int>(int(columns.size()), 5);
     QString select = quoteIdent(QStringLiteral("记录期号"));
-    for (int c = 0; c < table.columnCount; ++c) select += QChar(',') + quoteIdent(columns[c]);
+    for (int c = 0; c < table.columnCount; ++c) select += QLatin1Char(',') + quoteIdent(columns[c]);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("select %1 from %2 order by %3")

@@ -27,10 +27,10 @@ QStringList readTextLines(const QString &path) {
         throw UserError(QStringLiteral("读取文件 %1 出错：%2").arg(path, file.errorString()).toStdString());
     QString text = fromGbk(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar('\r'), QChar('\n'));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (text.isEmpty()) return {};
-    if (text.endsWith('\n')) text.chop(1);
-    return text.split(QChar('\n'));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    return text.split(QLatin1Char('\n'));
 }
 
 void writeTextLines(const QString &path, const QStringList &lines) {

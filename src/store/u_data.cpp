@@ -104,7 +104,8 @@ bool DrawTableModel::updateRowInTable(int row, const QSqlRecord &values) {
     if (sets.isEmpty()) return true;
     const QString where = whereRow(row, binds);
     QSqlQuery q(database());
-    q.prepare(QStringLiteral("update %1 set %2 where %3").arg(quoteIdent(tableName()), sets.join(QChar(',')), where));
+    q.prepare(
+        QStringLiteral("update %1 set %2 where %3").arg(quoteIdent(tableName()), sets.join(QLatin1Char(',')), where));
     for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
     if (q.exec()) return true;
     setLastError(q.lastError());
@@ -252,8 +253,9 @@ void Tfrmdata::placeAddButton() {
 
 void Tfrmdata::fitColumns() {
     if (!rst) return;
-    const std::vector<int> widths = dataColumnWidths(
-        grdcaipiao->viewport()->width(), grdcaipiao->fontMetrics().horizontalAdvance(QChar('0')), rst->columnCount());
+    const std::vector<int> widths =
+        dataColumnWidths(grdcaipiao->viewport()->width(), grdcaipiao->fontMetrics().horizontalAdvance(QLatin1Char('0')),
+                         rst->columnCount());
     const QFontMetrics header = grdcaipiao->horizontalHeader()->fontMetrics();
     for (size_t c = 0; c < widths.size(); ++c) {
         // A heading is never cut off; the issue column keeps its fixed width.
@@ -615,7 +617,7 @@ void Tfrmdata::Button1Click() {
         return;
     }
     if (!post()) return;
-    const QString path = ui::getOpenFileName(this, ShellFolderPath("Desktop"));
+    const QString path = ui::getOpenFileName(this, ShellFolderPath(QStringLiteral("Desktop")));
     if (path.isEmpty()) return;
     try {
         const WaitCursor wait;

@@ -177,7 +177,7 @@ void Tfrmdownload2::finishAll() {
     con_.reset();
     downloading_ = false;
     lbltitle->setText((allSucceeded_ ? QStringLiteral("下载完成") : QStringLiteral("下载结束，有彩票没有更新。")) +
-                      QChar('\n') + results_.join(QChar('\n')));
+                      QLatin1Char('\n') + results_.join(QLatin1Char('\n')));
     btnclose->show();
     btnclose->setDefault(true);
     btnclose->setFocus();

@@ -79,7 +79,7 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
         if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) name = dlg.selectedFiles().first();
     }
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && !defaultSuffix.isEmpty())
-        name += QChar('.') + defaultSuffix;
+        name += QLatin1Char('.') + defaultSuffix;
     return name;
 }
 

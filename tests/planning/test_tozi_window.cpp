@@ -111,20 +111,20 @@ TEST_F(ToziWindow, StartsWithItsListsAndDefaults) {
     EXPECT_EQ(w->comsepnum->count(), 10);
     EXPECT_EQ(w->comtozisep->count(), 51);
     EXPECT_EQ(w->comtozirep->count(), 50);
-    EXPECT_EQ(w->comtozisep->itemText(0), "0");
-    EXPECT_EQ(w->comtozirep->itemText(49), "50");
+    EXPECT_EQ(w->comtozisep->itemText(0), QStringLiteral("0"));
+    EXPECT_EQ(w->comtozirep->itemText(49), QStringLiteral("50"));
     for (QComboBox *box : {w->comsepindex, w->comsepnum, w->comtozisep, w->comtozirep})
         EXPECT_EQ(box->currentIndex(), 0);
     EXPECT_EQ(w->kindIndex(), 0);
-    EXPECT_EQ(w->edtjushu->text(), "100");
-    EXPECT_EQ(w->edtsinmax->text(), "1000000");
+    EXPECT_EQ(w->edtjushu->text(), QStringLiteral("100"));
+    EXPECT_EQ(w->edtsinmax->text(), QStringLiteral("1000000"));
     EXPECT_TRUE(w->chkyuji->isChecked());
     EXPECT_TRUE(w->chksepmode->isChecked());
     EXPECT_EQ(model(w->grdtozi)->columnCount(), 7);
     EXPECT_EQ(model(w->grdtozi)->headerData(0, Qt::Horizontal).toString(), QStringLiteral("投注时间"));
     EXPECT_EQ(model(w->grdsep)->headerData(1, Qt::Horizontal).toString(), QStringLiteral("中奖间隔"));
-    ASSERT_TRUE(toolWindowFactory("Tfrmtozi"));
-    std::unique_ptr<QWidget> made(toolWindowFactory("Tfrmtozi")(nullptr));
+    ASSERT_TRUE(toolWindowFactory(QStringLiteral("Tfrmtozi")));
+    std::unique_ptr<QWidget> made(toolWindowFactory(QStringLiteral("Tfrmtozi"))(nullptr));
     EXPECT_NE(qobject_cast<Tfrmtozi *>(made.get()), nullptr);
 }
 
@@ -134,8 +134,8 @@ TEST_F(ToziWindow, RandomListFillsTheGrids) {
     generate(50);
     ASSERT_EQ(w->betList().size(), 50u);
     ASSERT_EQ(model(w->grdcode)->rowCount(), 50);
-    EXPECT_EQ(cell(w->grdcode, 0, 0), "1");
-    EXPECT_EQ(cell(w->grdcode, 49, 0), "50");
+    EXPECT_EQ(cell(w->grdcode, 0, 0), QStringLiteral("1"));
+    EXPECT_EQ(cell(w->grdcode, 49, 0), QStringLiteral("50"));
     const Number &n = w->betList()[7];
     EXPECT_EQ(cell(w->grdcode, 7, 1) + cell(w->grdcode, 7, 2) + cell(w->grdcode, 7, 3),
               QString::fromStdString(numberText(n)));
@@ -163,7 +163,7 @@ TEST_F(ToziWindow, BadCountsAreRefusedAndKeepTheList) {
     EXPECT_EQ(log.lastText(), QStringLiteral("请请输入1到1000的直选注数！"));
     generate(121, 3);
     EXPECT_EQ(log.lastText(), QStringLiteral("请请输入1到120的组选6注数！"));
-    w->edtjushu->setText("abc");
+    w->edtjushu->setText(QStringLiteral("abc"));
     w->btnfiltClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("'abc' 不是一个有效的整形值"));
     EXPECT_EQ(w->betList(), before);
@@ -192,18 +192,18 @@ TEST_F(ToziWindow, AnalysisShowsTheReplayOfTheCurrentParameters) {
 
 TEST_F(ToziWindow, AbortMessagesAndBadNumbers) {
     generate(100);
-    w->edtoutofsin->setText("1");
+    w->edtoutofsin->setText(QStringLiteral("1"));
     w->btnalaClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("所需倍数太大，无法投注！"));
     EXPECT_EQ(model(w->grdtozi)->rowCount(), 0);
-    EXPECT_EQ(w->edtallwin->text(), "0");
+    EXPECT_EQ(w->edtallwin->text(), QStringLiteral("0"));
 
-    w->edtoutofsin->setText("1000");
-    w->edtsinmax->setText("100"); // one multiple stakes 200
+    w->edtoutofsin->setText(QStringLiteral("1000"));
+    w->edtsinmax->setText(QStringLiteral("100")); // one multiple stakes 200
     w->btnalaClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("第一天投入已经超出中奖金额，无法投注！"));
 
-    w->edtlirun->setText("1o");
+    w->edtlirun->setText(QStringLiteral("1o"));
     w->btnalaClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("'1o' 不是一个有效的整形值"));
 }
@@ -222,12 +222,12 @@ TEST_F(ToziWindow, IntervalModeAndClear) {
     w->comtozirep->setCurrentIndex(9);
     w->chkyuji->setChecked(false);
     w->chksepmode->click();
-    w->edtjushu->setText("7");
+    w->edtjushu->setText(QStringLiteral("7"));
     w->btnclearClick();
     EXPECT_EQ(w->comtozirep->currentIndex(), 0);
-    EXPECT_EQ(w->edtsinmax->text(), "10000");
-    EXPECT_EQ(w->edtallmax->text(), "100000");
-    EXPECT_EQ(w->edtjushu->text(), "100");
+    EXPECT_EQ(w->edtsinmax->text(), QStringLiteral("10000"));
+    EXPECT_EQ(w->edtallmax->text(), QStringLiteral("100000"));
+    EXPECT_EQ(w->edtjushu->text(), QStringLiteral("100"));
     EXPECT_TRUE(w->chkyuji->isChecked());
     EXPECT_TRUE(w->chksepmode->isChecked());
     EXPECT_TRUE(w->comsepnum->isEnabled());
@@ -239,22 +239,25 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     w->comtozirep->setCurrentIndex(7);
     w->comsepindex->setCurrentIndex(2);
     w->comsepnum->setCurrentIndex(1);
-    w->edtlirun->setText("15");
+    w->edtlirun->setText(QStringLiteral("15"));
     w->chkyuji->setChecked(false);
 
-    const QString listPath = app.path() + "list.txt", setPath = app.path() + "set.txt",
-                  bothPath = app.path() + "both.txt";
+    const QString listPath = app.path() + QStringLiteral("list.txt"), setPath = app.path() + QStringLiteral("set.txt"),
+                  bothPath = app.path() + QStringLiteral("both.txt");
     answerSave(listPath);
     w->mnucodesave->trigger();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
     EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D全组选投资模式投注号码.txt"));
     const QStringList listLines = readTextLines(listPath);
-    EXPECT_EQ(listLines.mid(0, 2), (QStringList{"1", "60"}));
+    EXPECT_EQ(listLines.mid(0, 2), (QStringList{QStringLiteral("1"), QStringLiteral("60")}));
     answerSave(setPath);
     w->mnusetsaveClick();
     EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D全组选投资模式设置.txt"));
     EXPECT_EQ(readTextLines(setPath),
-              (QStringList{"1", "3", "7", "2", "1", "1000000", "1000000", "60", "1000", "15", "0", "1", "1"}));
+              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("2"),
+                           QStringLiteral("1"), QStringLiteral("1000000"), QStringLiteral("1000000"),
+                           QStringLiteral("60"), QStringLiteral("1000"), QStringLiteral("15"), QStringLiteral("0"),
+                           QStringLiteral("1"), QStringLiteral("1")}));
     answerSave(bothPath);
     w->mnubothsaveClick();
     EXPECT_EQ(readTextLines(bothPath).size(), 13 + 1 + 60);
@@ -266,7 +269,7 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D直选投资模式投注号码.txt"));
     EXPECT_EQ(other.betList(), w->betList());
     EXPECT_EQ(other.kindIndex(), 1);
-    EXPECT_EQ(other.edtjushu->text(), "60");
+    EXPECT_EQ(other.edtjushu->text(), QStringLiteral("60"));
     EXPECT_EQ(other.hitColumn().size(), 600u);
 
     Tfrmtozi third;
@@ -279,7 +282,7 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     EXPECT_EQ(third.comsepindex->currentIndex(), 2);
     EXPECT_EQ(third.comsepnum->currentIndex(), 1);
     EXPECT_FALSE(third.chkyuji->isChecked());
-    EXPECT_EQ(third.edtlirun->text(), "15");
+    EXPECT_EQ(third.edtlirun->text(), QStringLiteral("15"));
     // Loading both runs the replay.
     const ReplayResult replay = replayStrategy(third.hitColumn(), windowParams());
     EXPECT_EQ(third.edtallwin->text(), QString::number(replay.surplus));
@@ -287,28 +290,34 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
 }
 
 TEST_F(ToziWindow, SettingsFileStoresItemIndexes) {
-    const QString path = app.path() + "set.txt";
-    writeTextLines(path, {"0", "0", "0", "4", "2", "5000", "60000", "100", "1000", "10", "1", "0", "3"});
+    const QString path = app.path() + QStringLiteral("set.txt");
+    writeTextLines(path, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("4"),
+                          QStringLiteral("2"), QStringLiteral("5000"), QStringLiteral("60000"), QStringLiteral("100"),
+                          QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("0"),
+                          QStringLiteral("3")});
     answerOpen(path);
     w->mnusetloadClick();
-    EXPECT_EQ(w->comtozisep->currentText(), "0"); // stored 0 → W = 0
-    EXPECT_EQ(w->comtozirep->currentText(), "1"); // stored 0 → L = 1
+    EXPECT_EQ(w->comtozisep->currentText(), QStringLiteral("0")); // stored 0 → W = 0
+    EXPECT_EQ(w->comtozirep->currentText(), QStringLiteral("1")); // stored 0 → L = 1
     // Without the interval mode T and R fall back to their first items.
-    EXPECT_EQ(w->comsepindex->currentText(), "1");
-    EXPECT_EQ(w->comsepnum->currentText(), "1");
+    EXPECT_EQ(w->comsepindex->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(w->comsepnum->currentText(), QStringLiteral("1"));
     EXPECT_FALSE(w->comsepindex->isEnabled());
     EXPECT_EQ(w->kindIndex(), 3); // the last line
-    EXPECT_EQ(w->edtallmax->text(), "60000");
+    EXPECT_EQ(w->edtallmax->text(), QStringLiteral("60000"));
 
-    writeTextLines(path, {"0", "51", "0", "4", "2", "5000", "60000", "100", "1000", "10", "1", "1", "0"});
+    writeTextLines(path, {QStringLiteral("0"), QStringLiteral("51"), QStringLiteral("0"), QStringLiteral("4"),
+                          QStringLiteral("2"), QStringLiteral("5000"), QStringLiteral("60000"), QStringLiteral("100"),
+                          QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("1"),
+                          QStringLiteral("0")});
     w->mnusetloadClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("列表索引越界 (51)"));
-    EXPECT_EQ(w->edtallmax->text(), "60000"); // nothing applied
+    EXPECT_EQ(w->edtallmax->text(), QStringLiteral("60000")); // nothing applied
 
     // A text the loader would refuse is not saved either.
-    const QString typo = app.path() + "typo.txt";
+    const QString typo = app.path() + QStringLiteral("typo.txt");
     generate(20);
-    w->edtallmax->setText("6OOOO");
+    w->edtallmax->setText(QStringLiteral("6OOOO"));
     answerSave(typo);
     for (QAction *save : {w->mnusetsave, w->mnubothsave}) {
         log.messages.clear();
@@ -319,26 +328,26 @@ TEST_F(ToziWindow, SettingsFileStoresItemIndexes) {
 }
 
 TEST_F(ToziWindow, EmptyListIsNeitherSavedNorPrinted) {
-    answerSave(app.path() + "x.txt");
+    answerSave(app.path() + QStringLiteral("x.txt"));
     w->mnucodesaveClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("请生成号码！"));
     w->mnubothsaveClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("请生成号码！"));
-    EXPECT_FALSE(QFile::exists(app.path() + "x.txt"));
-    ui::printHooks().pdfPath = app.path() + "x.pdf";
+    EXPECT_FALSE(QFile::exists(app.path() + QStringLiteral("x.txt")));
+    ui::printHooks().pdfPath = app.path() + QStringLiteral("x.pdf");
     w->mnucodeprintClick();
     EXPECT_EQ(log.lastText(), QStringLiteral("请先生成表格！"));
-    EXPECT_FALSE(QFile::exists(app.path() + "x.pdf"));
+    EXPECT_FALSE(QFile::exists(app.path() + QStringLiteral("x.pdf")));
 }
 
 TEST_F(ToziWindow, PrintsTheListOnTwoPagesAndTheSettingsOnOne) {
     generate(80);
-    ui::printHooks().pdfPath = app.path() + "list.pdf";
+    ui::printHooks().pdfPath = app.path() + QStringLiteral("list.pdf");
     w->mnucodeprintClick();
-    EXPECT_EQ(pdfPages(app.path() + "list.pdf"), 2);
-    ui::printHooks().pdfPath = app.path() + "settings.pdf";
+    EXPECT_EQ(pdfPages(app.path() + QStringLiteral("list.pdf")), 2);
+    ui::printHooks().pdfPath = app.path() + QStringLiteral("settings.pdf");
     w->mnusetprintClick();
-    EXPECT_EQ(pdfPages(app.path() + "settings.pdf"), 1);
+    EXPECT_EQ(pdfPages(app.path() + QStringLiteral("settings.pdf")), 1);
     EXPECT_FALSE(log.contains(QStringLiteral("请安装打印机！")));
 }
 

@@ -18,7 +18,7 @@ inline QStringList tableLines(const QString &lottery) {
         QString digits;
         for (int c = 0; c < table.columnCount; ++c)
             digits += row.digits[c] ? QString::number(*row.digits[c]) : QStringLiteral("-");
-        lines << QString::fromStdString(row.issue) + ' ' + digits;
+        lines << QString::fromStdString(row.issue) + QLatin1Char(' ') + digits;
     }
     return lines;
 }

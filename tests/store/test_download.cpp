@@ -134,21 +134,23 @@ struct DownloadWindow {
 } // namespace
 
 TEST(DownloadWindow, AppendsOnlyIssuesAboveTheLastStored) {
-    DownloadWindow w({"2007120 021", "2007121 121", "2007122 221"}, {"2007001 999"});
-    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007120, 2007125)));
-    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007004)));
-    w.sources("/3d.txt", "/Pls/ZongheZs-200.html");
-    EXPECT_EQ(w.window->comdown->currentText(), "所有彩票");
+    DownloadWindow w({QStringLiteral("2007120 021"), QStringLiteral("2007121 121"), QStringLiteral("2007122 221")},
+                     {QStringLiteral("2007001 999")});
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(drawFile(2007120, 2007125)));
+    w.server.reply(QStringLiteral("/Pls/ZongheZs-200.html"), CannedServer::ok(chartPage(2007001, 2007004)));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral("/Pls/ZongheZs-200.html"));
+    EXPECT_EQ(w.window->comdown->currentText(), QStringLiteral("所有彩票"));
     w.run(0);
-    EXPECT_EQ(tableLines(Fc3d),
-              QStringList({"2007120 021", "2007121 121", "2007122 221"}) + drawLines(2007123, 2007125));
-    EXPECT_EQ(tableLines(Pl3), QStringList{"2007001 999"} + drawLines(2007002, 2007004));
-    EXPECT_TRUE(w.status().contains("中国福彩3D：新增3期")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().contains("中国体彩排列3：新增3期")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().startsWith("下载完成\n")) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList({QStringLiteral("2007120 021"), QStringLiteral("2007121 121"),
+                                             QStringLiteral("2007122 221")}) +
+                                    drawLines(2007123, 2007125));
+    EXPECT_EQ(tableLines(Pl3), QStringList{QStringLiteral("2007001 999")} + drawLines(2007002, 2007004));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：新增3期"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：新增3期"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().startsWith(QStringLiteral("下载完成\n"))) << w.status().toStdString();
     EXPECT_TRUE(w.window->btnclose->isVisible());
     EXPECT_FALSE(w.window->btndown->isVisible());
-    QFile working(appDir() + "号码.txt");
+    QFile working(appDir() + QStringLiteral("号码.txt"));
     ASSERT_TRUE(working.open(QIODevice::ReadOnly));
     EXPECT_EQ(working.readAll(), chartPage(2007001, 2007004)); // the last download stays on disk
 }
@@ -158,35 +160,36 @@ TEST(DownloadWindow, EmptyTableTakesEverythingAndRepeatsAreStoredOnce) {
     QByteArray body = drawFile(2007001, 2007003);
     body.replace(' ', ',');
     body += drawFile(2007002, 2007002);
-    w.server.reply("/3d.txt", CannedServer::ok(body));
-    w.sources("/3d.txt", "");
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(body));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
     w.run(1);
     EXPECT_EQ(tableLines(Fc3d), drawLines(2007001, 2007003));
-    EXPECT_TRUE(w.status().contains("新增3期"));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("新增3期")));
     EXPECT_FALSE(w.status().contains(Pl3)); // not chosen
 }
 
 TEST(DownloadWindow, ChoosingPickThreeLeavesThe3DTableAlone) {
-    DownloadWindow w({"2007001 123"}, {});
-    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007002, 2007009)));
-    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007002)));
-    w.sources("/3d.txt", "");
-    w.window->edtpl3url->setText(w.server.url("")); // the server alone: the page's own path is asked for
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(drawFile(2007002, 2007009)));
+    w.server.reply(QStringLiteral("/Pls/ZongheZs-200.html"), CannedServer::ok(chartPage(2007001, 2007002)));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
+    w.window->edtpl3url->setText(
+        w.server.url(QStringLiteral(""))); // the server alone: the page's own path is asked for
     w.run(2);
-    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007001 123")});
     EXPECT_EQ(tableLines(Pl3), drawLines(2007001, 2007002));
-    EXPECT_EQ(w.server.requests, QStringList{"/Pls/ZongheZs-200.html"});
+    EXPECT_EQ(w.server.requests, QStringList{QStringLiteral("/Pls/ZongheZs-200.html")});
 }
 
 TEST(DownloadWindow, RedirectsAreFollowedAndNothingNewIsSaid) {
-    DownloadWindow w({"2007005 111"}, {});
-    w.server.reply("/old", CannedServer::response(302, "Found", "", "Location: /3d.txt\r\n"));
-    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007001, 2007005)));
-    w.sources("/old", "");
+    DownloadWindow w({QStringLiteral("2007005 111")}, {});
+    w.server.reply(QStringLiteral("/old"), CannedServer::response(302, "Found", "", "Location: /3d.txt\r\n"));
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(drawFile(2007001, 2007005)));
+    w.sources(QStringLiteral("/old"), QStringLiteral(""));
     w.run(1);
-    EXPECT_EQ(w.server.requests, (QStringList{"/old", "/3d.txt"}));
-    EXPECT_TRUE(w.status().contains("中国福彩3D：没有新的开奖号码")) << w.status().toStdString();
-    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007005 111"});
+    EXPECT_EQ(w.server.requests, (QStringList{QStringLiteral("/old"), QStringLiteral("/3d.txt")}));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：没有新的开奖号码"))) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007005 111")});
 }
 
 TEST(DownloadWindow, EveryFailureIsReportedAndStoresNothing) {
@@ -194,54 +197,56 @@ TEST(DownloadWindow, EveryFailureIsReportedAndStoresNothing) {
         QByteArray reply;
         QString expected;
     } cases[] = {
-        {CannedServer::response(500, "Internal Server Error", "<html>oops</html>"), "500"},
-        {CannedServer::ok("<html><head><title>Error</title></head><body>维护中</body></html>"), "无法识别"},
-        {CannedServer::ok(""), "空"},
-        {CannedServer::ok(drawFile(2007001, 2007004) + "2007005 1 2"), "第5行"},
-        {QByteArray(), "没有响应"},
+        {CannedServer::response(500, "Internal Server Error", "<html>oops</html>"), QStringLiteral("500")},
+        {CannedServer::ok("<html><head><title>Error</title></head><body>维护中</body></html>"),
+         QStringLiteral("无法识别")},
+        {CannedServer::ok(""), QStringLiteral("空")},
+        {CannedServer::ok(drawFile(2007001, 2007004) + "2007005 1 2"), QStringLiteral("第5行")},
+        {QByteArray(), QStringLiteral("没有响应")},
     };
     for (const auto &c : cases) {
         DownloadWindow w({}, {});
         w.window->timeoutMs = 300;
         if (c.reply.isEmpty())
-            w.server.silent("/3d.txt");
+            w.server.silent(QStringLiteral("/3d.txt"));
         else
-            w.server.reply("/3d.txt", c.reply);
-        w.sources("/3d.txt", "");
+            w.server.reply(QStringLiteral("/3d.txt"), c.reply);
+        w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
         w.run(0);
-        EXPECT_TRUE(w.status().contains("中国福彩3D：")) << w.status().toStdString();
+        EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D："))) << w.status().toStdString();
         EXPECT_TRUE(w.status().contains(c.expected)) << w.status().toStdString();
-        EXPECT_TRUE(w.status().contains("没有添加")) << w.status().toStdString();
-        EXPECT_TRUE(w.status().contains("中国体彩排列3：未设置下载地址")) << w.status().toStdString();
-        EXPECT_FALSE(w.status().contains("下载完成"));
+        EXPECT_TRUE(w.status().contains(QStringLiteral("没有添加"))) << w.status().toStdString();
+        EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：未设置下载地址"))) << w.status().toStdString();
+        EXPECT_FALSE(w.status().contains(QStringLiteral("下载完成")));
         EXPECT_TRUE(tableLines(Fc3d).isEmpty());
     }
 }
 
 TEST(DownloadWindow, UnreachableServerIsReported) {
-    DownloadWindow w({"2007001 123"}, {});
-    w.window->edtfc3durl->setText("http://127.0.0.1:1/3d.txt"); // nothing listens there
-    w.window->edtpl3url->setText("ftp://example.com/pl3");
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.window->edtfc3durl->setText(QStringLiteral("http://127.0.0.1:1/3d.txt")); // nothing listens there
+    w.window->edtpl3url->setText(QStringLiteral("ftp://example.com/pl3"));
     w.run(0);
-    EXPECT_TRUE(w.status().contains("中国福彩3D：下载失败")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().contains("中国体彩排列3：下载地址“ftp://example.com/pl3”无效")) << w.status().toStdString();
-    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：下载失败"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：下载地址“ftp://example.com/pl3”无效")))
+        << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007001 123")});
 }
 
 TEST(DownloadWindow, SourceAddressesAreRemembered) {
     DownloadWindow w({}, {});
-    w.window->edtfc3durl->setText(" http://data.example:881/3d.txt ");
-    w.window->edtpl3url->setText("http://chart.example/Pls/ZongheZs-200.html");
+    w.window->edtfc3durl->setText(QStringLiteral(" http://data.example:881/3d.txt "));
+    w.window->edtpl3url->setText(QStringLiteral("http://chart.example/Pls/ZongheZs-200.html"));
     emit w.window->edtfc3durl->editingFinished();
     Tfrmdownload2 again;
-    EXPECT_EQ(again.edtfc3durl->text(), "http://data.example:881/3d.txt");
-    EXPECT_EQ(again.edtpl3url->text(), "http://chart.example/Pls/ZongheZs-200.html");
+    EXPECT_EQ(again.edtfc3durl->text(), QStringLiteral("http://data.example:881/3d.txt"));
+    EXPECT_EQ(again.edtpl3url->text(), QStringLiteral("http://chart.example/Pls/ZongheZs-200.html"));
 }
 
 TEST(DownloadWindow, ClosingDuringADownloadDropsIt) {
     DownloadWindow w({}, {});
-    w.server.silent("/3d.txt");
-    w.sources("/3d.txt", "");
+    w.server.silent(QStringLiteral("/3d.txt"));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
     w.window->btndownClick();
     EXPECT_TRUE(w.window->downloading());
     EXPECT_FALSE(w.window->btnclose->isVisible());
