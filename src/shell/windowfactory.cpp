@@ -7,6 +7,14 @@
 #include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
+#include "filters/u_duoyilou.h"
+#include "filters/u_gujian.h"
+#include "filters/u_sujifilt.h"
+#include "filters/u_zhongpai.h"
+#include "generators/u_dingweidan.h"
+#include "generators/u_dingweipai.h"
+#include "generators/u_fushi.h"
+#include "generators/u_jiaoqi.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -36,11 +44,19 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {QStringLiteral("Tfrmdata"), make<Tfrmdata>()},
+        {QStringLiteral("Tfrmdingweidan"), make<Tfrmdingweidan>()},
+        {QStringLiteral("Tfrmdingweipai"), make<Tfrmdingweipai>()},
+        {QStringLiteral("Tfrmfushi"), make<Tfrmfushi>()},
+        {QStringLiteral("Tfrmjiaoqi"), make<Tfrmjiaoqi>()},
         {QStringLiteral("Tfrmdownload2"), make<Tfrmdownload2>()},
+        {QStringLiteral("Tfrmduoyilou"), make<Tfrmduoyilou>()},
+        {QStringLiteral("Tfrmgujian"), make<Tfrmgujian>()},
         {QStringLiteral("Tfrmgudingjihua"), make<Tfrmgudingjihua>()},
         {QStringLiteral("Tfrmjieduanjihua"), make<Tfrmjieduanjihua>()},
         {QStringLiteral("Tfrmkeibianjihua"), make<Tfrmkeibianjihua>()},
+        {QStringLiteral("Tfrmsujifilt"), make<Tfrmsujifilt>()},
         {QStringLiteral("Tfrmtozi"), make<Tfrmtozi>()},
+        {QStringLiteral("Tfrmzhongpai"), make<Tfrmzhongpai>()},
     };
     return windows;
 }
