@@ -9,12 +9,19 @@
 #include "analysis/u_totalcode.h"
 #include "filters/u_duoyilou.h"
 #include "filters/u_gujian.h"
+#include "filters/u_piantai.h"
 #include "filters/u_sujifilt.h"
+#include "filters/u_totalfilt.h"
+#include "filters/u_yilou.h"
 #include "filters/u_zhongpai.h"
 #include "generators/u_dingweidan.h"
 #include "generators/u_dingweipai.h"
 #include "generators/u_fushi.h"
+#include "generators/u_gensui.h"
+#include "generators/u_gensui2.h"
 #include "generators/u_jiaoqi.h"
+#include "generators/u_reima.h"
+#include "generators/u_sanma.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -50,12 +57,19 @@ const QMap<QString, WindowFactory> &toolWindows() {
         {QStringLiteral("Tfrmjiaoqi"), make<Tfrmjiaoqi>()},
         {QStringLiteral("Tfrmdownload2"), make<Tfrmdownload2>()},
         {QStringLiteral("Tfrmduoyilou"), make<Tfrmduoyilou>()},
+        {QStringLiteral("Tfrmgensui"), make<Tfrmgensui>()},
+        {QStringLiteral("Tfrmgensui2"), make<Tfrmgensui2>()},
         {QStringLiteral("Tfrmgujian"), make<Tfrmgujian>()},
         {QStringLiteral("Tfrmgudingjihua"), make<Tfrmgudingjihua>()},
         {QStringLiteral("Tfrmjieduanjihua"), make<Tfrmjieduanjihua>()},
         {QStringLiteral("Tfrmkeibianjihua"), make<Tfrmkeibianjihua>()},
+        {QStringLiteral("Tfrmpiantai"), make<Tfrmpiantai>()},
+        {QStringLiteral("Tfrmreima"), make<Tfrmreima>()},
+        {QStringLiteral("Tfrmsanma"), make<Tfrmsanma>()},
         {QStringLiteral("Tfrmsujifilt"), make<Tfrmsujifilt>()},
+        {QStringLiteral("Tfrmtotalfilt"), make<Tfrmtotalfilt>()},
         {QStringLiteral("Tfrmtozi"), make<Tfrmtozi>()},
+        {QStringLiteral("Tfrmyilou"), make<Tfrmyilou>()},
         {QStringLiteral("Tfrmzhongpai"), make<Tfrmzhongpai>()},
     };
     return windows;

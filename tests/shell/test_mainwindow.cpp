@@ -299,7 +299,17 @@ TEST(Startup, FirstStartCreatesTheDefaultDatabaseAndInstallsThePictures) {
 TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {
     ASSERT_TRUE(open(QStringLiteral("中国福彩3D")));
     ASSERT_TRUE(enabled("mnugudingjihua"));
-    EXPECT_FALSE(enabled("mnutotalfilt")); // its window is not part of this build yet
+    // The total filter: the menu item and the tool button "总体过滤" show one window.
+    ASSERT_TRUE(enabled("mnutotalfilt"));
+    main->command(QStringLiteral("mnutotalfilt"))->trigger();
+    QWidget *filter = main->toolWindow(QStringLiteral("Tfrmtotalfilt"));
+    ASSERT_NE(filter, nullptr);
+    EXPECT_EQ(filter->windowTitle(), QStringLiteral("总体过滤"));
+    main->command(QStringLiteral("tlbala"))->trigger();
+    EXPECT_EQ(main->toolWindow(QStringLiteral("Tfrmtotalfilt")), filter);
+    EXPECT_TRUE(enabled("mnupiantai"));
+    EXPECT_TRUE(enabled("mnuyilou"));
+    QPointer<QWidget> filterWatch(filter);
     QWidget *plan = main->showToolWindow(QStringLiteral("Tfrmgudingjihua"));
     ASSERT_NE(plan, nullptr);
     auto *days = plan->findChild<QLineEdit *>(QStringLiteral("edtdays"));
@@ -311,6 +321,7 @@ TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {
     QPointer<QWidget> watch(plan);
     main->mnucloseClick();
     EXPECT_TRUE(watch.isNull());
+    EXPECT_TRUE(filterWatch.isNull());
     EXPECT_EQ(main->toolWindow(QStringLiteral("Tfrmgudingjihua")), nullptr);
 
     ASSERT_TRUE(open(QStringLiteral("中国福彩3D")));
