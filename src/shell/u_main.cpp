@@ -5,15 +5,18 @@
 #include "shell/u_about.h"
 #include "shell/windowfactory.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/u_datamod.h"
 #include "store/u_index.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -377,61 +380,37 @@ void Tfrmmain::mnubackupdataClick() {
     const QString target = ui::getSaveFileName(this, ShellFolderPath("Desktop") + QStringLiteral("/彩票数据.db"),
                                                ui::databaseFileFilter(), QStringLiteral("db"));
     if (target.isEmpty()) return;
-    if (QFileInfo(target).absoluteFilePath() == QFileInfo(databasePath()).absoluteFilePath()) {
-        ui::showError(this, u("不能把数据库备份到它自己上面！"));
-        return;
-    }
-    if (!QFileInfo(databasePath()).isFile()) {
-        ui::showError(this, u("备份失败：数据库文件 %1 不存在").arg(databasePath()));
-        return;
-    }
-    const QString temp = target + QStringLiteral(".part");
-    QFile::remove(temp);
-    if (!QFile::copy(databasePath(), temp)) {
-        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
-        return;
-    }
-    QFile::remove(target);
-    if (!QFile::rename(temp, target)) {
-        QFile::remove(temp);
-        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
-        return;
-    }
-    ui::showInformation(this, u("成功备份！"));
+    if (ui::runCommand(this, [&] { backupDatabase(databasePath(), target); }))
+        ui::showInformation(this, u("成功备份！"));
 }
 
 void Tfrmmain::mnustoredataClick() {
     mnucloseClick();
     const QString source = ui::getOpenFileName(this, ShellFolderPath("Desktop"), ui::databaseFileFilter());
     if (source.isEmpty()) return;
-    const QString refusal = databaseRefusal(source);
-    if (!refusal.isEmpty()) {
-        ui::showError(this, refusal + u("\n数据库没有恢复。"));
-        return;
+    DatabaseSummary incoming, current;
+    const bool checked = ui::runCommand(this, [&] {
+        try {
+            incoming = checkRestoreCandidate(source, databasePath());
+        } catch (const UserError &e) {
+            throw UserError(e.what() + std::string("\n数据库没有恢复。"));
+        }
+    });
+    if (!checked) return;
+    try {
+        current = databaseSummary(databasePath());
+    } catch (const UserError &) {
+        // A database that cannot be read is replaced all the same; the question says so.
     }
+    const QString question = u("数据恢复将用文件 %1 替换当前的数据库。\n\n当前数据库：%2\n恢复的文件：%3\n\n%4\n\n"
+                               "确定要恢复吗？")
+                                 .arg(QDir::toNativeSeparators(source),
+                                      current.isEmpty() ? u("无法读取") : summaryText(current),
+                                      summaryText(incoming), safetyCopyNote(databasePath()));
+    if (!ui::askYesNo(this, question, u("确认恢复"))) return;
     if (Tdatamod *dm = Tdatamod::instance()) dm->closeConnection();
-    // Copy next to the database first; the old file is replaced only after the copy is whole.
-    const QString target = databasePath();
-    const QString temp = target + QStringLiteral(".restore");
-    QFile::remove(temp);
-    if (!QFile::copy(source, temp)) {
-        QFile::remove(temp);
-        ui::showError(this, u("恢复失败：无法复制文件 %1，原数据库保持不变。").arg(source));
-        return;
-    }
-    const QString old = target + QStringLiteral(".old");
-    QFile::remove(old);
-    QFile::rename(target, old);
-    if (!QFile::rename(temp, target)) {
-        QFile::rename(old, target);
-        QFile::remove(temp);
-        ui::showError(this, u("恢复失败：无法替换数据库文件，原数据库保持不变。"));
-        return;
-    }
-    QFile::remove(old);
-    // A journal left behind by the replaced file must not be rolled into the restored one.
-    for (const char *suffix : {"-journal", "-wal", "-shm"}) QFile::remove(target + QString::fromLatin1(suffix));
-    ui::showInformation(this, u("成功恢复！"));
+    if (ui::runCommand(this, [&] { restoreDatabase(source, databasePath()); }))
+        ui::showInformation(this, u("成功恢复！"));
 }
 
 void Tfrmmain::openUrl(const QString &url) {

@@ -17,7 +17,7 @@ const QString DrawSuffix = QStringLiteral("彩票号码表");
 const QString OptionsSuffix = QStringLiteral("彩票选项表");
 
 [[noreturn]] void fail(const QSqlQuery &q) {
-    throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+    throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError()).toStdString());
 }
 
 void exec(QSqlDatabase &db, const QString &sql) {
@@ -112,12 +112,12 @@ void addLottery(const QString &dbPath, const LotteryOptions &options, int digitC
     requireValidLotteryName(options.name);
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
     try {
         exec(db, createDrawTableSql(options.name, digitColumns));
         exec(db, createOptionsTableSql(options.name));
         insertOptions(db, options);
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -128,11 +128,11 @@ void deleteLottery(const QString &dbPath, const QString &lottery) {
     requireValidLotteryName(lottery);
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
     try {
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(drawTableName(lottery))));
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(optionsTableName(lottery))));
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -176,7 +176,7 @@ void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotterie
                 insertOptions(db, l.options);
                 insertDraws(db, l.options.name, l.draws);
             }
-            if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+            if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
         } catch (...) {
             db.rollback();
             con.db().close();

@@ -56,7 +56,7 @@ StoredIssues storedIssues(QSqlDatabase &db, const QString &lottery) {
     q.setForwardOnly(true);
     const QString issue = quoteIdent(QStringLiteral("记录期号"));
     if (!q.exec(QStringLiteral("select %1 from %2 order by %1").arg(issue, quoteIdent(drawTableName(lottery)))))
-        throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError()).toStdString());
     StoredIssues stored;
     std::string last;
     bool any = false;

@@ -3,13 +3,17 @@
 #include "core/drawparse.h"
 #include "core/usererror.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/database.h"
 #include "store/drawio.h"
+#include "store/drawtable.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -617,16 +621,28 @@ void Tfrmdata::Button1Click() {
     if (!post()) return;
     const QString path = ui::getOpenFileName(this, ShellFolderPath("Desktop"));
     if (path.isEmpty()) return;
-    try {
+    std::vector<ParsedDraw> draws;
+    int stored = 0;
+    if (!ui::runCommand(this, [&] {
+            draws = readHistoryImport(path);
+            stored = drawTableCount(con->db(), lottery_);
+        }))
+        return;
+    const QString question = QStringLiteral("“%1”的开奖号码表现有%2期开奖号码，导入将用文件 %3 中的%4期全部替换。\n\n%5"
+                                            "\n\n确定要替换吗？")
+                                 .arg(lottery_)
+                                 .arg(stored)
+                                 .arg(QFileInfo(path).fileName())
+                                 .arg(draws.size())
+                                 .arg(safetyCopyNote(databasePath()));
+    if (!ui::askYesNo(this, question, QStringLiteral("确认导入"))) return;
+    const bool imported = ui::runCommand(this, [&] {
         const WaitCursor wait;
-        importHistory(con->db(), lottery_, path);
+        importDraws(con->db(), lottery_, draws);
         newRow_.reset();
         reselect(QString(), INT_MAX); // the newest draw
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-        return;
-    }
-    ui::showInformation(this, QStringLiteral("成功导入！"));
+    });
+    if (imported) ui::showInformation(this, QStringLiteral("成功导入！"));
 }
 
 void Tfrmdata::reject() {
