@@ -9,8 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <QProcess>
+#include <QSqlQuery>
 #include <random>
 
 namespace corvel::test {

@@ -402,11 +402,11 @@ void Tfrmmain::mnustoredataClick() {
     } catch (const UserError &) {
         // A database that cannot be read is replaced all the same; the question says so.
     }
-    const QString question = u("数据恢复将用文件 %1 替换当前的数据库。\n\n当前数据库：%2\n恢复的文件：%3\n\n%4\n\n"
-                               "确定要恢复吗？")
-                                 .arg(QDir::toNativeSeparators(source),
-                                      current.isEmpty() ? u("无法读取") : summaryText(current),
-                                      summaryText(incoming), safetyCopyNote(databasePath()));
+    const QString question =
+        u("数据恢复将用文件 %1 替换当前的数据库。\n\n当前数据库：%2\n恢复的文件：%3\n\n%4\n\n"
+          "确定要恢复吗？")
+            .arg(QDir::toNativeSeparators(source), current.isEmpty() ? u("无法读取") : summaryText(current),
+                 summaryText(incoming), safetyCopyNote(databasePath()));
     if (!ui::askYesNo(this, question, u("确认恢复"))) return;
     if (Tdatamod *dm = Tdatamod::instance()) dm->closeConnection();
     if (ui::runCommand(this, [&] { restoreDatabase(source, databasePath()); }))

@@ -71,8 +71,7 @@ int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep) {
     if (count <= keep) return 0;
     makeSafetyCopy(db.databaseName()); // the trimmed draws can be had back with 数据恢复
     const QString table = quoteIdent(drawTableName(lottery));
-    if (!db.transaction())
-        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
+    if (!db.transaction()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     QSqlQuery q(db);
     const bool ok = q.exec(QStringLiteral("delete from %1 where rowid in (select rowid from %1 order by %2 limit %3)")
                                .arg(table, quoteIdent(QStringLiteral("记录期号")))

@@ -24,8 +24,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
-#include <QToolBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -238,7 +238,8 @@ TEST_F(MainWindowTest, BackupOfADatabaseLeftByACrashIsWhole) {
     main->command("mnubackupdata")->trigger();
     EXPECT_EQ(log.lastText(), "成功备份！");
     EXPECT_TRUE(integrityProblems(backup).isEmpty());
-    EXPECT_EQ(summaryText(databaseSummary(backup)), "中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期");
+    EXPECT_EQ(summaryText(databaseSummary(backup)),
+              "中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期");
 }
 
 TEST_F(MainWindowTest, RestoreAsksWithBothDatabasesAndNoKeepsTheCurrentOne) {
