@@ -467,6 +467,7 @@ void Tfrmtozi::applyList(const InvestmentList &list) {
     setKind(list.kind);
     edtjushu->setText(QString::number(list.count));
     takeList(list.numbers);
+    if (!list.shortfall.empty()) ui::showWarning(this, q(list.shortfall));
 }
 
 QString Tfrmtozi::proposedName(const QString &suffix) const {

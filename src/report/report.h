@@ -25,7 +25,10 @@ std::string takeOption(Args &args, const std::string &name, const std::string &f
 // Presence of a flag "--name" (removed from args).
 bool takeFlag(Args &args, const std::string &name);
 
-// The whole content of a file; throws UserError naming the file when it cannot be read.
+// The whole content of a file; throws UserError naming the file when it cannot be read
+// or is larger than MaxTextFileBytes.
 std::string readInputFile(const std::string &path);
+// Its lines, split as the program splits every text file (CR LF, LF or CR).
+std::vector<std::string> readInputLines(const std::string &path);
 
 } // namespace corvel::report

@@ -110,8 +110,27 @@ LotteryOptions readOptions(const QString &dbPath, const QString &lottery) {
 
 void addLottery(const QString &dbPath, const LotteryOptions &options, int digitColumns) {
     requireValidLotteryName(options.name);
+    if (digitColumns < MinDigitColumns || digitColumns > MaxDigitColumns)
+        throw UserError(QStringLiteral("选择号码数“%1”无效：只能是%2到%3！")
+                            .arg(digitColumns)
+                            .arg(MinDigitColumns)
+                            .arg(MaxDigitColumns)
+                            .toStdString());
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
+    // SQLite's table names ignore letter case: "abc" would meet the tables of "ABC".
+    for (const QString &table : userTables(db)) {
+        for (const QString &suffix : {DrawSuffix, OptionsSuffix}) {
+            if (!table.endsWith(suffix)) continue;
+            const QString existing = table.chopped(suffix.size());
+            if (existing.compare(options.name, Qt::CaseInsensitive) == 0)
+                throw UserError((existing == options.name
+                                     ? QStringLiteral("彩票“%1”已经存在！").arg(existing)
+                                     : QStringLiteral("彩票“%1”与已有的彩票“%2”只差字母大小写，不能再添加！")
+                                           .arg(options.name, existing))
+                                    .toStdString());
+        }
+    }
     if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
     try {
         exec(db, createDrawTableSql(options.name, digitColumns));

@@ -195,8 +195,11 @@ TEST_F(MainWindowTest, CatalogueAddAndDelete) {
 
 TEST_F(MainWindowTest, FailedOpenLeavesTheLotteryClosed) {
     {
-        LotteryOptions lotto{"双色球", 0, 33, 6, "21:30", "247"};
-        addLottery(databasePath(), lotto, 6);
+        // A lotto table of six columns, made outside the catalogue (which makes 3 to 5).
+        Connection con(databasePath());
+        con.exec(createDrawTableSql("双色球", 6));
+        con.exec(createOptionsTableSql("双色球"));
+        con.exec("insert into \"双色球彩票选项表\" values ('双色球', 0, 33, 6, '21:30', '247')");
     }
     test::MessageLog log;
     EXPECT_FALSE(open("双色球"));
