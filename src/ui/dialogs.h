@@ -26,6 +26,8 @@ struct DialogHooks {
     std::function<QString(const QString &caption, const QString &initialPath)> saveFile;
     std::function<QString(const QString &caption, const QString &initialPath)> openFile;
     std::function<QStringList(const QString &caption, const QString &initialPath)> openFiles;
+    // Receives the text of a "复制" instead of the system clipboard.
+    std::function<void(const QString &text)> clipboard;
 };
 DialogHooks &dialogHooks();
 
@@ -34,6 +36,9 @@ void showWarning(QWidget *parent, const QString &text, const QString &caption = 
 void showError(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("错误"));
 // Yes/No question with a warning icon; true for Yes.
 bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
+
+// Puts the text on the clipboard (every "复制" goes through here).
+void setClipboardText(const QString &text);
 
 // The filter of text files, "文本文件(*.txt)|*.txt", and of database files.
 QString textFileFilter();
