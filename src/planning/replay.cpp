@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 
 namespace corvel {
 
@@ -46,11 +45,6 @@ void checkBetCount(BetKind kind, int64_t count) {
 }
 
 // ---- Random list -----------------------------------------------------------------
-
-uint32_t clockSeed() {
-    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-    return static_cast<uint32_t>(ticks ^ (ticks >> 32));
-}
 
 namespace {
 

@@ -5,6 +5,7 @@
 // with rising multiples). Money is whole yuan in 64-bit integers.
 
 #include "core/numberlist.h"
+#include "core/random.h"
 #include "core/u_public.h"
 
 #include <cstdint>
@@ -24,24 +25,6 @@ BetKind betKindFromIndex(int64_t index);
 void checkBetCount(BetKind kind, int64_t count);
 
 // ---- Random list -----------------------------------------------------------------
-
-// The program's 32-bit linear congruential generator: seed ← seed × 134775813 + 1
-// (mod 2^32); a draw from 0 to n − 1 is the high 32 bits of the new seed × n.
-class Lcg {
-public:
-    explicit Lcg(uint32_t seed) : seed_(seed) {}
-    uint32_t next(uint32_t n) {
-        seed_ = seed_ * 134775813u + 1u;
-        return static_cast<uint32_t>((static_cast<uint64_t>(seed_) * n) >> 32);
-    }
-    uint32_t seed() const { return seed_; }
-
-private:
-    uint32_t seed_;
-};
-
-// A seed from the clock.
-uint32_t clockSeed();
 
 // `count` different numbers of the kind, sorted ascending by value. Group kinds hold
 // their digits in ascending order; "全组选" has no leopards, "组选3" exactly two equal

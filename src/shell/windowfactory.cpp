@@ -7,6 +7,10 @@
 #include "analysis/u_indicatorwindow.h"
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
+#include "filters/u_duoyilou.h"
+#include "filters/u_gujian.h"
+#include "filters/u_sujifilt.h"
+#include "filters/u_zhongpai.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -37,10 +41,14 @@ const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
+        {"Tfrmduoyilou", make<Tfrmduoyilou>()},
+        {"Tfrmgujian", make<Tfrmgujian>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
+        {"Tfrmsujifilt", make<Tfrmsujifilt>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
+        {"Tfrmzhongpai", make<Tfrmzhongpai>()},
     };
     return windows;
 }

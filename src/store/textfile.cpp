@@ -18,14 +18,18 @@ QTextCodec *gbk() {
 QByteArray toGbk(const QString &text) { return gbk()->fromUnicode(text); }
 QString fromGbk(const QByteArray &bytes) { return gbk()->toUnicode(bytes); }
 
-QStringList readTextLines(const QString &path) {
+QByteArray readFileBytes(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()).toStdString());
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw UserError(QStringLiteral("读取文件 %1 出错：%2").arg(path, file.errorString()).toStdString());
-    QString text = fromGbk(bytes);
+    return bytes;
+}
+
+QStringList readTextLines(const QString &path) {
+    QString text = fromGbk(readFileBytes(path));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QChar('\r'), QChar('\n'));
     if (text.isEmpty()) return {};
@@ -33,17 +37,21 @@ QStringList readTextLines(const QString &path) {
     return text.split(QChar('\n'));
 }
 
-void writeTextLines(const QString &path, const QStringList &lines) {
+void writeFileBytes(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw UserError(QStringLiteral("无法创建文件 %1：%2").arg(path, file.errorString()).toStdString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw UserError(QStringLiteral("写入文件 %1 出错：%2").arg(path, file.errorString()).toStdString());
+}
+
+void writeTextLines(const QString &path, const QStringList &lines) {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += toGbk(line);
         bytes += "\r\n";
     }
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw UserError(QStringLiteral("写入文件 %1 出错：%2").arg(path, file.errorString()).toStdString());
+    writeFileBytes(path, bytes);
 }
 
 } // namespace corvel

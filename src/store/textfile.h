@@ -16,6 +16,11 @@ QStringList readTextLines(const QString &path);
 // Throws UserError when the file cannot be written.
 void writeTextLines(const QString &path, const QStringList &lines);
 
+// A whole file as bytes, and a whole file written from bytes the same safe way; for the
+// files that are not GBK text (condition files are UTF-8). Same messages as above.
+QByteArray readFileBytes(const QString &path);
+void writeFileBytes(const QString &path, const QByteArray &bytes);
+
 // GBK conversion of a whole text.
 QByteArray toGbk(const QString &text);
 QString fromGbk(const QByteArray &bytes);

@@ -1,0 +1,60 @@
+#include "filters/u_filters2common.h"
+
+#include "core/usererror.h"
+#include "store/textfile.h"
+#include "ui/gridmodel.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTableView>
+
+namespace corvel::filters2 {
+
+namespace {
+// A list of 1000 numbers takes 4 KB; a file past this size is no list of this program.
+constexpr qint64 MaxListFileSize = 1024 * 1024;
+} // namespace
+
+QStringList toQLines(const std::vector<std::string> &lines) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (const auto &l : lines) out << q(l);
+    return out;
+}
+
+std::vector<std::string> toLines(const QStringList &lines) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<size_t>(lines.size()));
+    for (const auto &l : lines) out.push_back(s(l));
+    return out;
+}
+
+QStringList numberHeadings() {
+    return {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")};
+}
+
+void showNumbers(ui::GridModel *model, const NumberList &numbers) {
+    model->setGrid(static_cast<int>(numbers.size()), numberHeadings(), [numbers](int row, int column) {
+        if (column == 0) return QString::number(row + 1);
+        return QString::number(numbers[static_cast<size_t>(row)][static_cast<size_t>(column - 1)]);
+    });
+}
+
+QTableView *numbersGrid(QWidget *parent, ui::GridModel *model, const QString &name, int margin) {
+    QTableView *view = ui::makeGrid(parent, model);
+    view->setObjectName(name);
+    ui::keepColumnsFitted(view, margin);
+    model->setGrid(0, numberHeadings(), {});
+    return view;
+}
+
+void copyNumbers(const NumberList &numbers) { QGuiApplication::clipboard()->setText(q(clipboardText(numbers))); }
+
+QStringList readListFile(const QString &path) {
+    if (QFileInfo(path).size() > MaxListFileSize)
+        throw UserError("文件“" + s(QFileInfo(path).fileName()) + "”太大，不是号码文件！");
+    return readTextLines(path);
+}
+
+} // namespace corvel::filters2

@@ -1,0 +1,44 @@
+#pragma once
+// Small pieces the cold-code, exclusion, interval and omission windows share: the
+// numbers grid, the clipboard and the size guard of list files.
+
+#include "core/numberlist.h"
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class QTableView;
+class QWidget;
+
+namespace corvel {
+
+namespace ui {
+class GridModel;
+}
+
+namespace filters2 {
+
+inline QString q(const std::string &text) { return QString::fromStdString(text); }
+inline std::string s(const QString &text) { return text.toStdString(); }
+QStringList toQLines(const std::vector<std::string> &lines);
+std::vector<std::string> toLines(const QStringList &lines);
+
+// The headings "序号", "号码1", "号码2", "号码3".
+QStringList numberHeadings();
+// Fills a numbers grid: serial from 1, then one digit per column.
+void showNumbers(ui::GridModel *model, const NumberList &numbers);
+// A grid view for numbers whose columns keep (width − margin) / 4.
+QTableView *numbersGrid(QWidget *parent, ui::GridModel *model, const QString &name, int margin);
+
+// "复制": the numbers joined by blanks, CR LF after every tenth, onto the clipboard.
+void copyNumbers(const NumberList &numbers);
+
+// Reads a list file the window offers to load; a file far larger than any list is
+// refused before it is read. Throws UserError.
+QStringList readListFile(const QString &path);
+
+} // namespace filters2
+
+} // namespace corvel

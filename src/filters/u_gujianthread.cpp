@@ -1,0 +1,43 @@
+#include "filters/u_gujianthread.h"
+
+#include "core/usererror.h"
+
+#include <chrono>
+
+namespace corvel {
+
+namespace {
+// Progress is sent at most this often, so fast passes do not flood the window thread.
+constexpr auto ProgressInterval = std::chrono::milliseconds(40);
+} // namespace
+
+Tgujianthread::Tgujianthread(Snapshot snapshot, QObject *parent) : QThread(parent), snapshot_(std::move(snapshot)) {
+    qRegisterMetaType<IntervalResultPtr>();
+}
+
+void Tgujianthread::Execute() {
+    Lcg random(snapshot_.seed);
+    for (size_t i = 0; i < snapshot_.starts.size(); ++i) {
+        if (stop_.load()) return;
+        IntervalSettings settings = snapshot_.settings;
+        settings.start = snapshot_.starts[i];
+        auto last = std::chrono::steady_clock::now();
+        const auto progress = [&](int value) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - last < ProgressInterval) return;
+            last = now;
+            emit progressed(value);
+        };
+        try {
+            auto result =
+                std::make_shared<IntervalResult>(searchIntervals(snapshot_.history, settings, random, stop_, progress));
+            emit progressed(settings.hundreds ? result->collected / 100 : result->collected);
+            emit runDone(static_cast<int>(i), settings.start, std::move(result));
+        } catch (const UserError &e) {
+            emit runFailed(QString::fromStdString(e.what()));
+            return;
+        }
+    }
+}
+
+} // namespace corvel

@@ -1,0 +1,60 @@
+#pragma once
+// "冷码搜索": ranks the candidates of a bet kind by how long ago they last came out,
+// keeps the coldest N as a bet list and replays the history against it.
+
+#include "filters/coldcode.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace corvel {
+
+namespace ui {
+class GridModel;
+}
+
+class Tfrmsujifilt : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tfrmsujifilt(QWidget *parent = nullptr);
+
+    void FormCreate();
+    void btnfiltClick();
+    void btnloadClick();
+    void btnsaveClick();
+    void btnprintClick();
+    void btncopyClick();
+    void btncloseClick();
+
+    // The list shown, ascending, and the kind it was made for.
+    const NumberList &numbers() const { return replay_.numbers; }
+    BetKind listKind() const { return listKind_; }
+    BetKind chosenKind() const;
+
+    QButtonGroup *optzhizhu = nullptr;
+    QLineEdit *edtjushu = nullptr;
+    QTableView *grdsuijicode = nullptr;
+    QPlainTextEdit *memsuijifilt = nullptr;
+    QLineEdit *edtyilou = nullptr;
+    QPushButton *btnfilt = nullptr;
+    QPushButton *btnload = nullptr;
+    QPushButton *btnsave = nullptr;
+    QPushButton *btnprint = nullptr;
+    QPushButton *btncopy = nullptr;
+    QPushButton *btnclose = nullptr;
+
+private:
+    void showResult(BetKind kind, const NumberList &numbers);
+    QString proposedName() const;
+
+    ColdReplay replay_;
+    BetKind listKind_ = BetKind::Direct;
+    ui::GridModel *model_ = nullptr;
+};
+
+} // namespace corvel

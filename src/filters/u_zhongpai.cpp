@@ -1,0 +1,183 @@
+#include "filters/u_zhongpai.h"
+
+#include "filters/u_filters2common.h"
+#include "store/appdir.h"
+#include "store/textfile.h"
+#include "ui/command.h"
+#include "ui/dialogs.h"
+#include "ui/gridmodel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace corvel {
+
+using namespace filters2;
+
+Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmzhongpai"));
+    setWindowTitle(QStringLiteral("综合立体全位排杀选号"));
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    setModal(false);
+    setSizeGripEnabled(true);
+
+    auto *rules = new QGridLayout;
+    int row = 0;
+    const auto rule = [&](QCheckBox *&box, QLineEdit *&edit, const char *boxName, const char *caption,
+                          const char *editName) {
+        box = new QCheckBox(QString::fromUtf8(caption), this);
+        box->setObjectName(QString::fromUtf8(boxName));
+        edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromUtf8(editName));
+        edit->setMaxLength(200);
+        rules->addWidget(box, row, 0);
+        rules->addWidget(edit, row, 1, 1, 3);
+        ++row;
+    };
+    rule(chkkuadu, edtkuadu, "chkkuadu", "过滤跨度", "edtkuadu");
+    rule(chkheiwei, edtheiwei, "chkheiwei", "过滤和尾", "edtheiwei");
+    rule(chkbai, edtbai, "chkbai", "过滤百位", "edtbai");
+    rule(chkshi, edtshi, "chkshi", "过滤十位", "edtshi");
+    rule(chkgei, edtgei, "chkgei", "过滤个位", "edtgei");
+    rule(chkrma, edtrma, "chkrma", "过滤2码", "edtrma");
+    rule(chk012, edt012, "chk012", "过滤012", "edt012");
+    rule(chklaji, edtlaji, "chklaji", "过滤垃圾", "edtlaji");
+    rule(chkhei, edthei, "chkhei", "过滤和值", "edthei");
+    rule(chkdanma, edtdanma, "chkdanma", "过滤胆码(选择)", "edtdanma");
+    // The danma rule's minimum sits beside its groups.
+    rules->removeWidget(edtdanma);
+    rules->addWidget(edtdanma, row - 1, 1);
+    edtdanmanum = new QLineEdit(this);
+    edtdanmanum->setObjectName(QStringLiteral("edtdanmanum"));
+    edtdanmanum->setMaxLength(10);
+    auto *danmaLabel = new QLabel(QStringLiteral("最少出号个数："), this);
+    danmaLabel->setBuddy(edtdanmanum);
+    rules->addWidget(danmaLabel, row - 1, 2);
+    rules->addWidget(edtdanmanum, row - 1, 3);
+    rule(chkyilou, edtyilou, "chkyilou", "过滤最近开奖号码  过滤期数：", "edtyilou");
+    edtyongcuo = new QLineEdit(this);
+    edtyongcuo->setObjectName(QStringLiteral("edtyongcuo"));
+    edtyongcuo->setMaxLength(10);
+    auto *toleranceLabel = new QLabel(QStringLiteral("容错个数："), this);
+    toleranceLabel->setBuddy(edtyongcuo);
+    rules->addWidget(toleranceLabel, row, 0);
+    rules->addWidget(edtyongcuo, row, 1);
+    rules->setColumnStretch(1, 3);
+    rules->setColumnStretch(3, 1);
+
+    model_ = new ui::GridModel(this);
+    grdcode = numbersGrid(this, model_, QStringLiteral("grdcode"), 40);
+    lbljushu = new QLabel(this);
+    lbljushu->setObjectName(QStringLiteral("lbljushu"));
+    auto *listHead = new QHBoxLayout;
+    listHead->addWidget(new QLabel(QStringLiteral("投注号码："), this));
+    listHead->addStretch(1);
+    listHead->addWidget(lbljushu);
+    auto *list = new QVBoxLayout;
+    list->addLayout(listHead);
+    list->addWidget(grdcode, 1);
+
+    const auto button = [this](const char *name, const char *caption) {
+        auto *b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromUtf8(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    btnfilt = button("btnfilt", "过滤");
+    btnfilt->setDefault(true);
+    btnclear = button("btnclear", "清除");
+    btnsave = button("btnsave", "保存");
+    btncopy = button("btncopy", "复制号码");
+    btnclose = button("btnclose", "关闭");
+    buttons_ = new QHBoxLayout;
+    buttons_->addStretch(1);
+    for (QPushButton *b : {btnfilt, btnclear, btnsave, btncopy, btnclose}) buttons_->addWidget(b);
+
+    auto *body = new QHBoxLayout;
+    body->addLayout(rules, 3);
+    body->addLayout(list, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons_);
+
+    connect(btnfilt, &QPushButton::clicked, this, &Tfrmzhongpai::btnfiltClick);
+    connect(btnclear, &QPushButton::clicked, this, &Tfrmzhongpai::btnclearClick);
+    connect(btnsave, &QPushButton::clicked, this, &Tfrmzhongpai::btnsaveClick);
+    connect(btncopy, &QPushButton::clicked, this, &Tfrmzhongpai::btncopyClick);
+    connect(btnclose, &QPushButton::clicked, this, &Tfrmzhongpai::btncloseClick);
+
+    FormCreate();
+    resize(860, 520);
+    setMinimumSize(700, 420);
+}
+
+void Tfrmzhongpai::FormCreate() {
+    for (QCheckBox *box : boxes()) box->setChecked(false);
+    for (QLineEdit *edit : edits()) edit->clear();
+    edtyilou->setText(QStringLiteral("100"));
+    edtdanmanum->setText(QStringLiteral("1"));
+    edtyongcuo->setText(QStringLiteral("0"));
+    lbljushu->clear();
+}
+
+std::array<QCheckBox *, ExclusionRuleCount> Tfrmzhongpai::boxes() const {
+    return {chkkuadu, chkheiwei, chkbai, chkshi, chkgei, chkrma, chk012, chklaji, chkhei, chkdanma, chkyilou};
+}
+
+std::array<QLineEdit *, ExclusionRuleCount> Tfrmzhongpai::edits() const {
+    return {edtkuadu, edtheiwei, edtbai, edtshi, edtgei, edtrma, edt012, edtlaji, edthei, edtdanma, edtyilou};
+}
+
+ExclusionSettings Tfrmzhongpai::settings() const {
+    ExclusionSettings st;
+    const auto b = boxes();
+    const auto e = edits();
+    for (size_t r = 0; r < b.size(); ++r) {
+        st.ticked[r] = b[r]->isChecked();
+        st.texts[r] = s(e[r]->text());
+    }
+    st.danmaMinimum = s(edtdanmanum->text());
+    st.tolerance = s(edtyongcuo->text());
+    return st;
+}
+
+void Tfrmzhongpai::btnfiltClick() {
+    ui::runCommand(this, [this] {
+        list_ = runExclusion(DrawHistory, settings()).kept;
+        showNumbers(model_, list_);
+        lbljushu->setText(QString::number(list_.size()));
+    });
+}
+
+void Tfrmzhongpai::btnclearClick() {
+    list_.clear();
+    showNumbers(model_, list_);
+    lbljushu->clear();
+    for (QLineEdit *edit : edits())
+        if (edit != edtyilou) edit->clear();
+    edtdanmanum->setText(QStringLiteral("1"));
+    edtyongcuo->setText(QStringLiteral("0"));
+}
+
+void Tfrmzhongpai::btnsaveClick() {
+    if (list_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
+    const QString path =
+        ui::getSaveFileName(this, attachmentDir() + q(LotteryName) + QStringLiteral("直选投注号码.txt"));
+    if (path.isEmpty()) return;
+    ui::runCommand(this, [&] {
+        writeTextLines(path, toQLines(writeGridList(list_)));
+        ui::showInformation(this, QStringLiteral("成功保存！"));
+    });
+}
+
+void Tfrmzhongpai::btncopyClick() { copyNumbers(list_); }
+
+void Tfrmzhongpai::btncloseClick() { close(); }
+
+} // namespace corvel

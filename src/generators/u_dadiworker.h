@@ -1,0 +1,79 @@
+#pragma once
+// Long work of the danma, intersection, extraction and stable base list windows: reading
+// many list files, generating and writing batches of base lists. The work runs on a
+// worker thread (Tdadiworker) that never touches a widget; progress reaches the window by
+// queued signals and the window can only ask it to stop.
+
+#include "generators/danma.h"
+#include "generators/intersect.h"
+#include "generators/stablebase.h"
+
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <atomic>
+#include <functional>
+
+namespace corvel {
+
+// Reads the list files in order and counts each one's text (the whole file, any
+// encoding: only its digits matter). Returns false when `stop` ended the reading; the
+// counter then holds the files read. Throws UserError naming a file that cannot be read.
+bool countListFiles(const QStringList &paths, ListCounter &counter, const StepProgress &progress = {},
+                    const std::atomic<bool> *stop = nullptr);
+
+// The text of a list file for the preview; throws UserError when it cannot be read.
+QString readListPreview(const QString &path);
+
+// A batch folder of the program's own: created when missing, otherwise its ".txt" files
+// are deleted (nothing else in it is touched). Throws UserError.
+void prepareBatchFolder(const QString &folder);
+
+// "自动大底" + v + ".txt" in the folder.
+QString batchFileName(const QString &folder, int v);
+
+struct BatchProgress {
+    StepProgress group; // the step within one base list
+    StepProgress list;  // the base list just written
+};
+
+// "一键全部大底": `count` times the danma groups and their base list, each written whole as
+// a grid list "自动大底v.txt". Returns the files written; a stop request ends the run
+// between files, so no file is left half written.
+int runDanmaBatch(const QString &folder, const DrawTable &draws, const DanmaSettings &settings,
+                  const MissRanges &ranges, int count, Lcg &random, const BatchProgress &progress = {},
+                  const std::atomic<bool> *stop = nullptr);
+
+// "批量大底": `count` times the stable base list, each union written whole as a plain list.
+int runStableBatch(const QString &folder, const DrawTable &draws, const StableSettings &settings, uint32_t &counter,
+                   int count, const BatchProgress &progress = {}, const std::atomic<bool> *stop = nullptr);
+
+// Runs one job on its own thread. The job receives the stop flag and the two progress
+// reporters (bar 0: steps within an item, bar 1: items); a UserError it throws ends it
+// and its message is kept for the window.
+class Tdadiworker : public QThread {
+    Q_OBJECT
+public:
+    using Job = std::function<void(const std::atomic<bool> &stop, const BatchProgress &progress)>;
+
+    explicit Tdadiworker(Job job, QObject *parent = nullptr);
+
+    // Window thread: end the work at the next step.
+    void requestStop() { stop_.store(true); }
+    bool stopRequested() const { return stop_.load(); }
+    // The message of a failure, empty when the job completed or was stopped.
+    QString errorText() const { return error_; }
+
+signals:
+    void progressed(int bar, int value);
+
+protected:
+    void run() override;
+
+private:
+    Job job_;
+    std::atomic<bool> stop_{false};
+    QString error_;
+};
+
+} // namespace corvel

@@ -1,0 +1,114 @@
+#include "filters/exclusion.h"
+#include "filters2support.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace corvel;
+
+namespace {
+
+ExclusionSettings only(ExclusionRule rule, const std::string &text) {
+    ExclusionSettings s;
+    s.ticked[static_cast<size_t>(rule)] = true;
+    s.texts[static_cast<size_t>(rule)] = text;
+    return s;
+}
+
+bool killed(const ExclusionResult &r, int value) { return r.kills[static_cast<size_t>(value)] > 0; }
+
+} // namespace
+
+TEST(Exclusion, NothingTickedKeepsAll1000) {
+    const ExclusionResult r = runExclusion(test::randomHistory(20), ExclusionSettings{});
+    EXPECT_EQ(r.kept.size(), 1000u);
+    EXPECT_EQ(r.kept.front(), (Number{0, 0, 0}));
+    EXPECT_EQ(r.kept.back(), (Number{9, 9, 9}));
+}
+
+TEST(Exclusion, ToleranceLetsNumbersSurviveSomeRules) {
+    ExclusionSettings s = only(ExclusionRule::Hundreds, "0123456789");
+    EXPECT_TRUE(runExclusion({}, s).kept.empty());
+    s.tolerance = std::string("1");
+    EXPECT_EQ(runExclusion({}, s).kept.size(), 1000u);
+    s.ticked[static_cast<size_t>(ExclusionRule::Units)] = true;
+    s.texts[static_cast<size_t>(ExclusionRule::Units)] = "1 3 5";
+    const ExclusionResult r = runExclusion({}, s);
+    EXPECT_EQ(r.kept.size(), 700u); // units 1, 3, 5 meet two rules
+    EXPECT_EQ(r.kills[135], 2);
+}
+
+TEST(Exclusion, DigitRulesReadTheirEditAsPlainText) {
+    EXPECT_TRUE(killed(runExclusion({}, only(ExclusionRule::Span, "9")), 190));
+    EXPECT_FALSE(killed(runExclusion({}, only(ExclusionRule::Span, "9")), 189));
+    EXPECT_FALSE(killed(runExclusion({}, only(ExclusionRule::SumTail, "5")), 996)); // 9 + 9 + 6 = 24
+    EXPECT_TRUE(killed(runExclusion({}, only(ExclusionRule::SumTail, "4")), 996));
+    EXPECT_TRUE(killed(runExclusion({}, only(ExclusionRule::Tens, "135")), 437));
+    EXPECT_FALSE(killed(runExclusion({}, only(ExclusionRule::Tens, "135")), 347));
+}
+
+TEST(Exclusion, TwoDigitCodesMatchAnyTwoPositionsEitherWay) {
+    const ExclusionResult r35 = runExclusion({}, only(ExclusionRule::TwoDigits, "35"));
+    for (int v : {305, 503, 135, 350, 53}) EXPECT_TRUE(killed(r35, v)) << v;
+    EXPECT_FALSE(killed(r35, 333));
+    const ExclusionResult r11 = runExclusion({}, only(ExclusionRule::TwoDigits, " 11 "));
+    for (int v : {110, 101, 11, 111}) EXPECT_TRUE(killed(r11, v)) << v;
+    EXPECT_FALSE(killed(r11, 123));
+}
+
+TEST(Exclusion, ResidueJunkAndSumRules) {
+    const ExclusionResult res = runExclusion({}, only(ExclusionRule::Residues, "012"));
+    EXPECT_TRUE(killed(res, 342));
+    EXPECT_FALSE(killed(res, 243));
+    const ExclusionResult junk = runExclusion({}, only(ExclusionRule::Junk, "123*45*9"));
+    EXPECT_TRUE(killed(junk, 149));
+    EXPECT_TRUE(killed(junk, 359));
+    EXPECT_FALSE(killed(junk, 169));
+    EXPECT_EQ(junk.kept.size(), 1000u - 6u);
+    const ExclusionResult sums = runExclusion({}, only(ExclusionRule::Sum, "0 27"));
+    EXPECT_EQ(sums.kept.size(), 998u);
+}
+
+TEST(Exclusion, DanmaNeedsTheMinimumOfEveryGroup) {
+    ExclusionSettings s = only(ExclusionRule::Danma, "58");
+    s.danmaMinimum = std::string("2");
+    const ExclusionResult r = runExclusion({}, s);
+    for (const Number &n : r.kept) {
+        const std::string t = numberText(n);
+        EXPECT_TRUE(t.find('5') != std::string::npos && t.find('8') != std::string::npos) << t;
+    }
+    EXPECT_FALSE(killed(r, 585));
+    EXPECT_TRUE(killed(r, 555));
+    EXPECT_EQ(r.kept.size(), 54u); // 5, 8 and one more digit: 6·8 + 3·2
+}
+
+TEST(Exclusion, RecentDrawsRule) {
+    const DrawTable h = test::history({{1, 1, 1, 1}, {2, 2, 2, 2}, {3, 3, 3, 3}});
+    const ExclusionResult k1 = runExclusion(h, only(ExclusionRule::Recent, "1"));
+    EXPECT_EQ(k1.kept.size(), 999u);
+    EXPECT_TRUE(killed(k1, 333));
+    EXPECT_EQ(runExclusion(h, only(ExclusionRule::Recent, "3")).kept.size(), 997u);
+    // A number never drawn only falls when K exceeds the draw count.
+    EXPECT_TRUE(killed(runExclusion(h, only(ExclusionRule::Recent, "4")), 0));
+    EXPECT_FALSE(killed(runExclusion(h, only(ExclusionRule::Recent, "3")), 0));
+}
+
+TEST(Exclusion, BadTextsStopTheRunWithTheirMessage) {
+    ExclusionSettings s;
+    s.tolerance = std::string("a");
+    EXPECT_EQ(test::userErrorOf([&] { runExclusion({}, s); }), "'a' 不是一个有效的整形值");
+    s = ExclusionSettings{};
+    s.texts[static_cast<size_t>(ExclusionRule::Sum)] = "3 x"; // not ticked, still converted
+    EXPECT_EQ(test::userErrorOf([&] { runExclusion({}, s); }), "'x' 不是一个有效的整形值");
+    s = only(ExclusionRule::Junk, "123*45*9 12*3");
+    EXPECT_EQ(test::userErrorOf([&] { runExclusion({}, s); }), "列表索引越界 (2)");
+    s = only(ExclusionRule::Junk, "12");
+    EXPECT_EQ(test::userErrorOf([&] { runExclusion({}, s); }), "列表索引越界 (1)");
+    s = only(ExclusionRule::Recent, "99999999999");
+    EXPECT_FALSE(test::userErrorOf([&] { runExclusion({}, s); }).empty());
+    s = only(ExclusionRule::Danma, "58");
+    s.danmaMinimum = std::string("");
+    EXPECT_EQ(test::userErrorOf([&] { runExclusion({}, s); }), "'' 不是一个有效的整形值");
+}

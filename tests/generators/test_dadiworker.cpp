@@ -1,0 +1,124 @@
+// Reading list files and writing the batch folders of the danma and stable base list.
+
+#include "generators/u_dadiworker.h"
+
+#include "generators2support.h"
+#include "store/textfile.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace corvel;
+
+namespace {
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList filesIn(const QString &folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+TEST(DadiFiles, ListFilesAreCountedWholeAndUnreadableOnesNamed) {
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("a.txt"), "123 456 \r\n789 ");
+    writeBytes(dir.filePath("b.txt"), "");
+    writeBytes(dir.filePath("c.txt"), QByteArray("\x00\x01"
+                                                 "123\xd6\xd0",
+                                                 7));
+    ListCounter counter;
+    std::vector<int> steps;
+    EXPECT_TRUE(countListFiles({dir.filePath("a.txt"), dir.filePath("b.txt"), dir.filePath("c.txt")}, counter,
+                               [&](int s) { steps.push_back(s); }));
+    EXPECT_EQ(counter.lists(), 3);
+    EXPECT_EQ(counter.count(123), 2);
+    EXPECT_EQ(counter.count(789), 1);
+    EXPECT_EQ(steps, (std::vector<int>{1, 2, 3}));
+
+    ListCounter other;
+    const std::string message = test::userErrorOf([&] { countListFiles({dir.filePath("missing.txt")}, other); });
+    EXPECT_NE(message.find("无法打开文件"), std::string::npos) << message;
+    EXPECT_NE(message.find("missing.txt"), std::string::npos);
+
+    std::atomic<bool> stop{true};
+    ListCounter stopped;
+    EXPECT_FALSE(countListFiles({dir.filePath("a.txt")}, stopped, {}, &stop));
+    EXPECT_EQ(stopped.lists(), 0);
+}
+
+TEST(DadiFiles, BatchFolderLosesOnlyItsTextFiles) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("无穷胆码选号自动大底"));
+    prepareBatchFolder(folder);
+    EXPECT_TRUE(QDir(folder).exists());
+    writeBytes(folder + "/old.txt", "1");
+    writeBytes(folder + "/OLD2.TXT", "1");
+    writeBytes(folder + "/keep.dat", "1");
+    writeBytes(folder + "/keep.txt.bak", "1");
+    ASSERT_TRUE(QDir(folder).mkdir("sub.txt"));
+    prepareBatchFolder(folder);
+    EXPECT_EQ(filesIn(folder), (QStringList{"keep.dat", "keep.txt.bak", "sub.txt"}));
+
+    writeBytes(dir.filePath("plain"), "x");
+    EXPECT_NE(test::userErrorOf([&] { prepareBatchFolder(dir.filePath("plain")); }), "");
+}
+
+TEST(DadiFiles, DanmaBatchWritesWholeGridListsAndStopsBetweenFiles) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("无穷胆码选号自动大底"));
+    const DrawTable draws = test::randomHistory(100);
+    DanmaSettings s;
+    s.index = 100;
+    Lcg random(77);
+    std::atomic<bool> stop{false};
+    BatchProgress progress;
+    std::vector<int> lists;
+    progress.list = [&](int v) {
+        lists.push_back(v);
+        stop = v == 3;
+    };
+    EXPECT_EQ(runDanmaBatch(folder, draws, s, MissRanges{}, 10, random, progress, &stop), 3);
+    EXPECT_EQ(lists, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(filesIn(folder), (QStringList{QStringLiteral("自动大底1.txt"), QStringLiteral("自动大底2.txt"),
+                                            QStringLiteral("自动大底3.txt")}));
+    const QStringList lines = readTextLines(batchFileName(folder, 2));
+    ASSERT_FALSE(lines.isEmpty());
+    for (int i = 0; i + 1 < lines.size(); ++i) EXPECT_EQ(lines[i].size(), 40) << i; // ten "ddd " a line
+    // The same generator state gives the same lists as generation and "过滤" by hand.
+    Lcg again(77);
+    const DanmaResult first = generateDanma(draws, s, again);
+    const NumberList expected = danmaBaseList(first.groups, MissRanges{});
+    QStringList expectedLines;
+    for (const std::string &line : writeGridList(expected)) expectedLines << QString::fromStdString(line);
+    EXPECT_EQ(readTextLines(batchFileName(folder, 1)), expectedLines);
+}
+
+TEST(DadiFiles, StableBatchWritesOneLineUnionsFromTheCounter) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("临界选号自动大底"));
+    const DrawTable draws = test::randomHistory(260);
+    StableSettings s;
+    s.index = 260;
+    s.lists = 2;
+    uint32_t counter = 1;
+    EXPECT_EQ(runStableBatch(folder, draws, s, counter, 2), 2);
+    uint32_t replay = 1;
+    const StableResult first = stableBaseList(draws, s, replay);
+    const QStringList lines = readTextLines(batchFileName(folder, 1));
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0], QString::fromStdString(writePlainList(first.unionList)[0]));
+    stableBaseList(draws, s, replay);
+    EXPECT_EQ(replay, counter);
+    s.stages = 3;
+    EXPECT_EQ(test::userErrorOf([&] { runStableBatch(folder, draws, s, counter, 2); }),
+              "目前预测期之前只有260期开奖号码，3个阶段至少需要359期！");
+    EXPECT_EQ(filesIn(folder).size(), 2u); // refused before the folder is touched
+}
