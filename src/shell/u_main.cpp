@@ -13,7 +13,6 @@
 #include "ui/textfit.h"
 #include "ui/windowplace.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -373,8 +372,7 @@ QWidget *Tfrmmain::showToolWindow(const QString &className) {
         if (!factory) return nullptr;
         window = factory(this);
         window->setWindowFlag(Qt::Window, true);
-        if (auto *close = window->findChild<QAbstractButton *>(QStringLiteral("btnclose")))
-            ui::closeWithEscape(window, close);
+        ui::addStandardKeys(window);
         ui::placeToolWindow(window, this);
     }
     window->show();

@@ -36,6 +36,8 @@ private:
 } // namespace
 
 void addShortcut(QAbstractButton *button, const QKeySequence &keys) {
+    for (const QShortcut *existing : button->findChildren<QShortcut *>(Qt::FindDirectChildrenOnly))
+        if (existing->key() == keys) return;
     auto *shortcut = new QShortcut(keys, button);
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, button, [button] { clickWhenUsable(button); });
@@ -52,6 +54,12 @@ void closeWithEscape(QWidget *window, QAbstractButton *closeButton) {
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, closeButton, [closeButton] { clickWhenUsable(closeButton); });
     window->installEventFilter(new CloseGuard(window, closeButton));
+}
+
+void addStandardKeys(QWidget *window) {
+    if (auto *close = window->findChild<QAbstractButton *>(QStringLiteral("btnclose"))) closeWithEscape(window, close);
+    if (auto *save = window->findChild<QAbstractButton *>(QStringLiteral("btnsave"))) addSaveShortcut(save);
+    if (auto *print = window->findChild<QAbstractButton *>(QStringLiteral("btnprint"))) addPrintShortcut(print);
 }
 
 } // namespace corvel::ui

@@ -9,9 +9,13 @@
 //     ui::addShortcut(btnfilt, QKeySequence(Qt::Key_F5));
 //
 // A shortcut clicks its button only while the button is enabled and shown, so it never runs
-// a command the window has switched off, and the button's tool tip names the key. Tool
-// windows registered in src/shell/windowfactory.cpp get Escape (see closeWithEscape) from
-// the main window when they are created: name the close button "btnclose".
+// a command the window has switched off, and the button's tool tip names the key. Adding
+// the same key to the same button twice is harmless.
+//
+// Tool windows registered in src/shell/windowfactory.cpp need nothing of this: the main
+// window calls addStandardKeys on each when it creates it, so a window whose buttons are
+// named "btnclose", "btnsave" and "btnprint" gets Escape, Ctrl+S and Ctrl+P by itself.
+// Buttons named otherwise (a menu button "tlbtnsave", say) call the functions above.
 
 #include <QKeySequence>
 
@@ -30,5 +34,9 @@ void addPrintShortcut(QAbstractButton *button);
 // button is disabled (a run in progress) neither Escape nor the title bar's close button
 // closes the window.
 void closeWithEscape(QWidget *window, QAbstractButton *closeButton);
+
+// Escape on the window's "btnclose", Ctrl+S on its "btnsave", Ctrl+P on its "btnprint"
+// (for each of them the window has).
+void addStandardKeys(QWidget *window);
 
 } // namespace corvel::ui

@@ -16,9 +16,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -375,10 +375,11 @@ TEST_F(ToziWindow, SearchRunsOnTheWorkerAndShowsTheBest) {
     EXPECT_TRUE(w->grpparams->isEnabled());
     EXPECT_TRUE(w->prgsearch->isHidden());
     // The settings boxes changed: a status line says to what and what they give.
-    EXPECT_EQ(w->lblsearch->text(), QStringLiteral("搜索完成，最佳：观察间隔连续次数 %1，中出后间隔期数 %2，连续投入期数 %3；"
-                                                   "总体赢余 %4")
-                                        .arg(w->comsepnum->currentText(), w->comtozisep->currentText(),
-                                             w->comtozirep->currentText(), QString::number(best.surplus)));
+    EXPECT_EQ(w->lblsearch->text(),
+              QStringLiteral("搜索完成，最佳：观察间隔连续次数 %1，中出后间隔期数 %2，连续投入期数 %3；"
+                             "总体赢余 %4")
+                  .arg(w->comsepnum->currentText(), w->comtozisep->currentText(), w->comtozirep->currentText(),
+                       QString::number(best.surplus)));
     w->btnclear->click();
     EXPECT_TRUE(w->lblsearch->text().isEmpty());
 }

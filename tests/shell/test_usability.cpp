@@ -165,6 +165,13 @@ TEST_F(UsabilityTest, EscapeClosesEveryToolWindowButNotWhileItsCloseIsOff) {
         ++windows;
         auto *close = w->findChild<QAbstractButton *>(QStringLiteral("btnclose"));
         ASSERT_NE(close, nullptr) << name;
+        // Saving and printing windows answer Ctrl+S and Ctrl+P on their own buttons.
+        if (auto *save = w->findChild<QAbstractButton *>(QStringLiteral("btnsave"))) {
+            EXPECT_TRUE(save->toolTip().endsWith(u("(Ctrl+S)"))) << name;
+        }
+        if (auto *print = w->findChild<QAbstractButton *>(QStringLiteral("btnprint"))) {
+            EXPECT_TRUE(print->toolTip().endsWith(u("(Ctrl+P)"))) << name;
+        }
         ASSERT_TRUE(activate(w)) << name;
         QTest::keyClick(w, Qt::Key_Escape);
         EXPECT_FALSE(w->isVisible()) << name;
