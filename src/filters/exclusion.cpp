@@ -1,5 +1,6 @@
 #include "filters/exclusion.h"
 
+#include "core/conditionfile.h"
 #include "core/intconv.h"
 #include "core/usererror.h"
 
@@ -116,6 +117,54 @@ struct PreparedRules {
 };
 
 } // namespace
+
+namespace {
+// Box and edit keys of the rules, in rule order.
+const char *const BoxKeys[ExclusionRuleCount] = {"chkkuadu", "chkheiwei", "chkbai", "chkshi",   "chkgei",  "chkrma",
+                                                 "chk012",   "chklaji",   "chkhei", "chkdanma", "chkyilou"};
+const char *const EditKeys[ExclusionRuleCount] = {"edtkuadu", "edtheiwei", "edtbai", "edtshi",   "edtgei",  "edtrma",
+                                                  "edt012",   "edtlaji",   "edthei", "edtdanma", "edtyilou"};
+const char *const DanmaMinimumKey = "edtdanmanum";
+const char *const ToleranceKey = "edtyongcuo";
+} // namespace
+
+const std::vector<std::string> &exclusionConditionKeys() {
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> k;
+        for (int r = 0; r < ExclusionRuleCount; ++r) {
+            k.emplace_back(BoxKeys[r]);
+            k.emplace_back(EditKeys[r]);
+            if (r == static_cast<int>(ExclusionRule::Danma)) k.emplace_back(DanmaMinimumKey);
+        }
+        k.emplace_back(ToleranceKey);
+        return k;
+    }();
+    return keys;
+}
+
+ExclusionSettings readExclusionConditions(const std::string &text, const ExclusionSettings &defaults) {
+    const ConditionFile file = parseConditionFile(text, exclusionConditionKeys());
+    ExclusionSettings s = defaults;
+    for (size_t r = 0; r < ExclusionRuleCount; ++r) {
+        s.ticked[r] = file.flag(BoxKeys[r], s.ticked[r]);
+        s.texts[r] = file.text(EditKeys[r], s.texts[r]);
+    }
+    s.danmaMinimum = file.text(DanmaMinimumKey, s.danmaMinimum);
+    s.tolerance = file.text(ToleranceKey, s.tolerance);
+    return s;
+}
+
+std::string writeExclusionConditions(const ExclusionSettings &s) {
+    ConditionWriter out;
+    out.comment("综合立体全位排杀选号 过滤条件");
+    for (size_t r = 0; r < ExclusionRuleCount; ++r) {
+        out.flag(BoxKeys[r], s.ticked[r]);
+        out.text(EditKeys[r], s.texts[r]);
+        if (r == static_cast<size_t>(ExclusionRule::Danma)) out.text(DanmaMinimumKey, s.danmaMinimum);
+    }
+    out.text(ToleranceKey, s.tolerance);
+    return out.str();
+}
 
 std::vector<std::string> blankPieces(const std::string &text) {
     std::vector<std::string> pieces;

@@ -49,6 +49,15 @@ struct ExclusionResult {
 // with fewer than three parts), then runs the ticked rules over 000 … 999.
 ExclusionResult runExclusion(const DrawTable &history, const ExclusionSettings &settings);
 
+// Condition files ("保存条件" / "载入条件"): the keys are the names of the window's
+// controls, boxes "1" or "0", edits verbatim to the end of the line.
+const std::vector<std::string> &exclusionConditionKeys();
+// Reads a condition file over `defaults` (a key the file does not give keeps its value).
+// Throws UserError naming the line of an unknown or repeated key or a bad value.
+ExclusionSettings readExclusionConditions(const std::string &text, const ExclusionSettings &defaults = {});
+// The file's text (UTF-8, CR LF); every key is written.
+std::string writeExclusionConditions(const ExclusionSettings &settings);
+
 // Pieces of a text split at blanks, empty pieces dropped.
 std::vector<std::string> blankPieces(const std::string &text);
 

@@ -37,53 +37,65 @@ bool goesFirst(const RankKeys &keys, bool byInterval, int i, int m, int k) {
 // interval is an older occurrence), (newest occurrence, count) in "间隔模式". Before
 // that the exchange procedure runs from the order 0 … 9, as its choice among equal
 // values depends on it.
-void rankPosition(const std::vector<int> &relabelled, int rows, int window, bool byInterval, std::vector<int> &out) {
+template <bool ByInterval>
+void rankPositionAs(const std::vector<int> &relabelled, int rows, int window, std::vector<int> &out) {
     RankKeys keys;
     keys.last.fill(-1);
-    // Sixteen slots, the last six never smaller than a real key, so the count below is
-    // one straight run the compiler can vectorise. Counts and indexes stay below 2^15
-    // (at most MaxDraws draws).
+    const auto take = [&](int i) { // draw i − 1 enters the window, draw i − L − 1 leaves it
+        const int v = relabelled[static_cast<size_t>(i - 1)];
+        ++keys.count[static_cast<size_t>(v)];
+        keys.last[static_cast<size_t>(v)] = i - 1;
+        const int gone = i >= window + 1 ? relabelled[static_cast<size_t>(i - window - 1)] : -1;
+        if (gone >= 0) --keys.count[static_cast<size_t>(gone)];
+        return std::pair<int, int>{v, gone};
+    };
+
+    // Until every value has occurred: the exchange procedure itself.
+    int i = 0;
+    int seen = 0;
+    for (; i < rows && seen < 10; ++i) {
+        if (i > 0 && keys.last[static_cast<size_t>(relabelled[static_cast<size_t>(i - 1)])] < 0) ++seen;
+        if (i > 0) take(i);
+        if (seen == 10) break; // this row is ranked below
+        std::array<int, 10> order{};
+        for (int v = 0; v < 10; ++v) order[static_cast<size_t>(v)] = v;
+        for (int k = 0; k < 9; ++k)
+            for (int m = k + 1; m < 10; ++m)
+                if (goesFirst(keys, ByInterval, i, order[static_cast<size_t>(m)], order[static_cast<size_t>(k)]))
+                    std::swap(order[static_cast<size_t>(k)], order[static_cast<size_t>(m)]);
+        const int x = relabelled[static_cast<size_t>(i)];
+        for (int k = 0; k < 10; ++k)
+            if (order[static_cast<size_t>(k)] == x) out[static_cast<size_t>(i)] = k;
+    }
+
+    // From then on: sixteen key slots, the last six never smaller than a real key, so the
+    // count is one straight run the compiler can vectorise. Counts and indexes stay below
+    // 2^15 (at most MaxDraws draws).
     std::array<int32_t, 16> key{};
     key.fill(INT32_MAX);
     const auto keyOf = [&](int v) {
         const int32_t c = keys.count[static_cast<size_t>(v)], l = keys.last[static_cast<size_t>(v)];
-        return byInterval ? (l << 15) | c : (c << 15) | l;
+        return ByInterval ? (l << 15) | c : (c << 15) | l;
     };
-    int seen = 0;
-    for (int i = 0; i < rows; ++i) {
-        int changed[2] = {-1, -1};
-        if (i > 0) {
-            const int v = relabelled[static_cast<size_t>(i - 1)];
-            if (keys.last[static_cast<size_t>(v)] < 0) ++seen;
-            ++keys.count[static_cast<size_t>(v)];
-            keys.last[static_cast<size_t>(v)] = i - 1;
-            changed[0] = v;
+    for (int v = 0; v < 10; ++v) key[static_cast<size_t>(v)] = keyOf(v);
+    for (bool first = true; i < rows; ++i, first = false) {
+        if (!first) {
+            const auto [v, gone] = take(i);
+            key[static_cast<size_t>(v)] = keyOf(v);
+            if (gone >= 0) key[static_cast<size_t>(gone)] = keyOf(gone);
         }
-        if (i >= window + 1) {
-            const int v = relabelled[static_cast<size_t>(i - window - 1)];
-            --keys.count[static_cast<size_t>(v)];
-            changed[1] = v;
-        }
-        const int x = relabelled[static_cast<size_t>(i)];
-        if (seen < 10) {
-            std::array<int, 10> order{};
-            for (int v = 0; v < 10; ++v) order[static_cast<size_t>(v)] = v;
-            for (int k = 0; k < 9; ++k)
-                for (int m = k + 1; m < 10; ++m)
-                    if (goesFirst(keys, byInterval, i, order[static_cast<size_t>(m)], order[static_cast<size_t>(k)]))
-                        std::swap(order[static_cast<size_t>(k)], order[static_cast<size_t>(m)]);
-            for (int k = 0; k < 10; ++k)
-                if (order[static_cast<size_t>(k)] == x) out[static_cast<size_t>(i)] = k;
-            for (int v = 0; v < 10; ++v) key[static_cast<size_t>(v)] = keyOf(v);
-            continue;
-        }
-        for (int v : changed)
-            if (v >= 0) key[static_cast<size_t>(v)] = keyOf(v);
-        const int32_t kx = key[static_cast<size_t>(x)];
+        const int32_t kx = key[static_cast<size_t>(relabelled[static_cast<size_t>(i)])];
         int rank = 0;
-        for (size_t v = 0; v < key.size(); ++v) rank += key[v] < kx ? 1 : 0;
+        for (size_t k = 0; k < key.size(); ++k) rank += key[k] < kx ? 1 : 0;
         out[static_cast<size_t>(i)] = rank;
     }
+}
+
+void rankPosition(const std::vector<int> &relabelled, int rows, int window, bool byInterval, std::vector<int> &out) {
+    if (byInterval)
+        rankPositionAs<true>(relabelled, rows, window, out);
+    else
+        rankPositionAs<false>(relabelled, rows, window, out);
 }
 
 // One transformed history: the digits of rows 0 … rows − 1 for positions 0 … positions − 1.

@@ -6,8 +6,8 @@
 // one of the next 200 draws (the stages).
 
 #include "core/numberlist.h"
+#include "core/random.h"
 #include "core/u_public.h"
-#include "planning/replay.h" // Lcg
 
 #include <atomic>
 #include <functional>

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStringDecoder>
 #include <QTableView>
 
 namespace corvel::filters2 {
@@ -55,6 +56,16 @@ QStringList readListFile(const QString &path) {
     if (QFileInfo(path).size() > MaxListFileSize)
         throw UserError("文件“" + s(QFileInfo(path).fileName()) + "”太大，不是号码文件！");
     return readTextLines(path);
+}
+
+std::string readConditionText(const QString &path) {
+    const QString name = QFileInfo(path).fileName();
+    if (QFileInfo(path).size() > MaxListFileSize) throw UserError("文件“" + s(name) + "”太大，不是条件文件！");
+    const QByteArray bytes = readFileBytes(path);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) throw UserError("文件“" + s(name) + "”不是UTF-8编码的条件文件！");
+    return bytes.toStdString();
 }
 
 } // namespace corvel::filters2

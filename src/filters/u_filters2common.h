@@ -38,6 +38,9 @@ void copyNumbers(const NumberList &numbers);
 // Reads a list file the window offers to load; a file far larger than any list is
 // refused before it is read. Throws UserError.
 QStringList readListFile(const QString &path);
+// Reads a condition file (UTF-8) as bytes, refusing a file far larger than any condition
+// file and one that is not UTF-8 text. Throws UserError.
+std::string readConditionText(const QString &path);
 
 } // namespace filters2
 

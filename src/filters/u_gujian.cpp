@@ -315,6 +315,8 @@ void Tfrmgujian::FormDblClick() {
                 }
             starts.push_back(st.start);
         }
+        // Without a draw before the newest one there is nothing to run.
+        if (starts.empty()) throw UserError("开始追号期之前没有开奖号码，请选择以后的期号！");
         startWorker(st, std::move(starts));
     });
 }

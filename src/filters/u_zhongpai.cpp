@@ -95,22 +95,28 @@ Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
     btnsave = button("btnsave", "保存");
     btncopy = button("btncopy", "复制号码");
     btnclose = button("btnclose", "关闭");
-    buttons_ = new QHBoxLayout;
-    buttons_->addStretch(1);
-    for (QPushButton *b : {btnfilt, btnclear, btnsave, btncopy, btnclose}) buttons_->addWidget(b);
+    btnsavecond = button("btnsavecond", "保存条件");
+    btnloadcond = button("btnloadcond", "载入条件");
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnsavecond);
+    buttons->addWidget(btnloadcond);
+    buttons->addStretch(1);
+    for (QPushButton *b : {btnfilt, btnclear, btnsave, btncopy, btnclose}) buttons->addWidget(b);
 
     auto *body = new QHBoxLayout;
     body->addLayout(rules, 3);
     body->addLayout(list, 2);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addLayout(buttons_);
+    layout->addLayout(buttons);
 
     connect(btnfilt, &QPushButton::clicked, this, &Tfrmzhongpai::btnfiltClick);
     connect(btnclear, &QPushButton::clicked, this, &Tfrmzhongpai::btnclearClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmzhongpai::btnsaveClick);
     connect(btncopy, &QPushButton::clicked, this, &Tfrmzhongpai::btncopyClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmzhongpai::btncloseClick);
+    connect(btnsavecond, &QPushButton::clicked, this, &Tfrmzhongpai::btnsavecondClick);
+    connect(btnloadcond, &QPushButton::clicked, this, &Tfrmzhongpai::btnloadcondClick);
 
     FormCreate();
     resize(860, 520);
@@ -147,6 +153,17 @@ ExclusionSettings Tfrmzhongpai::settings() const {
     return st;
 }
 
+void Tfrmzhongpai::applySettings(const ExclusionSettings &st) {
+    const auto b = boxes();
+    const auto e = edits();
+    for (size_t r = 0; r < b.size(); ++r) {
+        b[r]->setChecked(st.ticked[r]);
+        e[r]->setText(q(st.texts[r]));
+    }
+    edtdanmanum->setText(q(st.danmaMinimum));
+    edtyongcuo->setText(q(st.tolerance));
+}
+
 void Tfrmzhongpai::btnfiltClick() {
     ui::runCommand(this, [this] {
         list_ = runExclusion(DrawHistory, settings()).kept;
@@ -174,6 +191,30 @@ void Tfrmzhongpai::btnsaveClick() {
         writeTextLines(path, toQLines(writeGridList(list_)));
         ui::showInformation(this, QStringLiteral("成功保存！"));
     });
+}
+
+// ---- Condition files -----------------------------------------------------------------
+
+QString Tfrmzhongpai::conditionPath() const {
+    return attachmentDir() + q(LotteryName) + QStringLiteral("综合排除条件.txt");
+}
+
+void Tfrmzhongpai::btnsavecondClick() {
+    ui::runCommand(this, [this] {
+        // Checked before the dialog: a text the file cannot hold is refused up front.
+        const std::string text = writeExclusionConditions(settings());
+        const QString path = ui::getSaveFileName(this, conditionPath());
+        if (path.isEmpty()) return;
+        writeFileBytes(path, QByteArray::fromStdString(text));
+        ui::showInformation(this, QStringLiteral("成功保存！"));
+    });
+}
+
+// The whole file is read and checked before any control changes.
+void Tfrmzhongpai::btnloadcondClick() {
+    const QString path = ui::getOpenFileName(this, conditionPath());
+    if (path.isEmpty()) return;
+    ui::runCommand(this, [&] { applySettings(readExclusionConditions(readConditionText(path), ExclusionSettings{})); });
 }
 
 void Tfrmzhongpai::btncopyClick() { copyNumbers(list_); }

@@ -7,7 +7,6 @@
 #include <QDialog>
 
 class QCheckBox;
-class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,9 +29,12 @@ public:
     void btnsaveClick();
     void btncopyClick();
     void btncloseClick();
+    void btnsavecondClick();
+    void btnloadcondClick();
 
     // The settings as the controls hold them.
     ExclusionSettings settings() const;
+    void applySettings(const ExclusionSettings &settings);
     const NumberList &numbers() const { return list_; }
 
     // Rule i's check box and edit, in the order a run evaluates them.
@@ -51,12 +53,14 @@ public:
     QPushButton *btnsave = nullptr;
     QPushButton *btncopy = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnsavecond = nullptr;
+    QPushButton *btnloadcond = nullptr;
 
 private:
     std::array<QCheckBox *, ExclusionRuleCount> boxes() const;
     std::array<QLineEdit *, ExclusionRuleCount> edits() const;
 
-    QHBoxLayout *buttons_ = nullptr; // the command row (the condition-file buttons join it)
+    QString conditionPath() const;
 
     NumberList list_;
     ui::GridModel *model_ = nullptr;

@@ -84,22 +84,25 @@ QString batchFileName(const QString &folder, int v) {
 
 int runDanmaBatch(const QString &folder, const DrawTable &draws, const DanmaSettings &settings,
                   const MissRanges &ranges, int count, Lcg &random, const BatchProgress &progress,
-                  const std::atomic<bool> *stop) {
+                  const std::atomic<bool> *stop, std::vector<std::string> *lastGroups, NumberList *lastList) {
     checkDanmaSettings(settings, draws.size());
     prepareBatchFolder(folder);
     int written = 0;
     for (int v = 1; v <= count; ++v) {
         const DanmaResult groups = generateDanma(draws, settings, random, progress.group, stop);
         if (groups.stopped || stopped(stop)) break;
-        writeBatchFile(batchFileName(folder, v), writeGridList(danmaBaseList(groups.groups, ranges)));
+        const NumberList list = danmaBaseList(groups.groups, ranges);
+        writeBatchFile(batchFileName(folder, v), writeGridList(list));
         ++written;
+        if (lastGroups) *lastGroups = groups.groups;
+        if (lastList) *lastList = list;
         if (progress.list) progress.list(v);
     }
     return written;
 }
 
 int runStableBatch(const QString &folder, const DrawTable &draws, const StableSettings &settings, uint32_t &counter,
-                   int count, const BatchProgress &progress, const std::atomic<bool> *stop) {
+                   int count, const BatchProgress &progress, const std::atomic<bool> *stop, NumberList *lastUnion) {
     checkStableSettings(settings, draws.size());
     prepareBatchFolder(folder);
     int written = 0;
@@ -108,6 +111,7 @@ int runStableBatch(const QString &folder, const DrawTable &draws, const StableSe
         if (result.stopped || stopped(stop)) break;
         writeBatchFile(batchFileName(folder, v), writePlainList(result.unionList));
         ++written;
+        if (lastUnion) *lastUnion = result.unionList;
         if (progress.list) progress.list(v);
     }
     return written;

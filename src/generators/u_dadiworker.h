@@ -39,14 +39,18 @@ struct BatchProgress {
 
 // "一键全部大底": `count` times the danma groups and their base list, each written whole as
 // a grid list "自动大底v.txt". Returns the files written; a stop request ends the run
-// between files, so no file is left half written.
+// between files, so no file is left half written. The groups and the base list of the
+// last file written go to `lastGroups` and `lastList` when given.
 int runDanmaBatch(const QString &folder, const DrawTable &draws, const DanmaSettings &settings,
                   const MissRanges &ranges, int count, Lcg &random, const BatchProgress &progress = {},
-                  const std::atomic<bool> *stop = nullptr);
+                  const std::atomic<bool> *stop = nullptr, std::vector<std::string> *lastGroups = nullptr,
+                  NumberList *lastList = nullptr);
 
-// "批量大底": `count` times the stable base list, each union written whole as a plain list.
+// "批量大底": `count` times the stable base list, each union written whole as a plain list;
+// the last union written goes to `lastUnion` when given.
 int runStableBatch(const QString &folder, const DrawTable &draws, const StableSettings &settings, uint32_t &counter,
-                   int count, const BatchProgress &progress = {}, const std::atomic<bool> *stop = nullptr);
+                   int count, const BatchProgress &progress = {}, const std::atomic<bool> *stop = nullptr,
+                   NumberList *lastUnion = nullptr);
 
 // Runs one job on its own thread. The job receives the stop flag and the two progress
 // reporters (bar 0: steps within an item, bar 1: items); a UserError it throws ends it

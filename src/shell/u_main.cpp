@@ -365,16 +365,24 @@ void Tfrmmain::showAnalysisTab(int tab) {
     tabmainChange();
 }
 
+QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
+    if (QWidget *window = toolWindows_.value(className)) return window;
+    if (creatingToolWindows_.contains(className)) return nullptr;
+    const WindowFactory factory = toolWindowFactory(className);
+    if (!factory) return nullptr;
+    creatingToolWindows_ << className;
+    QWidget *window = factory(this);
+    creatingToolWindows_.removeAll(className);
+    window->setWindowFlag(Qt::Window, true);
+    ui::addStandardKeys(window);
+    ui::placeToolWindow(window, this);
+    toolWindows_[className] = window;
+    return window;
+}
+
 QWidget *Tfrmmain::showToolWindow(const QString &className) {
-    QPointer<QWidget> &window = toolWindows_[className];
-    if (!window) {
-        const WindowFactory factory = toolWindowFactory(className);
-        if (!factory) return nullptr;
-        window = factory(this);
-        window->setWindowFlag(Qt::Window, true);
-        ui::addStandardKeys(window);
-        ui::placeToolWindow(window, this);
-    }
+    QWidget *window = ensureToolWindow(className);
+    if (!window) return nullptr;
     window->show();
     window->raise();
     window->activateWindow();

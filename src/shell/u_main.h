@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QLabel;
@@ -42,6 +43,10 @@ public:
     void showAnalysisTab(int tab);
     // Shows a tool window, creating it on first use.
     QWidget *showToolWindow(const QString &className);
+    // The tool window of a class, created hidden when it does not exist yet (a window that
+    // fills or reads another one). Null when the class has no window, and while that
+    // window is itself being created (windows that create each other).
+    QWidget *ensureToolWindow(const QString &className);
 
     QMdiArea *mdiArea() const { return mdi_; }
     QTabBar *tabmain() const { return tabmain_; }
@@ -88,6 +93,7 @@ private:
     QList<QAction *> lotteryCommands_;   // enabled only with an open lottery
     QMap<QAction *, QString> toolClass_; // commands whose window may not be built yet
     QMap<QString, QPointer<QWidget>> toolWindows_;
+    QStringList creatingToolWindows_;
     QPointer<QWidget> about_;
     QPixmap background_;
     static Tfrmmain *instance_;

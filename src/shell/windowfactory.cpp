@@ -11,6 +11,10 @@
 #include "filters/u_gujian.h"
 #include "filters/u_sujifilt.h"
 #include "filters/u_zhongpai.h"
+#include "generators/u_dingweidan.h"
+#include "generators/u_dingweipai.h"
+#include "generators/u_fushi.h"
+#include "generators/u_jiaoqi.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -40,6 +44,10 @@ const QMap<int, WindowFactory> &analysisWindows() {
 const QMap<QString, WindowFactory> &toolWindows() {
     static const QMap<QString, WindowFactory> windows{
         {"Tfrmdata", make<Tfrmdata>()},
+        {"Tfrmdingweidan", make<Tfrmdingweidan>()},
+        {"Tfrmdingweipai", make<Tfrmdingweipai>()},
+        {"Tfrmfushi", make<Tfrmfushi>()},
+        {"Tfrmjiaoqi", make<Tfrmjiaoqi>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmduoyilou", make<Tfrmduoyilou>()},
         {"Tfrmgujian", make<Tfrmgujian>()},

@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -83,6 +84,11 @@ void showError(QWidget *parent, const QString &text, const QString &caption) {
 }
 bool askYesNo(QWidget *parent, const QString &text, const QString &caption) {
     return show(parent, MessageKind::Question, text, caption);
+}
+
+void setClipboardText(const QString &text) {
+    if (dialogHooks().clipboard) return dialogHooks().clipboard(text);
+    QApplication::clipboard()->setText(text);
 }
 
 QString textFileFilter() { return QStringLiteral("文本文件 (*.txt)"); }

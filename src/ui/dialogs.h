@@ -28,6 +28,8 @@ struct DialogHooks {
     std::function<QString(const QString &caption, const QString &initialPath)> saveFile;
     std::function<QString(const QString &caption, const QString &initialPath)> openFile;
     std::function<QStringList(const QString &caption, const QString &initialPath)> openFiles;
+    // Receives the text of a "复制" instead of the system clipboard.
+    std::function<void(const QString &text)> clipboard;
 };
 DialogHooks &dialogHooks();
 
@@ -42,6 +44,9 @@ bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QSt
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &message);
 // The least width a box needs to show `caption` whole in its title bar.
 int titleRoom(const QString &caption);
+
+// Puts the text on the clipboard (every "复制" goes through here).
+void setClipboardText(const QString &text);
 
 // The filter of text files, "文本文件(*.txt)|*.txt", and of database files.
 QString textFileFilter();

@@ -112,3 +112,37 @@ TEST(Exclusion, BadTextsStopTheRunWithTheirMessage) {
     s.danmaMinimum = std::string("");
     EXPECT_EQ(test::userErrorOf([&] { runExclusion({}, s); }), "'' 不是一个有效的整形值");
 }
+
+TEST(ExclusionConditions, WrittenFileReadsBackEveryKey) {
+    ExclusionSettings s;
+    s.ticked[0] = s.ticked[7] = s.ticked[10] = true;
+    s.texts[0] = "0 9";
+    s.texts[7] = "123*45*9 ";
+    s.texts[10] = "30";
+    s.texts[9] = "58";
+    s.danmaMinimum = std::string("2");
+    s.tolerance = std::string("1");
+    const std::string text = writeExclusionConditions(s);
+    EXPECT_NE(text.find("chkkuadu=1\r\n"), std::string::npos);
+    EXPECT_NE(text.find("edtlaji=123*45*9 \r\n"), std::string::npos);
+    EXPECT_NE(text.find("edtyongcuo=1\r\n"), std::string::npos);
+    const ExclusionSettings back = readExclusionConditions(text);
+    EXPECT_EQ(back.ticked, s.ticked);
+    EXPECT_EQ(back.texts, s.texts);
+    EXPECT_EQ(back.danmaMinimum, "2");
+    EXPECT_EQ(back.tolerance, "1");
+    EXPECT_EQ(exclusionConditionKeys().size(), 24u);
+}
+
+TEST(ExclusionConditions, FaultyFilesAreRefusedWithTheirLine) {
+    const ExclusionSettings partial = readExclusionConditions("# 注释\nchkbai=1\nedtbai=12\n");
+    EXPECT_TRUE(partial.isTicked(ExclusionRule::Hundreds));
+    EXPECT_EQ(partial.text(ExclusionRule::Hundreds), "12");
+    EXPECT_EQ(partial.text(ExclusionRule::Recent), "100"); // not given: the window's preset
+    const std::pair<const char *, const char *> faulty[] = {
+        {"chkbai=1\nchkfoo=1\n", "2"}, {"chkbai=1\nchkbai=0\n", "2"}, {"chkbai=2\n", "1"}, {"chkbai\n", "1"}};
+    for (const auto &[bad, line] : faulty) {
+        const std::string message = test::userErrorOf([&] { readExclusionConditions(bad); });
+        EXPECT_NE(message.find(line), std::string::npos) << bad << " -> " << message;
+    }
+}

@@ -329,3 +329,42 @@ TEST_F(Filters2Window, IntervalSearchRunsOnTheWorkerAndVerifiesTheStages) {
     EXPECT_EQ(w.resultStart(), 800 - w.runsDone());
     EXPECT_EQ(w.startIndex(), w.resultStart());
 }
+
+TEST_F(Filters2Window, ExclusionConditionsSaveAndLoadBack) {
+    Tfrmzhongpai w;
+    w.show();
+    w.chkrma->click();
+    w.edtrma->setText(QStringLiteral("35 11"));
+    w.chkyilou->click();
+    w.edtyilou->setText(QStringLiteral("5"));
+    w.edtyongcuo->setText(QStringLiteral("1"));
+    chosen = app.path() + QStringLiteral("cond.txt");
+    w.btnsavecond->click();
+    EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D综合排除条件.txt"));
+    EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
+    const QByteArray saved = readFileBytes(chosen);
+    EXPECT_TRUE(saved.contains("edtrma=35 11\r\n"));
+
+    w.btnclear->click();
+    w.chkrma->click();
+    w.chkyilou->click();
+    w.btnloadcond->click();
+    EXPECT_TRUE(w.chkrma->isChecked());
+    EXPECT_EQ(w.edtrma->text(), QStringLiteral("35 11"));
+    EXPECT_TRUE(w.chkyilou->isChecked());
+    EXPECT_EQ(w.edtyilou->text(), QStringLiteral("5"));
+    EXPECT_EQ(w.edtyongcuo->text(), QStringLiteral("1"));
+
+    // An unknown key refuses the whole file and changes nothing.
+    chosen = app.path() + QStringLiteral("bad.txt");
+    writeFileBytes(chosen, QByteArray("chkbai=1\r\nedtbai=5\r\nchkxyz=1\r\n"));
+    w.btnloadcond->click();
+    EXPECT_TRUE(log.lastText().contains(QStringLiteral("3"))) << log.lastText().toStdString();
+    EXPECT_FALSE(w.chkbai->isChecked());
+    EXPECT_TRUE(w.edtbai->text().isEmpty());
+    // Not UTF-8 text.
+    writeFileBytes(chosen, toGbk(QStringLiteral("edtbai=中文\r\n")));
+    w.btnloadcond->click();
+    EXPECT_TRUE(log.lastText().contains(QStringLiteral("UTF-8")));
+    EXPECT_TRUE(w.edtbai->text().isEmpty());
+}

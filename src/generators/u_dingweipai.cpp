@@ -1,0 +1,151 @@
+#include "generators/u_dingweipai.h"
+
+#include "generators/u_jiaoqi.h"
+#include "ui/command.h"
+#include "ui/dialogs.h"
+#include "ui/intedit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace corvel {
+
+Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmdingweipai"));
+    setWindowTitle(QStringLiteral("次数提取工具"));
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+
+    lstdadi = new QListWidget(this);
+    lstdadi->setObjectName(QStringLiteral("lstdadi"));
+    lstdadi->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstdadi->setMinimumWidth(200);
+    edtnum1 = new QLineEdit(this);
+    edtnum1->setObjectName(QStringLiteral("edtnum1"));
+    edtnum1->setFixedWidth(48);
+    edtnum2 = new QLineEdit(this);
+    edtnum2->setObjectName(QStringLiteral("edtnum2"));
+    edtnum2->setFixedWidth(48);
+    auto *range = new QHBoxLayout;
+    range->addWidget(new QLabel(QStringLiteral("中出次数"), this));
+    range->addWidget(edtnum1);
+    range->addWidget(new QLabel(QStringLiteral("到"), this));
+    range->addWidget(edtnum2);
+    range->addStretch(1);
+
+    const auto button = [this](const char *name, const QString &caption) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        return b;
+    };
+    btndaoru = button("btndaoru", QStringLiteral("导入大底"));
+    btnjiaoqi = button("btnjiaoqi", QStringLiteral("提取号码"));
+    btnsave = button("btnsave", QStringLiteral("保存号码"));
+    btncopy = button("btncopy", QStringLiteral("复制"));
+    btnstop = button("btnstop", QStringLiteral("停止"));
+    btnclose = button("btnclose", QStringLiteral("关闭"));
+    auto *commands = new QGridLayout;
+    commands->addWidget(btndaoru, 0, 0);
+    commands->addWidget(btnjiaoqi, 0, 1);
+    commands->addWidget(btnsave, 1, 0);
+    commands->addWidget(btncopy, 1, 1);
+    commands->addWidget(btnclose, 2, 1);
+
+    edtdadi = new QPlainTextEdit(this);
+    edtdadi->setObjectName(QStringLiteral("edtdadi"));
+    lbldadi = new QLabel(this);
+    lbldadi->setObjectName(QStringLiteral("lbldadi"));
+    prgfile = new QProgressBar(this);
+    prgfile->setObjectName(QStringLiteral("prgfile"));
+    prgunused = new QProgressBar(this);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("原始大底："), this));
+    left->addWidget(lstdadi, 1);
+    auto *middle = new QVBoxLayout;
+    middle->addLayout(range);
+    middle->addLayout(commands);
+    middle->addWidget(prgfile);
+    middle->addWidget(prgunused);
+    middle->addWidget(btnstop);
+    middle->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(lbldadi);
+    right->addWidget(edtdadi, 1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 2);
+    layout->addLayout(middle);
+    layout->addLayout(right, 3);
+
+    connect(btndaoru, &QPushButton::clicked, this, &Tfrmdingweipai::btndaoruClick);
+    connect(lstdadi, &QListWidget::itemDoubleClicked, this, &Tfrmdingweipai::lstdadiDblClick);
+    connect(btnjiaoqi, &QPushButton::clicked, this, &Tfrmdingweipai::btnjiaoqiClick);
+    connect(btnsave, &QPushButton::clicked, this, &Tfrmdingweipai::btnsaveClick);
+    connect(btncopy, &QPushButton::clicked, this, &Tfrmdingweipai::btncopyClick);
+    connect(btnclose, &QPushButton::clicked, this, &Tfrmdingweipai::btncloseClick);
+
+    runner_ = new dadi::WorkRunner(this, prgfile, prgunused, btnstop,
+                                   {btndaoru, btnjiaoqi, btnsave, btncopy, btnclose, lstdadi, edtnum1, edtnum2});
+    FormCreate();
+    resize(820, 480);
+}
+
+void Tfrmdingweipai::FormCreate() {
+    dadi::companionWindow(QStringLiteral("Tfrmfushi"));
+    edtnum1->setText(QStringLiteral("1"));
+    edtnum2->setText(QStringLiteral("40"));
+    lbldadi->setText(QStringLiteral("最终交集："));
+}
+
+void Tfrmdingweipai::btndaoruClick() {
+    const QStringList files = importListFiles(this, lstdadi, lbldadi);
+    if (!files.isEmpty()) paths_ = files;
+}
+
+void Tfrmdingweipai::lstdadiDblClick(QListWidgetItem *item) {
+    const int row = lstdadi->row(item);
+    if (row < 0 || row >= paths_.size()) return;
+    previewListFile(this, paths_[row], edtdadi, lbldadi);
+}
+
+void Tfrmdingweipai::btnjiaoqiClick() {
+    if (paths_.isEmpty()) return ui::showWarning(this, QStringLiteral("请先导入大底文件！"));
+    ui::runCommand(this, [&] {
+        const int low = ui::readInt(edtnum1);
+        const int high = ui::readInt(edtnum2);
+        struct Outcome {
+            NumberList list;
+            bool complete = false;
+        };
+        auto outcome = std::make_shared<Outcome>();
+        const QStringList paths = paths_;
+        runner_->start(
+            [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                ListCounter counter;
+                if (!countListFiles(paths, counter, progress.group, &stop)) return;
+                outcome->list = extractByCount(counter, low, high);
+                outcome->complete = true;
+            },
+            static_cast<int>(paths.size()), 0,
+            [this, outcome](const QString &) {
+                if (!outcome->complete) return;
+                edtdadi->setPlainText(dadi::numbersLine(outcome->list));
+                lbldadi->setText(QStringLiteral("最终交集：%1注").arg(outcome->list.size()));
+                dadi::putOnClipboard(edtdadi->toPlainText());
+            });
+    });
+}
+
+void Tfrmdingweipai::btnsaveClick() { dadi::saveResultBox(this, edtdadi); }
+
+void Tfrmdingweipai::btncopyClick() { dadi::putOnClipboard(edtdadi->toPlainText()); }
+
+void Tfrmdingweipai::btncloseClick() { close(); }
+
+} // namespace corvel

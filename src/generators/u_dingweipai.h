@@ -1,0 +1,55 @@
+#pragma once
+// "次数提取工具": the direct numbers that occur in a chosen range of many base list files.
+
+#include "generators/countextract.h"
+#include "generators/u_dadiwindow.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace corvel {
+
+class Tfrmdingweipai : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tfrmdingweipai(QWidget *parent = nullptr);
+
+    void FormCreate();
+    void btndaoruClick();
+    void lstdadiDblClick(QListWidgetItem *item);
+    void btnjiaoqiClick();
+    void btnsaveClick();
+    void btncopyClick();
+    void btncloseClick();
+
+    const QStringList &paths() const { return paths_; }
+    dadi::WorkRunner *runner() const { return runner_; }
+
+    QListWidget *lstdadi = nullptr;
+    QLineEdit *edtnum1 = nullptr;
+    QLineEdit *edtnum2 = nullptr;
+    QPlainTextEdit *edtdadi = nullptr;
+    QLabel *lbldadi = nullptr;
+    QProgressBar *prgfile = nullptr;
+    QProgressBar *prgunused = nullptr;
+    QPushButton *btndaoru = nullptr;
+    QPushButton *btnjiaoqi = nullptr;
+    QPushButton *btnsave = nullptr;
+    QPushButton *btncopy = nullptr;
+    QPushButton *btnstop = nullptr;
+    QPushButton *btnclose = nullptr;
+
+private:
+    QStringList paths_;
+    dadi::WorkRunner *runner_ = nullptr;
+};
+
+} // namespace corvel

@@ -1,0 +1,262 @@
+#include "generators/u_jiaoqi.h"
+
+#include "core/usererror.h"
+#include "generators/u_fushi.h"
+#include "store/appdir.h"
+#include "ui/command.h"
+#include "ui/dialogs.h"
+#include "ui/intedit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace corvel {
+
+namespace {
+
+// A preview larger than this would only stall the result box.
+constexpr qint64 MaxPreviewBytes = 4 * 1024 * 1024;
+
+QLineEdit *numberEdit(QWidget *parent, const char *name) {
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(48);
+    return edit;
+}
+
+} // namespace
+
+QStringList importListFiles(QWidget *parent, QListWidget *names, QLabel *countLabel) {
+    const QStringList files =
+        ui::getOpenFileNames(parent, ShellFolderPath(QStringLiteral("Desktop")), ui::textFileFilter(),
+                             QStringLiteral("选择大底文件(按CTRL或者SHILT键选择多个大底文件)"));
+    if (files.isEmpty()) return {};
+    if (files.size() > MaxListFiles) {
+        ui::showWarning(
+            parent, QStringLiteral("一次最多只能导入%1个大底文件，您选择了%2个！").arg(MaxListFiles).arg(files.size()));
+        return {};
+    }
+    names->clear();
+    for (const QString &path : files) names->addItem(QFileInfo(path).fileName());
+    names->selectAll();
+    countLabel->setText(QStringLiteral("最终交集："));
+    return files;
+}
+
+void previewListFile(QWidget *parent, const QString &path, QPlainTextEdit *box, QLabel *countLabel) {
+    ui::runCommand(parent, [&] {
+        if (QFileInfo(path).size() > MaxPreviewBytes)
+            throw UserError(QStringLiteral("文件 %1 太大（超过4MB），不能预览！").arg(path).toStdString());
+        const QString text = readListPreview(path);
+        box->setPlainText(text);
+        countLabel->setText(QStringLiteral("最终交集：%1注").arg(previewCount(text.toStdString())));
+    });
+}
+
+Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmjiaoqi"));
+    setWindowTitle(QStringLiteral("多重大底交集"));
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+
+    lstdadi = new QListWidget(this);
+    lstdadi->setObjectName(QStringLiteral("lstdadi"));
+    lstdadi->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstdadi->setMinimumWidth(200);
+
+    auto *kindBox = new QGroupBox(this);
+    kindBox->setObjectName(QStringLiteral("optzhizhu"));
+    auto *kindLayout = new QHBoxLayout(kindBox);
+    optzhizhu = new QButtonGroup(this);
+    const QStringList kinds{QStringLiteral("直选大底"), QStringLiteral("组选大底")};
+    for (int i = 0; i < kinds.size(); ++i) {
+        auto *radio = new QRadioButton(kinds[i], kindBox);
+        optzhizhu->addButton(radio, i);
+        kindLayout->addWidget(radio);
+    }
+
+    auto *params = new QGridLayout;
+    edtzhu6yongcuo1 = numberEdit(this, "edtzhu6yongcuo1");
+    edtzhu6yongcuo2 = numberEdit(this, "edtzhu6yongcuo2");
+    edtzhu3yongcuo1 = numberEdit(this, "edtzhu3yongcuo1");
+    edtzhu3yongcuo2 = numberEdit(this, "edtzhu3yongcuo2");
+    params->addWidget(new QLabel(QStringLiteral("组六容错"), this), 0, 0);
+    params->addWidget(edtzhu6yongcuo1, 0, 1);
+    params->addWidget(new QLabel(QStringLiteral("到"), this), 0, 2);
+    params->addWidget(edtzhu6yongcuo2, 0, 3);
+    params->addWidget(new QLabel(QStringLiteral("组三容错"), this), 1, 0);
+    params->addWidget(edtzhu3yongcuo1, 1, 1);
+    params->addWidget(new QLabel(QStringLiteral("到"), this), 1, 2);
+    params->addWidget(edtzhu3yongcuo2, 1, 3);
+    chkyilou = new QCheckBox(QStringLiteral("排除最近开奖号码  排除期数："), this);
+    chkyilou->setObjectName(QStringLiteral("chkyilou"));
+    edtyilou = numberEdit(this, "edtyilou");
+    params->addWidget(chkyilou, 2, 0, 1, 3);
+    params->addWidget(edtyilou, 2, 3);
+
+    const auto button = [this](const char *name, const QString &caption) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        return b;
+    };
+    btndaoru = button("btndaoru", QStringLiteral("导入大底"));
+    btnjiaoqi = button("btnjiaoqi", QStringLiteral("大底交集"));
+    btnzhuan = button("btnzhuan", QStringLiteral("直选转组"));
+    btnsave = button("btnsave", QStringLiteral("保存号码"));
+    btncopy = button("btncopy", QStringLiteral("复制"));
+    btnstop = button("btnstop", QStringLiteral("停止"));
+    btnclose = button("btnclose", QStringLiteral("关闭"));
+    auto *commands = new QGridLayout;
+    commands->addWidget(btndaoru, 0, 0);
+    commands->addWidget(btnjiaoqi, 0, 1);
+    commands->addWidget(btnzhuan, 1, 0);
+    commands->addWidget(btnsave, 1, 1);
+    commands->addWidget(btncopy, 2, 0);
+    commands->addWidget(btnclose, 2, 1);
+
+    edtdadi = new QPlainTextEdit(this);
+    edtdadi->setObjectName(QStringLiteral("edtdadi"));
+    lbldadi = new QLabel(this);
+    lbldadi->setObjectName(QStringLiteral("lbldadi"));
+    prgfile = new QProgressBar(this);
+    prgfile->setObjectName(QStringLiteral("prgfile"));
+    prgunused = new QProgressBar(this);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("原始大底："), this));
+    left->addWidget(lstdadi, 1);
+    auto *middle = new QVBoxLayout;
+    middle->addWidget(kindBox);
+    middle->addLayout(params);
+    middle->addLayout(commands);
+    middle->addWidget(prgfile);
+    middle->addWidget(prgunused);
+    middle->addWidget(btnstop);
+    middle->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(lbldadi);
+    right->addWidget(edtdadi, 1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 2);
+    layout->addLayout(middle);
+    layout->addLayout(right, 3);
+
+    connect(btndaoru, &QPushButton::clicked, this, &Tfrmjiaoqi::btndaoruClick);
+    connect(lstdadi, &QListWidget::itemDoubleClicked, this, &Tfrmjiaoqi::lstdadiDblClick);
+    connect(btnjiaoqi, &QPushButton::clicked, this, &Tfrmjiaoqi::btnjiaoqiClick);
+    connect(btnzhuan, &QPushButton::clicked, this, &Tfrmjiaoqi::btnzhuanClick);
+    connect(optzhizhu, &QButtonGroup::idClicked, this, [this](int) { optzhizhuClick(); });
+    connect(btnsave, &QPushButton::clicked, this, &Tfrmjiaoqi::btnsaveClick);
+    connect(btncopy, &QPushButton::clicked, this, &Tfrmjiaoqi::btncopyClick);
+    connect(btnclose, &QPushButton::clicked, this, &Tfrmjiaoqi::btncloseClick);
+
+    runner_ =
+        new dadi::WorkRunner(this, prgfile, prgunused, btnstop,
+                             {kindBox, btndaoru, btnjiaoqi, btnzhuan, btnsave, btncopy, btnclose, lstdadi, chkyilou,
+                              edtyilou, edtzhu6yongcuo1, edtzhu6yongcuo2, edtzhu3yongcuo1, edtzhu3yongcuo2});
+    FormCreate();
+    resize(860, 520);
+}
+
+void Tfrmjiaoqi::FormCreate() {
+    dadi::companionWindow(QStringLiteral("Tfrmfushi"));
+    optzhizhu->button(0)->setChecked(true);
+    optzhizhuClick();
+    setTolerances(0, 0, 0, 0);
+    chkyilou->setChecked(false);
+    edtyilou->setText(QStringLiteral("100"));
+    lbldadi->setText(QStringLiteral("最终交集："));
+}
+
+void Tfrmjiaoqi::setTolerances(int sixLow, int sixHigh, int threeLow, int threeHigh) {
+    edtzhu6yongcuo1->setText(QString::number(sixLow));
+    edtzhu6yongcuo2->setText(QString::number(sixHigh));
+    edtzhu3yongcuo1->setText(QString::number(threeLow));
+    edtzhu3yongcuo2->setText(QString::number(threeHigh));
+}
+
+ListKind Tfrmjiaoqi::kind() const { return optzhizhu->checkedId() == 1 ? ListKind::Group : ListKind::Direct; }
+
+int Tfrmjiaoqi::danmaIndex() const {
+    if (auto *fushi = qobject_cast<Tfrmfushi *>(dadi::companionWindow(QStringLiteral("Tfrmfushi"))))
+        return fushi->currentIndex();
+    return static_cast<int>(DrawHistory.size());
+}
+
+void Tfrmjiaoqi::btndaoruClick() {
+    const QStringList files = importListFiles(this, lstdadi, lbldadi);
+    if (!files.isEmpty()) paths_ = files;
+}
+
+void Tfrmjiaoqi::lstdadiDblClick(QListWidgetItem *item) {
+    const int row = lstdadi->row(item);
+    if (row < 0 || row >= paths_.size()) return;
+    previewListFile(this, paths_[row], edtdadi, lbldadi);
+}
+
+void Tfrmjiaoqi::btnjiaoqiClick() {
+    if (paths_.isEmpty()) return ui::showWarning(this, QStringLiteral("请先导入大底文件！"));
+    ui::runCommand(this, [&] {
+        IntersectSettings s;
+        s.kind = kind();
+        s.sixLow = ui::readInt(edtzhu6yongcuo1);
+        s.sixHigh = ui::readInt(edtzhu6yongcuo2);
+        s.threeLow = ui::readInt(edtzhu3yongcuo1);
+        s.threeHigh = ui::readInt(edtzhu3yongcuo2);
+        s.excludeRecent = chkyilou->isChecked();
+        s.recent = ui::readInt(edtyilou);
+        s.index = danmaIndex();
+        if (s.excludeRecent && s.recent < 0) throw UserError("排除期数不能小于0！");
+        struct Outcome {
+            NumberList list;
+            bool complete = false;
+        };
+        auto outcome = std::make_shared<Outcome>();
+        const QStringList paths = paths_;
+        const DrawTable draws = DrawHistory;
+        runner_->start(
+            [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                ListCounter counter;
+                if (!countListFiles(paths, counter, progress.group, &stop)) return;
+                outcome->list = intersectLists(counter, draws, s);
+                outcome->complete = true;
+            },
+            static_cast<int>(paths.size()), 0,
+            [this, outcome](const QString &) {
+                if (!outcome->complete) return;
+                edtdadi->setPlainText(dadi::numbersLine(outcome->list));
+                lbldadi->setText(QStringLiteral("最终交集：%1注").arg(outcome->list.size()));
+                dadi::putOnClipboard(edtdadi->toPlainText());
+            });
+    });
+}
+
+void Tfrmjiaoqi::btnzhuanClick() {
+    const std::string text = edtdadi->toPlainText().toStdString();
+    const NumberList converted = kind() == ListKind::Direct ? directToGroup(text) : groupToDirect(text);
+    edtdadi->setPlainText(dadi::numbersLine(converted));
+    lbldadi->setText(QStringLiteral("最终交集：%1注").arg(converted.size()));
+}
+
+void Tfrmjiaoqi::optzhizhuClick() {
+    btnzhuan->setText(kind() == ListKind::Direct ? QStringLiteral("直选转组") : QStringLiteral("组选转直"));
+}
+
+void Tfrmjiaoqi::btnsaveClick() { dadi::saveResultBox(this, edtdadi); }
+
+void Tfrmjiaoqi::btncopyClick() { dadi::putOnClipboard(edtdadi->toPlainText()); }
+
+void Tfrmjiaoqi::btncloseClick() { close(); }
+
+} // namespace corvel

@@ -1,0 +1,78 @@
+#pragma once
+// "多重大底交集": the intersection of many base list files with tolerances by digit form,
+// the omissions measured from the danma window's issue, and the two conversions.
+
+#include "generators/intersect.h"
+#include "generators/u_dadiwindow.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace corvel {
+
+// The import shared with "次数提取工具": the file dialog, the 2000-file limit, the list
+// box showing the names with every item selected.
+QStringList importListFiles(QWidget *parent, QListWidget *names, QLabel *countLabel);
+// The preview of a double-clicked file: its text in the result box, digits / 3 as count.
+void previewListFile(QWidget *parent, const QString &path, QPlainTextEdit *box, QLabel *countLabel);
+
+class Tfrmjiaoqi : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tfrmjiaoqi(QWidget *parent = nullptr);
+
+    void FormCreate();
+    void btndaoruClick();
+    void lstdadiDblClick(QListWidgetItem *item);
+    void btnjiaoqiClick();
+    void btnzhuanClick();
+    void optzhizhuClick();
+    void btnsaveClick();
+    void btncopyClick();
+    void btncloseClick();
+
+    // The preset plans of the danma window write these.
+    void setTolerances(int sixLow, int sixHigh, int threeLow, int threeHigh);
+    const QStringList &paths() const { return paths_; }
+    // The danma window's issue (the next issue without that window).
+    int danmaIndex() const;
+    dadi::WorkRunner *runner() const { return runner_; }
+
+    QListWidget *lstdadi = nullptr;
+    QButtonGroup *optzhizhu = nullptr;
+    QLineEdit *edtzhu6yongcuo1 = nullptr;
+    QLineEdit *edtzhu6yongcuo2 = nullptr;
+    QLineEdit *edtzhu3yongcuo1 = nullptr;
+    QLineEdit *edtzhu3yongcuo2 = nullptr;
+    QCheckBox *chkyilou = nullptr;
+    QLineEdit *edtyilou = nullptr;
+    QPlainTextEdit *edtdadi = nullptr;
+    QLabel *lbldadi = nullptr;
+    QProgressBar *prgfile = nullptr;
+    QProgressBar *prgunused = nullptr;
+    QPushButton *btndaoru = nullptr;
+    QPushButton *btnjiaoqi = nullptr;
+    QPushButton *btnzhuan = nullptr;
+    QPushButton *btnsave = nullptr;
+    QPushButton *btncopy = nullptr;
+    QPushButton *btnstop = nullptr;
+    QPushButton *btnclose = nullptr;
+
+private:
+    ListKind kind() const;
+
+    QStringList paths_;
+    dadi::WorkRunner *runner_ = nullptr;
+};
+
+} // namespace corvel

@@ -1,0 +1,175 @@
+// corvel-report intersect | count | baselist | danma | stable: the base list tools of the
+// danma window family from the command line. Numbers are printed "%03d", one a line; a
+// list is followed by "count,N".
+
+#include "core/historytext.h"
+#include "core/intconv.h"
+#include "core/random.h"
+#include "core/usererror.h"
+#include "generators/countextract.h"
+#include "generators/danma.h"
+#include "generators/intersect.h"
+#include "generators/stablebase.h"
+#include "report/report.h"
+
+#include <algorithm>
+#include <ostream>
+#include <sstream>
+#include <tuple>
+
+namespace corvel::report {
+
+namespace {
+
+// "--name LO HI" (both removed from args), or the fallback pair.
+std::pair<int, int> takeRange(Args &args, const std::string &name, std::pair<int, int> fallback) {
+    const auto it = std::find(args.begin(), args.end(), "--" + name);
+    if (it == args.end()) return fallback;
+    if (args.end() - it < 3) throw UserError("选项 --" + name + " 需要两个取值");
+    const std::pair<int, int> range{strToInt(*(it + 1)), strToInt(*(it + 2))};
+    args.erase(it, it + 3);
+    return range;
+}
+
+bool looksLikeOption(const std::string &arg) { return arg.rfind("--", 0) == 0; }
+
+bool usageError(const Args &args, size_t minimum, const std::string &usage, std::ostream &err) {
+    const bool bad = args.size() < minimum || std::any_of(args.begin(), args.end(), looksLikeOption);
+    if (bad) err << "usage: corvel-report " << usage << '\n';
+    return bad;
+}
+
+std::vector<std::string> fileLines(const std::string &path) {
+    std::vector<std::string> lines;
+    std::istringstream in(readInputFile(path));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+DrawTable historyDraws(const std::string &path) { return readHistoryText(readInputFile(path)).draws; }
+
+// "--index U": 0 … DrawCount, DrawCount (the default) meaning the next issue.
+int takeIndex(Args &args, const DrawTable &draws) {
+    const int index = strToInt(takeOption(args, "index", std::to_string(draws.size())));
+    if (index < 0 || size_t(index) > draws.size())
+        throw UserError("--index 必须在0到" + std::to_string(draws.size()) + "之间！");
+    return index;
+}
+
+ListCounter countFiles(const Args &paths) {
+    if (paths.size() > size_t(MaxListFiles))
+        throw UserError("一次最多只能导入" + std::to_string(MaxListFiles) + "个大底文件，您选择了" +
+                        std::to_string(paths.size()) + "个！");
+    ListCounter counter;
+    for (const std::string &path : paths) counter.add(readInputFile(path));
+    return counter;
+}
+
+void printList(std::ostream &out, const NumberList &list) {
+    for (const Number &n : list) out << numberText(n) << '\n';
+    out << "count," << list.size() << '\n';
+}
+
+const std::string IntersectUsage =
+    "intersect HISTORY.txt FILE... [--group] [--six LO HI] [--three LO HI] [--recent Y] [--index U]";
+const std::string CountUsage = "count FILE... [--range LO HI]";
+const std::string BaseListUsage = "baselist GROUPS.txt [--six LO HI] [--three LO HI]";
+const std::string DanmaUsage =
+    "danma HISTORY.txt [--index U] [--groups K] [--digits n] [--draws Y] [--reverse] [--seed N]";
+const std::string StableUsage = "stable HISTORY.txt [--index U] [--lists K] [--stages S] [--misses M] [--counter C]";
+
+const Command intersectCommand("intersect", IntersectUsage,
+                               [](const Args &given, std::ostream &out, std::ostream &err) {
+                                   Args args = given;
+                                   IntersectSettings s;
+                                   s.kind = takeFlag(args, "group") ? ListKind::Group : ListKind::Direct;
+                                   std::tie(s.sixLow, s.sixHigh) = takeRange(args, "six", {0, 0});
+                                   std::tie(s.threeLow, s.threeHigh) = takeRange(args, "three", {0, 0});
+                                   const std::string recent = takeOption(args, "recent", "");
+                                   const std::string index = takeOption(args, "index", "");
+                                   if (usageError(args, 1, IntersectUsage, err)) return 2;
+                                   const DrawTable draws = historyDraws(args[0]);
+                                   Args indexArgs;
+                                   if (!index.empty()) indexArgs = {"--index", index};
+                                   s.index = takeIndex(indexArgs, draws);
+                                   s.excludeRecent = !recent.empty();
+                                   if (s.excludeRecent) s.recent = strToInt(recent);
+                                   const ListCounter counter = countFiles(Args(args.begin() + 1, args.end()));
+                                   printList(out, intersectLists(counter, draws, s));
+                                   return 0;
+                               });
+
+const Command countCommand("count", CountUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
+    Args args = given;
+    const auto [low, high] = takeRange(args, "range", {1, 40});
+    if (usageError(args, 0, CountUsage, err)) return 2;
+    printList(out, extractByCount(countFiles(args), low, high));
+    return 0;
+});
+
+const Command baseListCommand("baselist", BaseListUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
+    Args args = given;
+    MissRanges r;
+    std::tie(r.sixLow, r.sixHigh) = takeRange(args, "six", {0, 8});
+    std::tie(r.threeLow, r.threeHigh) = takeRange(args, "three", {1, 9});
+    if (usageError(args, 1, BaseListUsage, err) || args.size() != 1) return 2;
+    printList(out, danmaBaseList(readDanmaFile(fileLines(args[0])), r));
+    return 0;
+});
+
+const Command danmaCommand("danma", DanmaUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
+    Args args = given;
+    const std::string index = takeOption(args, "index", "");
+    DanmaSettings s;
+    const std::string groupsText = takeOption(args, "groups", "10");
+    s.groups = strToInt(groupsText);
+    s.digits = strToInt(takeOption(args, "digits", "3"));
+    s.draws = strToInt(takeOption(args, "draws", "1"));
+    s.reverse = takeFlag(args, "reverse");
+    const std::string seed = takeOption(args, "seed", "");
+    if (usageError(args, 1, DanmaUsage, err) || args.size() != 1) return 2;
+    const DrawTable draws = historyDraws(args[0]);
+    Args indexArgs;
+    if (!index.empty()) indexArgs = {"--index", index};
+    s.index = takeIndex(indexArgs, draws);
+    uint32_t seedValue = clockSeed();
+    if (!seed.empty()) {
+        const int64_t value = strToInt64(seed);
+        if (value < 0 || value > int64_t(UINT32_MAX)) throw UserError("--seed 必须在0到4294967295之间！");
+        seedValue = static_cast<uint32_t>(value);
+    }
+    Lcg random(seedValue);
+    const DanmaResult result = generateDanma(draws, s, random);
+    for (const std::string &g : result.groups) out << g << '\n';
+    const int hits = danmaHits(draws, s.index, result.groups);
+    if (hits >= 0) out << "hits," << hits << '\n';
+    return 0;
+});
+
+const Command stableCommand("stable", StableUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
+    Args args = given;
+    const std::string index = takeOption(args, "index", "");
+    StableSettings s;
+    s.lists = strToInt(takeOption(args, "lists", "4"));
+    s.stages = strToInt(takeOption(args, "stages", "2"));
+    s.misses = strToInt(takeOption(args, "misses", "109"));
+    const int64_t counterValue = strToInt64(takeOption(args, "counter", "1"));
+    if (usageError(args, 1, StableUsage, err) || args.size() != 1) return 2;
+    if (counterValue < 0 || counterValue > int64_t(UINT32_MAX)) throw UserError("--counter 必须在0到4294967295之间！");
+    const DrawTable draws = historyDraws(args[0]);
+    Args indexArgs;
+    if (!index.empty()) indexArgs = {"--index", index};
+    s.index = takeIndex(indexArgs, draws);
+    uint32_t counter = static_cast<uint32_t>(counterValue);
+    const StableResult result = stableBaseList(draws, s, counter);
+    printList(out, result.unionList);
+    out << "counter," << counter << '\n';
+    return 0;
+});
+
+} // namespace
+
+} // namespace corvel::report
