@@ -30,9 +30,8 @@ size_t utf8Length(const std::string &text, size_t at) {
     return std::min(length, text.size() - at);
 }
 
-// The digits of the number a piece starts with. A piece that does not start with three
-// decimal digits fails with the standard conversion message naming the first offending
-// character, or the empty text when the piece ends too early.
+} // namespace
+
 Number leadingNumber(const std::string &piece) {
     Number n{};
     size_t at = 0;
@@ -45,6 +44,8 @@ Number leadingNumber(const std::string &piece) {
     }
     return n;
 }
+
+namespace {
 
 bool isSeparator(char c, const std::string &separators) { return separators.find(c) != std::string::npos; }
 

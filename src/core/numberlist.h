@@ -36,6 +36,11 @@ std::vector<std::string> writeKindHeadedList(const std::string &kind, const Numb
 // Investment list: the kind index, the count, then one number per line.
 std::vector<std::string> writeInvestmentList(int kindIndex, const NumberList &numbers);
 
+// The digits of the number a piece of list text starts with (the rest of the piece is
+// ignored). Throws UserError with the standard conversion message naming the first
+// character that is no digit, or the empty text when the piece is shorter than three.
+Number leadingNumber(const std::string &piece);
+
 // The total filter's reader: pieces split at blanks, commas and tabs, the first three
 // characters of each piece are a number. Throws UserError when a piece does not start
 // with three digits.

@@ -26,7 +26,7 @@ std::string digitClass(PlanMode mode, int digit);
 // "请输入三位数字".
 Number readPlanDraw(const std::string &text);
 
-struct PlanRow {
+struct AutoPlanRow {
     std::string draw; // the draw typed, three digits
     std::string bet;  // e.g. "百十位奇偶", "百十个位奇偶奇"
 };
@@ -44,7 +44,7 @@ public:
 
     PlanKind kind() const { return kind_; }
     PlanState state() const;
-    const std::vector<PlanRow> &rows() const { return rows_; }
+    const std::vector<AutoPlanRow> &rows() const { return rows_; }
     NumberList betList() const;
 
     // "开始新计划".
@@ -66,7 +66,7 @@ private:
     StepOutcome stepThree(PlanMode mode, const Number &latest, const Number &second);
 
     PlanKind kind_;
-    std::vector<PlanRow> rows_;
+    std::vector<AutoPlanRow> rows_;
     bool ended_ = false;
 };
 

@@ -2,6 +2,8 @@
 // corvel-report: the engine's computations from the command line, as CSV on stdout.
 // Each command registers itself with a static Command object in its own file.
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -24,6 +26,10 @@ struct Command {
 std::string takeOption(Args &args, const std::string &name, const std::string &fallback);
 // Presence of a flag "--name" (removed from args).
 bool takeFlag(Args &args, const std::string &name);
+
+// The sections "# deviation" and "# rebound" of the history report: every item of the
+// deviation and the rebound search, in catalogue order.
+void searchSections(std::ostream &out, const std::vector<std::array<int32_t, 4>> &draws);
 
 // The whole content of a file; throws UserError naming the file when it cannot be read.
 std::string readInputFile(const std::string &path);

@@ -57,6 +57,7 @@ const Command analysisCommand("", Usage, [](const Args &given, std::ostream &out
     const HistoryText history = readHistoryText(readInputFile(args[0]), positionStart);
     groupSections(out, history.draws);
     indicatorSections(out, history.draws);
+    searchSections(out, history.draws);
     return 0;
 });
 

@@ -9,12 +9,19 @@
 #include "analysis/u_totalcode.h"
 #include "filters/u_duoyilou.h"
 #include "filters/u_gujian.h"
+#include "filters/u_piantai.h"
 #include "filters/u_sujifilt.h"
+#include "filters/u_totalfilt.h"
+#include "filters/u_yilou.h"
 #include "filters/u_zhongpai.h"
 #include "generators/u_dingweidan.h"
 #include "generators/u_dingweipai.h"
 #include "generators/u_fushi.h"
+#include "generators/u_gensui.h"
+#include "generators/u_gensui2.h"
 #include "generators/u_jiaoqi.h"
+#include "generators/u_reima.h"
+#include "generators/u_sanma.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
@@ -50,12 +57,19 @@ const QMap<QString, WindowFactory> &toolWindows() {
         {"Tfrmjiaoqi", make<Tfrmjiaoqi>()},
         {"Tfrmdownload2", make<Tfrmdownload2>()},
         {"Tfrmduoyilou", make<Tfrmduoyilou>()},
+        {"Tfrmgensui", make<Tfrmgensui>()},
+        {"Tfrmgensui2", make<Tfrmgensui2>()},
         {"Tfrmgujian", make<Tfrmgujian>()},
         {"Tfrmgudingjihua", make<Tfrmgudingjihua>()},
         {"Tfrmjieduanjihua", make<Tfrmjieduanjihua>()},
         {"Tfrmkeibianjihua", make<Tfrmkeibianjihua>()},
+        {"Tfrmpiantai", make<Tfrmpiantai>()},
+        {"Tfrmreima", make<Tfrmreima>()},
+        {"Tfrmsanma", make<Tfrmsanma>()},
         {"Tfrmsujifilt", make<Tfrmsujifilt>()},
+        {"Tfrmtotalfilt", make<Tfrmtotalfilt>()},
         {"Tfrmtozi", make<Tfrmtozi>()},
+        {"Tfrmyilou", make<Tfrmyilou>()},
         {"Tfrmzhongpai", make<Tfrmzhongpai>()},
     };
     return windows;

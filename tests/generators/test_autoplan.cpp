@@ -14,7 +14,7 @@ using test::userErrorOf;
 
 std::vector<std::string> bets(const AutoPlan &plan) {
     std::vector<std::string> out;
-    for (const PlanRow &r : plan.rows()) out.push_back(r.bet);
+    for (const AutoPlanRow &r : plan.rows()) out.push_back(r.bet);
     return out;
 }
 

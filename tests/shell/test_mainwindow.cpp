@@ -288,7 +288,17 @@ TEST(Startup, FirstStartCreatesTheDefaultDatabaseAndInstallsThePictures) {
 TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {
     ASSERT_TRUE(open("中国福彩3D"));
     ASSERT_TRUE(enabled("mnugudingjihua"));
-    EXPECT_FALSE(enabled("mnutotalfilt")); // its window is not part of this build yet
+    // The total filter: the menu item and the tool button "总体过滤" show one window.
+    ASSERT_TRUE(enabled("mnutotalfilt"));
+    main->command("mnutotalfilt")->trigger();
+    QWidget *filter = main->toolWindow("Tfrmtotalfilt");
+    ASSERT_NE(filter, nullptr);
+    EXPECT_EQ(filter->windowTitle(), "总体过滤");
+    main->command("tlbala")->trigger();
+    EXPECT_EQ(main->toolWindow("Tfrmtotalfilt"), filter);
+    EXPECT_TRUE(enabled("mnupiantai"));
+    EXPECT_TRUE(enabled("mnuyilou"));
+    QPointer<QWidget> filterWatch(filter);
     QWidget *plan = main->showToolWindow("Tfrmgudingjihua");
     ASSERT_NE(plan, nullptr);
     auto *days = plan->findChild<QLineEdit *>("edtdays");
@@ -300,6 +310,7 @@ TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {
     QPointer<QWidget> watch(plan);
     main->mnucloseClick();
     EXPECT_TRUE(watch.isNull());
+    EXPECT_TRUE(filterWatch.isNull());
     EXPECT_EQ(main->toolWindow("Tfrmgudingjihua"), nullptr);
 
     ASSERT_TRUE(open("中国福彩3D"));
