@@ -11,21 +11,28 @@
 #include "store/u_index.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
+#include "ui/shortcuts.h"
+#include "ui/textfit.h"
+#include "ui/windowplace.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -174,6 +181,11 @@ void Tfrmmain::buildMenus() {
     QMenu *help = menuBar()->addMenu(u("帮助(&H)"));
     addCommand(help, "mnuhelpcotent", u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
     addCommand(help, "mnuhelpabout", u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+
+    // The common shortcuts; the menus keep their access keys as well.
+    commands_[QStringLiteral("mnuopen")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    commands_[QStringLiteral("mnuclose")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    commands_[QStringLiteral("mnuhelpcotent")]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon) {
@@ -181,13 +193,17 @@ QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QS
     button->setObjectName(name);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(16, 16));
-    // 55 x 36, or as tall as the caption under the image needs with the platform's font.
-    button->setFixedSize(55, std::max(36, button->iconSize().height() + button->fontMetrics().height() + 10));
     button->setAutoRaise(true);
     auto *action = new QAction(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")), caption, this);
     action->setObjectName(name);
     action->setToolTip(hint);
     button->setDefaultAction(action);
+    // 55 x 36, or as large as the caption under the image needs in the font it is drawn in
+    // (Chinese captions come from a taller fallback font than the font's own line height).
+    const QSize text = ui::textSize(button->font(), caption);
+    const QSize natural = button->sizeHint();
+    button->setFixedSize(std::max({55, text.width() + 8, natural.width()}),
+                         std::max({36, button->iconSize().height() + text.height() + 10, natural.height()}));
     tlbmain_->addWidget(button);
     commands_[name] = action;
     return action;
@@ -258,6 +274,35 @@ void Tfrmmain::UpdateCommandState() {
 bool Tfrmmain::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate) UpdateCommandState();
     return QMainWindow::event(event);
+}
+
+void Tfrmmain::showAtStart() {
+    if (ui::restoreWindowGeometry(this)) {
+        show();
+        return;
+    }
+    // Without a window manager a maximise request does nothing: fill the screen first, the
+    // frame's top-left corner (the title bar) at the free area's top-left corner.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.topLeft());
+        resize(area.size());
+    }
+    showMaximized();
+}
+
+void Tfrmmain::closeEvent(QCloseEvent *event) {
+    ui::saveWindowGeometry(this);
+    QMainWindow::closeEvent(event);
+}
+
+// Back from maximised, the window is put where its title bar can be reached; the normal
+// geometry arrives after the state change, so the check waits for it.
+void Tfrmmain::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible() &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        QTimer::singleShot(0, this, [this] { ui::keepOnScreen(this); });
 }
 
 void Tfrmmain::resizeEvent(QResizeEvent *event) {
@@ -332,6 +377,8 @@ QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
     QWidget *window = factory(this);
     creatingToolWindows_.removeAll(className);
     window->setWindowFlag(Qt::Window, true);
+    ui::addStandardKeys(window);
+    ui::placeToolWindow(window, this);
     toolWindows_[className] = window;
     return window;
 }

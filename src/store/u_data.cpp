@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -183,6 +184,7 @@ void Tfrmdata::FormCreate() {
     grdcaipiao->setObjectName("grdcaipiao");
     grdcaipiao->setSelectionMode(QAbstractItemView::SingleSelection);
     grdcaipiao->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdcaipiao->setTabKeyNavigation(false); // Tab leaves the grid for the buttons
     grdcaipiao->verticalHeader()->setDefaultSectionSize(grdcaipiao->fontMetrics().height() + 6);
     delegate_ = new TextCellDelegate(grdcaipiao);
     grdcaipiao->setItemDelegate(delegate_);
@@ -195,11 +197,11 @@ void Tfrmdata::FormCreate() {
     btnadd->setObjectName("btnadd");
     btnadd->setToolTip(QStringLiteral("添加记录"));
     btnadd->setEnabled(false);
-    btnedit = new QPushButton(QStringLiteral("开始添加"), this);
+    btnedit = new QPushButton(QStringLiteral("开始添加(&A)"), this);
     btnedit->setEnabled(false);
-    btnsave = new QPushButton(QStringLiteral("保存开奖"), this);
-    Button1 = new QPushButton(QStringLiteral("导入开奖"), this);
-    btnext = new QPushButton(QStringLiteral("关闭"), this);
+    btnsave = new QPushButton(QStringLiteral("保存开奖(&S)"), this);
+    Button1 = new QPushButton(QStringLiteral("导入开奖(&I)"), this);
+    btnext = new QPushButton(QStringLiteral("关闭(&C)"), this);
     for (QPushButton *b : {btnedit, btnsave, Button1, btnext}) b->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
@@ -225,6 +227,8 @@ void Tfrmdata::FormCreate() {
     connect(btnsave, &QPushButton::clicked, this, &Tfrmdata::btnsaveClick);
     connect(Button1, &QPushButton::clicked, this, &Tfrmdata::Button1Click);
     connect(btnext, &QPushButton::clicked, this, &QDialog::close);
+    // Escape closes the window as its title bar does: not while an addition is under way.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QDialog::close);
     connect(dbv_caipiao, &DbNavigator::clicked, this, &Tfrmdata::dbv_caipiaoClick);
 
     try {
@@ -353,7 +357,7 @@ void Tfrmdata::setEditing(bool on) {
     btnadd->setEnabled(on);
     // Another lottery is chosen only with nothing pending.
     lstcaipiao->setEnabled(!on);
-    btnedit->setText(on ? QStringLiteral("完成添加") : QStringLiteral("开始添加"));
+    btnedit->setText(on ? QStringLiteral("完成添加(&A)") : QStringLiteral("开始添加(&A)"));
     updateNavigator();
 }
 

@@ -142,7 +142,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
     DataWindow w(test::makeDraws(5));
     w.window->btneditClick();
     EXPECT_TRUE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), "完成添加");
+    EXPECT_EQ(w.window->btnedit->text(), "完成添加(&A)");
     EXPECT_FALSE(w.window->btnext->isEnabled());
     EXPECT_TRUE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->btnadd->isEnabled());
@@ -155,7 +155,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
 
     w.window->btneditClick();
     EXPECT_FALSE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), "开始添加");
+    EXPECT_EQ(w.window->btnedit->text(), "开始添加(&A)");
     EXPECT_TRUE(w.window->btnext->isEnabled());
     EXPECT_FALSE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->close());
