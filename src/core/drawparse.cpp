@@ -175,7 +175,9 @@ std::vector<ParsedDraw> parseDrawFileAfter(std::string_view bytes, int64_t lastI
         const std::string_view text = trimBlanks(lines[i]);
         if (text.empty()) continue;
         any = true;
-        if (storedAlready(splitItems(text).front(), lastIssue)) continue;
+        // A line of separators alone has no first item: it is checked (and refused) below.
+        const std::vector<std::string_view> items = splitItems(text);
+        if (!items.empty() && storedAlready(items.front(), lastIssue)) continue;
         draws.push_back(parseDrawFileLine(i, text));
     }
     if (!any) throw UserError("内容是空的");

@@ -160,6 +160,9 @@ TEST(DrawFile, ABadLineAmongStoredIssuesBlocksNothing) {
         std::string::npos);
     // Everything stored already: nothing new, no error.
     EXPECT_TRUE(parseDrawFileAfter("2007120 1 2 3\r\n", 2007125).empty());
+    // A line of separators alone has no issue to compare: it is refused, not read past its end.
+    EXPECT_NE(errorOf([](std::string_view t) { return parseDrawFileAfter(t, 2007121); }, text + ",\r\n").find("第5行"),
+              std::string::npos);
 }
 
 TEST(ChartPage, DamagedDigitsOfStoredIssuesBlockNothing) {
