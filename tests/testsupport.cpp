@@ -4,10 +4,13 @@
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
+#include "store/database.h"
 #include "ui/printing.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSqlQuery>
 #include <random>
 
 namespace corvel::test {
@@ -42,6 +45,34 @@ void TempAppDir::createDatabase(const QList<QPair<QString, QStringList>> &lotter
         list << b;
     }
     corvel::createDatabase(databasePath(), list);
+}
+
+QString leaveCrashedCopy(const QString &dbPath, const QString &lottery, const QString &folder) {
+    QDir().mkpath(folder);
+    const QString copy = folder + QStringLiteral("/") + QFileInfo(dbPath).fileName();
+    Connection con(dbPath);
+    QSqlDatabase &db = con.db();
+    QSqlQuery q(db);
+    // A tiny cache makes SQLite write changed pages into the file before the commit.
+    q.exec(QStringLiteral("pragma cache_size=1"));
+    db.transaction();
+    q.exec(QStringLiteral("delete from %1").arg(quoteIdent(drawTableName(lottery))));
+    q.prepare(QStringLiteral("insert into %1 (\"记录期号\", \"1\", \"2\", \"3\") values (?, 1, 2, 3)")
+                  .arg(quoteIdent(drawTableName(lottery))));
+    for (int i = 0; i < 3000; ++i) {
+        q.addBindValue(QString::number(3000000 + i));
+        q.exec();
+    }
+    const QString journal = dbPath + QStringLiteral("-journal");
+    if (QFileInfo(journal).size() > 0) {
+        QFile::remove(copy);
+        QFile::remove(copy + QStringLiteral("-journal"));
+        QFile::copy(dbPath, copy);
+        QFile::copy(journal, copy + QStringLiteral("-journal"));
+    }
+    q.finish();
+    db.rollback();
+    return copy;
 }
 
 QStringList makeDraws(int count, unsigned seed, int digits) {

@@ -6,6 +6,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/printing.h"
+#include "ui/shortcuts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -60,6 +61,8 @@ Tfrmfiltcode::Tfrmfiltcode(FiltCodeSource source, QWidget *parent) : QDialog(par
     btnclose = new QPushButton(QStringLiteral("关闭"), this);
     btnclose->setObjectName("btnclose");
     btnclose->setDefault(true);
+    ui::addSaveShortcut(btnsave);
+    ui::addPrintShortcut(btnprint);
     connect(btnprint, &QPushButton::clicked, this, &Tfrmfiltcode::btnprintClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmfiltcode::btnsaveClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmfiltcode::btncloseClick);

@@ -11,6 +11,7 @@
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/printing.h"
+#include "ui/shortcuts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -197,6 +198,12 @@ QWidget *Tfrmtozi::buildCommands() {
     prgsearch->setObjectName("prgsearch");
     prgsearch->hide();
     grid->addWidget(prgsearch, 3, 0, 1, 3);
+    lblsearch = new QLabel(box);
+    lblsearch->setObjectName(QStringLiteral("lblsearch"));
+    lblsearch->setWordWrap(true);
+    grid->addWidget(lblsearch, 4, 0, 1, 3);
+    ui::addSaveShortcut(tlbtnsave);
+    ui::addPrintShortcut(tlbtnprint);
     return box;
 }
 
@@ -377,6 +384,7 @@ void Tfrmtozi::clearRecords() {
                          QStringLiteral("当期利润率(%)")},
                         {});
     edtallwin->clear();
+    lblsearch->clear();
 }
 
 void Tfrmtozi::showRecords() {
@@ -401,6 +409,7 @@ void Tfrmtozi::btnclearClick() {
     chkyuji->setChecked(true);
     chksepmode->setChecked(true);
     chksepmodeClick();
+    lblsearch->clear(); // the settings it named are gone
 }
 
 void Tfrmtozi::chksepmodeClick() {
@@ -431,7 +440,7 @@ void Tfrmtozi::btncloseClick() { close(); }
 // The settings file keeps the edit texts as typed, and loading refuses a text that is not
 // an integer; such a text is refused here, before it makes a file that cannot be loaded.
 void Tfrmtozi::checkSettingTexts() const {
-    for (const QLineEdit *edit : {edtsinmax, edtallmax, edtjushu, edtoutofsin, edtlirun}) ui::readInt64(edit);
+    for (QLineEdit *edit : {edtsinmax, edtallmax, edtjushu, edtoutofsin, edtlirun}) ui::readInt64(edit);
 }
 
 ToziSettings Tfrmtozi::currentSettings() const {
@@ -471,6 +480,7 @@ void Tfrmtozi::applyList(const InvestmentList &list) {
     setKind(list.kind);
     edtjushu->setText(QString::number(list.count));
     takeList(list.numbers);
+    if (!list.shortfall.empty()) ui::showWarning(this, q(list.shortfall));
 }
 
 QString Tfrmtozi::proposedName(const QString &suffix) const {
@@ -561,6 +571,7 @@ void Tfrmtozi::mnusetprintClick() {
 
 void Tfrmtozi::btnyouhuaClick() {
     if (worker_) {
+        stopRequested_ = true;
         worker_->requestStop();
         return;
     }
@@ -589,6 +600,8 @@ void Tfrmtozi::startSearch() {
     prgsearch->setRange(0, static_cast<int>(snapshot.space.size()));
     prgsearch->setValue(0);
     prgsearch->show();
+    stopRequested_ = false;
+    lblsearch->setText(QStringLiteral("正在搜索…"));
 
     worker_ = new Ttozithread(std::move(snapshot));
     connect(worker_, &Ttozithread::progressed, this,
@@ -607,6 +620,11 @@ void Tfrmtozi::searchDone(int rIndex, int wIndex, int lIndex) {
     setSearching(false);
     prgsearch->hide();
     btnyouhua->setText(QStringLiteral("搜索"));
+    // The settings boxes changed: say to what, and what they give.
+    lblsearch->setText(
+        (stopRequested_ ? QStringLiteral("搜索已停止，目前最佳：") : QStringLiteral("搜索完成，最佳：")) +
+        QStringLiteral("观察间隔连续次数 %1，中出后间隔期数 %2，连续投入期数 %3；总体赢余 %4")
+            .arg(comsepnum->currentText(), comtozisep->currentText(), comtozirep->currentText(), edtallwin->text()));
 }
 
 void Tfrmtozi::setSearching(bool on) {

@@ -5,24 +5,34 @@
 #include "shell/u_about.h"
 #include "shell/windowfactory.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/u_datamod.h"
 #include "store/u_index.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
+#include "ui/shortcuts.h"
+#include "ui/textfit.h"
+#include "ui/windowplace.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -174,8 +184,13 @@ void Tfrmmain::buildMenus() {
     commands_[QStringLiteral("mnuweb3")] = web3;
 
     QMenu *help = menuBar()->addMenu(u("帮助(&H)"));
-    addCommand(help, QStringLiteral("mnuhelpcotent"), u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
-    addCommand(help, QStringLiteral("mnuhelpabout"), u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+    addCommand(help, "mnuhelpcotent", u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
+    addCommand(help, "mnuhelpabout", u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+
+    // The common shortcuts; the menus keep their access keys as well.
+    commands_[QStringLiteral("mnuopen")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    commands_[QStringLiteral("mnuclose")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    commands_[QStringLiteral("mnuhelpcotent")]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon) {
@@ -183,13 +198,17 @@ QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QS
     button->setObjectName(name);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(16, 16));
-    // 55 x 36, or as tall as the caption under the image needs with the platform's font.
-    button->setFixedSize(55, std::max(36, button->iconSize().height() + button->fontMetrics().height() + 10));
     button->setAutoRaise(true);
     auto *action = new QAction(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")), caption, this);
     action->setObjectName(name);
     action->setToolTip(hint);
     button->setDefaultAction(action);
+    // 55 x 36, or as large as the caption under the image needs in the font it is drawn in
+    // (Chinese captions come from a taller fallback font than the font's own line height).
+    const QSize text = ui::textSize(button->font(), caption);
+    const QSize natural = button->sizeHint();
+    button->setFixedSize(std::max({55, text.width() + 8, natural.width()}),
+                         std::max({36, button->iconSize().height() + text.height() + 10, natural.height()}));
     tlbmain_->addWidget(button);
     commands_[name] = action;
     return action;
@@ -264,6 +283,35 @@ bool Tfrmmain::event(QEvent *event) {
     return QMainWindow::event(event);
 }
 
+void Tfrmmain::showAtStart() {
+    if (ui::restoreWindowGeometry(this)) {
+        show();
+        return;
+    }
+    // Without a window manager a maximise request does nothing: fill the screen first, the
+    // frame's top-left corner (the title bar) at the free area's top-left corner.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.topLeft());
+        resize(area.size());
+    }
+    showMaximized();
+}
+
+void Tfrmmain::closeEvent(QCloseEvent *event) {
+    ui::saveWindowGeometry(this);
+    QMainWindow::closeEvent(event);
+}
+
+// Back from maximised, the window is put where its title bar can be reached; the normal
+// geometry arrives after the state change, so the check waits for it.
+void Tfrmmain::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible() &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        QTimer::singleShot(0, this, [this] { ui::keepOnScreen(this); });
+}
+
 void Tfrmmain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     updateBackground();
@@ -336,6 +384,8 @@ QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
     QWidget *window = factory(this);
     creatingToolWindows_.removeAll(className);
     window->setWindowFlag(Qt::Window, true);
+    ui::addStandardKeys(window);
+    ui::placeToolWindow(window, this);
     toolWindows_[className] = window;
     return window;
 }
@@ -393,27 +443,8 @@ void Tfrmmain::mnubackupdataClick() {
         ui::getSaveFileName(this, ShellFolderPath(QStringLiteral("Desktop")) + QStringLiteral("/彩票数据.db"),
                             ui::databaseFileFilter(), QStringLiteral("db"));
     if (target.isEmpty()) return;
-    if (QFileInfo(target).absoluteFilePath() == QFileInfo(databasePath()).absoluteFilePath()) {
-        ui::showError(this, u("不能把数据库备份到它自己上面！"));
-        return;
-    }
-    if (!QFileInfo(databasePath()).isFile()) {
-        ui::showError(this, u("备份失败：数据库文件 %1 不存在").arg(databasePath()));
-        return;
-    }
-    const QString temp = target + QStringLiteral(".part");
-    QFile::remove(temp);
-    if (!QFile::copy(databasePath(), temp)) {
-        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
-        return;
-    }
-    QFile::remove(target);
-    if (!QFile::rename(temp, target)) {
-        QFile::remove(temp);
-        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
-        return;
-    }
-    ui::showInformation(this, u("成功备份！"));
+    if (ui::runCommand(this, [&] { backupDatabase(databasePath(), target); }))
+        ui::showInformation(this, u("成功备份！"));
 }
 
 void Tfrmmain::mnustoredataClick() {
@@ -421,34 +452,29 @@ void Tfrmmain::mnustoredataClick() {
     const QString source =
         ui::getOpenFileName(this, ShellFolderPath(QStringLiteral("Desktop")), ui::databaseFileFilter());
     if (source.isEmpty()) return;
-    const QString refusal = databaseRefusal(source);
-    if (!refusal.isEmpty()) {
-        ui::showError(this, refusal + u("\n数据库没有恢复。"));
-        return;
+    DatabaseSummary incoming, current;
+    const bool checked = ui::runCommand(this, [&] {
+        try {
+            incoming = checkRestoreCandidate(source, databasePath());
+        } catch (const UserError &e) {
+            throw UserError(e.what() + std::string("\n数据库没有恢复。"));
+        }
+    });
+    if (!checked) return;
+    try {
+        current = databaseSummary(databasePath());
+    } catch (const UserError &) {
+        // A database that cannot be read is replaced all the same; the question says so.
     }
+    const QString question =
+        u("数据恢复将用文件 %1 替换当前的数据库。\n\n当前数据库：%2\n恢复的文件：%3\n\n%4\n\n"
+          "确定要恢复吗？")
+            .arg(QDir::toNativeSeparators(source), current.isEmpty() ? u("无法读取") : summaryText(current),
+                 summaryText(incoming), safetyCopyNote(databasePath()));
+    if (!ui::askYesNo(this, question, u("确认恢复"))) return;
     if (Tdatamod *dm = Tdatamod::instance()) dm->closeConnection();
-    // Copy next to the database first; the old file is replaced only after the copy is whole.
-    const QString target = databasePath();
-    const QString temp = target + QStringLiteral(".restore");
-    QFile::remove(temp);
-    if (!QFile::copy(source, temp)) {
-        QFile::remove(temp);
-        ui::showError(this, u("恢复失败：无法复制文件 %1，原数据库保持不变。").arg(source));
-        return;
-    }
-    const QString old = target + QStringLiteral(".old");
-    QFile::remove(old);
-    QFile::rename(target, old);
-    if (!QFile::rename(temp, target)) {
-        QFile::rename(old, target);
-        QFile::remove(temp);
-        ui::showError(this, u("恢复失败：无法替换数据库文件，原数据库保持不变。"));
-        return;
-    }
-    QFile::remove(old);
-    // A journal left behind by the replaced file must not be rolled into the restored one.
-    for (const char *suffix : {"-journal", "-wal", "-shm"}) QFile::remove(target + QString::fromLatin1(suffix));
-    ui::showInformation(this, u("成功恢复！"));
+    if (ui::runCommand(this, [&] { restoreDatabase(source, databasePath()); }))
+        ui::showInformation(this, u("成功恢复！"));
 }
 
 void Tfrmmain::openUrl(const QString &url) {

@@ -51,6 +51,7 @@ protected:
 private:
     void rebuild();
     void fitCategoryLabels();
+    void fitValueTicks();
 
     QChartView *view_ = nullptr;
     std::vector<BarSeriesSpec> specs_;
@@ -59,6 +60,7 @@ private:
     int page_ = 1;
     bool showValues_ = false;
     QStringList labels_;
+    qint64 top_ = 1; // the largest value on the page
     std::vector<std::vector<qint64>> values_;
 };
 

@@ -14,6 +14,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
@@ -255,13 +256,20 @@ TEST_F(WindowFixture, CheckBoxesChooseSeriesAndValueMarks) {
     EXPECT_TRUE(w->chtadd->showValues());
 }
 
-// Crowded labels (27 patterns of three characters) stand upright rather than being cut
-// short; few short labels stay level. Value ticks are whole numbers.
+// Crowded labels (27 patterns of three characters) are broken into lines rather than being
+// cut short; few short labels stay on one line. Value ticks are whole numbers.
 TEST_F(WindowFixture, ChartLabelsStayWhole) {
     const auto axisOf = [](ui::BarChart *chart, Qt::Orientation o) { return chart->chart()->axes(o).first(); };
     auto crowded = open(10);
-    EXPECT_EQ(axisOf(crowded->chtadd, Qt::Horizontal)->labelsAngle(), -90);
-    EXPECT_FALSE(axisOf(crowded->chtadd, Qt::Horizontal)->truncateLabels());
+    crowded->resize(1280, 620);
+    QApplication::processEvents();
+    auto *categories = qobject_cast<QBarCategoryAxis *>(axisOf(crowded->chtadd, Qt::Horizontal));
+    ASSERT_NE(categories, nullptr);
+    EXPECT_FALSE(categories->truncateLabels());
+    EXPECT_EQ(categories->count(), 27);
+    EXPECT_TRUE(categories->categories().first().contains(QStringLiteral("<br>")));
+    EXPECT_EQ(categories->labelsAngle(), 0);
+    EXPECT_EQ(crowded->chtadd->visibleLabels().first(), QStringLiteral("热热热")); // the labels themselves stay
     auto sparse = open(16);
     EXPECT_EQ(axisOf(sparse->chtadd, Qt::Horizontal)->labelsAngle(), 0);
     auto *y = qobject_cast<QValueAxis *>(axisOf(sparse->chtsep, Qt::Vertical));

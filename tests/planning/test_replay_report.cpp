@@ -130,6 +130,28 @@ TEST_F(ReplayReport, BadInputStopsWithAMessage) {
     EXPECT_EQ(report({QStringLiteral("search"), dir.filePath(QStringLiteral("missing.txt")), list}).exitCode, 1);
 }
 
+TEST_F(ReplayReport, ListsReadAsTheWindowReadsThem) {
+    // CR alone ends a line here as in the window.
+    const ReportRun cr = report({"replay", sampleHistory(), write("cr.txt", "0\r1\r123\r"), "--W", "1"});
+    EXPECT_EQ(cr.exitCode, 0) << cr.error.toStdString();
+    EXPECT_EQ(cr.lines.last(), "surplus,-4");
+
+    // A count line larger than the numbers: the numbers present, and the user is told.
+    const ReportRun shortList = report({"replay", sampleHistory(), write("short.txt", "0\r\n3\r\n123\r\n")});
+    EXPECT_EQ(shortList.exitCode, 0) << shortList.error.toStdString();
+    EXPECT_TRUE(shortList.error.contains(QStringLiteral("只有1个号码"))) << shortList.error.toStdString();
+
+    // Inputs have a size cap: a huge file is refused before it is read.
+    QFile huge(dir.filePath("huge.txt"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write("0\r\n1\r\n123\r\n");
+    ASSERT_TRUE(huge.resize(9 * 1024 * 1024));
+    huge.close();
+    const ReportRun big = report({"replay", sampleHistory(), huge.fileName()});
+    EXPECT_EQ(big.exitCode, 1);
+    EXPECT_TRUE(big.error.contains(QStringLiteral("太大"))) << big.error.toStdString();
+}
+
 TEST(HistoryText, IssuesDigitsAndPositionStart) {
     const HistoryText h = readHistoryText("\xEF\xBB\xBF"
                                           "2024001 12345\r\n\r\n  20240101002 67890  \n",

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -382,6 +383,14 @@ TEST_F(ToziWindow, SearchRunsOnTheWorkerAndShowsTheBest) {
     EXPECT_TRUE(w->btnala->isEnabled());
     EXPECT_TRUE(w->grpparams->isEnabled());
     EXPECT_TRUE(w->prgsearch->isHidden());
+    // The settings boxes changed: a status line says to what and what they give.
+    EXPECT_EQ(w->lblsearch->text(),
+              QStringLiteral("搜索完成，最佳：观察间隔连续次数 %1，中出后间隔期数 %2，连续投入期数 %3；"
+                             "总体赢余 %4")
+                  .arg(w->comsepnum->currentText(), w->comtozisep->currentText(), w->comtozirep->currentText(),
+                       QString::number(best.surplus)));
+    w->btnclear->click();
+    EXPECT_TRUE(w->lblsearch->text().isEmpty());
 }
 
 TEST_F(ToziWindow, SearchWithoutIntervalModeAndStopping) {
@@ -395,8 +404,10 @@ TEST_F(ToziWindow, SearchWithoutIntervalModeAndStopping) {
 
     w->chksepmode->click();
     w->btnyouhuaClick();
+    EXPECT_EQ(w->lblsearch->text(), QStringLiteral("正在搜索…"));
     w->btnyouhuaClick(); // 停止搜索
     ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(w->lblsearch->text().startsWith(QStringLiteral("搜索已停止，目前最佳：")));
     EXPECT_TRUE(w->btnfilt->isEnabled());
     EXPECT_FALSE(w->edtallwin->text().isEmpty());
 }

@@ -3,6 +3,7 @@
 #include "shell/u_about.h"
 #include "shell/u_main.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/database.h"
 #include "store/u_datamod.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,8 +24,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
-#include <QToolBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -200,8 +202,11 @@ TEST_F(MainWindowTest, CatalogueAddAndDelete) {
 
 TEST_F(MainWindowTest, FailedOpenLeavesTheLotteryClosed) {
     {
-        LotteryOptions lotto{QStringLiteral("双色球"), 0, 33, 6, QStringLiteral("21:30"), QStringLiteral("247")};
-        addLottery(databasePath(), lotto, 6);
+        // A lotto table of six columns, made outside the catalogue (which makes 3 to 5).
+        Connection con(databasePath());
+        con.exec(createDrawTableSql("双色球", 6));
+        con.exec(createOptionsTableSql("双色球"));
+        con.exec("insert into \"双色球彩票选项表\" values ('双色球', 0, 33, 6, '21:30', '247')");
     }
     test::MessageLog log;
     EXPECT_FALSE(open(QStringLiteral("双色球")));
@@ -228,6 +233,52 @@ TEST_F(MainWindowTest, BackupKeepsTheLotteryOpenAndRestoreRoundTrips) {
     EXPECT_FALSE(LotteryOpen);
     EXPECT_TRUE(listLotteries(databasePath()).contains(QStringLiteral("中国体彩排列3")));
     EXPECT_TRUE(open(QStringLiteral("中国福彩3D")));
+}
+
+TEST_F(MainWindowTest, BackupOfADatabaseLeftByACrashIsWhole) {
+    const QString crashed = test::leaveCrashedCopy(databasePath(), "中国福彩3D", dir.path() + "crash");
+    ASSERT_TRUE(QFile::exists(crashed + "-journal"));
+    for (const QString suffix : {"", "-journal"}) {
+        QFile::remove(databasePath() + suffix);
+        ASSERT_TRUE(QFile::copy(crashed + suffix, databasePath() + suffix));
+    }
+    test::MessageLog log;
+    const QString backup = dir.path() + "备份.db";
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return backup; };
+    main->command("mnubackupdata")->trigger();
+    EXPECT_EQ(log.lastText(), "成功备份！");
+    EXPECT_TRUE(integrityProblems(backup).isEmpty());
+    EXPECT_EQ(summaryText(databaseSummary(backup)),
+              "中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期");
+}
+
+TEST_F(MainWindowTest, RestoreAsksWithBothDatabasesAndNoKeepsTheCurrentOne) {
+    const QString backup = dir.path() + "备份.db";
+    backupDatabase(databasePath(), backup);
+    deleteLottery(databasePath(), "中国体彩排列3");
+    bool answer = false;
+    ui::Message asked{};
+    std::vector<ui::Message> shown;
+    ui::dialogHooks().message = [&](const ui::Message &m) {
+        shown.push_back(m);
+        if (m.kind == ui::MessageKind::Question) asked = m;
+        return m.kind == ui::MessageKind::Question ? answer : true;
+    };
+    ui::dialogHooks().openFile = [&](const QString &, const QString &) { return backup; };
+    main->command("mnustoredata")->trigger();
+    EXPECT_TRUE(asked.text.contains("当前数据库：中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期"))
+        << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains("中国体彩排列3 20期"));
+    EXPECT_TRUE(asked.text.contains("安全副本"));
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(listLotteries(databasePath()).contains("中国体彩排列3"));
+
+    answer = true;
+    main->command("mnustoredata")->trigger();
+    EXPECT_EQ(shown.back().text, "成功恢复！");
+    EXPECT_TRUE(listLotteries(databasePath()).contains("中国体彩排列3"));
+    ASSERT_EQ(safetyCopies(databasePath()).size(), 1);
+    EXPECT_FALSE(listLotteries(safetyCopies(databasePath())[0]).contains("中国体彩排列3"));
 }
 
 TEST_F(MainWindowTest, RestoreRefusesAPictureAndKeepsTheOldData) {
@@ -294,6 +345,42 @@ TEST(Startup, FirstStartCreatesTheDefaultDatabaseAndInstallsThePictures) {
         EXPECT_TRUE(QFile::exists(pictureDir() + QString::fromLatin1(picture))) << picture;
     EXPECT_TRUE(QFile::exists(appDir() + QStringLiteral("帮助/Corvel帮助.html")));
     EXPECT_EQ(shell.mainWindow->windowTitle(), QStringLiteral("Corvel"));
+}
+
+TEST(Startup, AJournalLeftByACrashIsRolledBackAtOnce) {
+    QTemporaryDir folder;
+    const QString dbFolder = folder.path() + "/数据库";
+    {
+        test::TempAppDir user;
+        user.createDatabase({{"中国福彩3D", test::makeDraws(400)}});
+        test::leaveCrashedCopy(databasePath(), "中国福彩3D", dbFolder);
+    }
+    const QString db = dbFolder + "/彩票数据.db";
+    ASSERT_TRUE(QFile::exists(db + "-journal"));
+    Shell shell = startShell(folder.path());
+    EXPECT_TRUE(shell.startupError.isEmpty()) << shell.startupError.toStdString();
+    EXPECT_FALSE(QFile::exists(db + "-journal"));
+    EXPECT_EQ(summaryText(databaseSummary(db)), "中国福彩3D 400期");
+}
+
+TEST(Startup, AnInterruptedRestoreNeverHidesTheUsersDatabase) {
+    QTemporaryDir folder;
+    const QString dbFolder = folder.path() + "/数据库";
+    ASSERT_TRUE(QDir().mkpath(dbFolder));
+    const QString db = dbFolder + "/彩票数据.db";
+    {
+        test::TempAppDir user;
+        user.createDatabase({{"重庆福彩", test::makeDraws(12)}});
+        // A restore moved the database aside and stopped before the new one was in place.
+        ASSERT_TRUE(QFile::copy(databasePath(), db + ".old"));
+        // Another left its copy beside the database.
+        ASSERT_TRUE(QFile::copy(databasePath(), db + ".restore"));
+    }
+    Shell shell = startShell(folder.path());
+    EXPECT_TRUE(shell.startupError.contains("放回原处")) << shell.startupError.toStdString();
+    EXPECT_TRUE(shell.startupError.contains("未完成的恢复"));
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{"重庆福彩"}); // not a new default database
+    EXPECT_FALSE(QFile::exists(db + ".restore"));
 }
 
 TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {

@@ -73,6 +73,24 @@ TEST(Catalogue, AddAndDeleteWithChineseNames) {
     EXPECT_THROW(deleteLottery(databasePath(), QStringLiteral("重庆时时彩")), UserError);
 }
 
+TEST(Catalogue, CaseTwinsAndImpossibleDigitCountsAreRefusedBeforeAnySql) {
+    test::TempAppDir dir;
+    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
+    LotteryOptions upper{"ABC", 1, 10, 3, "22:00", "135"};
+    addLottery(databasePath(), upper, 3);
+    LotteryOptions lower = upper;
+    lower.name = "abc";
+    EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), lower, 3); }),
+              "彩票“abc”与已有的彩票“ABC”只差字母大小写，不能再添加！");
+    EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), upper, 3); }), "彩票“ABC”已经存在！");
+    for (int columns : {-1, 0, 2, 6, 1999}) {
+        LotteryOptions o{"新彩票", 1, 10, columns, "", ""};
+        EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), o, columns); }),
+                  QStringLiteral("选择号码数“%1”无效：只能是3到5！").arg(columns).toStdString());
+    }
+    EXPECT_EQ(listLotteries(databasePath()), (QStringList{"中国福彩3D", "ABC"}));
+}
+
 TEST(Catalogue, NamesThatCouldChangeAStatementAreRefused) {
     test::TempAppDir dir;
     dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});

@@ -1,6 +1,7 @@
 // The data window: choosing a table, edit mode, rows typed by hand, export and import.
 
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/database.h"
 #include "store/drawtable.h"
 #include "store/textfile.h"
@@ -143,7 +144,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
     DataWindow w(test::makeDraws(5));
     w.window->btneditClick();
     EXPECT_TRUE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("完成添加"));
+    EXPECT_EQ(w.window->btnedit->text(), "完成添加(&A)");
     EXPECT_FALSE(w.window->btnext->isEnabled());
     EXPECT_TRUE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->btnadd->isEnabled());
@@ -156,7 +157,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
 
     w.window->btneditClick();
     EXPECT_FALSE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("开始添加"));
+    EXPECT_EQ(w.window->btnedit->text(), "开始添加(&A)");
     EXPECT_TRUE(w.window->btnext->isEnabled());
     EXPECT_FALSE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->close());
@@ -329,4 +330,35 @@ TEST(DataWindow, ImportReplacesTheTableOrLeavesItWhole) {
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
     EXPECT_EQ(w.model()->rowCount(), 2);
     EXPECT_EQ(w.currentRow(), 1);
+}
+
+TEST(DataWindow, ImportAsksBeforeReplacingAndNoLeavesTheTable) {
+    DataWindow w(test::makeDraws(25));
+    const QStringList before = tableLines();
+    const QString file = w.dir.path() + "two.txt";
+    writeTextLines(file, {"2007001 123", "2007002,456"});
+    ui::dialogHooks().openFile = [&](const QString &, const QString &) { return file; };
+    bool answer = false;
+    ui::Message asked{};
+    ui::dialogHooks().message = [&](const ui::Message &m) {
+        w.log.messages.push_back(m);
+        if (m.kind == ui::MessageKind::Question) asked = m;
+        return m.kind == ui::MessageKind::Question ? answer : true;
+    };
+    w.window->Button1->click();
+    // The question gives both counts and names the safety copy.
+    EXPECT_TRUE(asked.text.contains("现有25期")) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains("中的2期")) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains("安全副本"));
+    EXPECT_TRUE(asked.text.contains("数据恢复"));
+    EXPECT_EQ(tableLines(), before);
+    EXPECT_EQ(w.log.lastText(), asked.text); // no success message after No
+    EXPECT_TRUE(safetyCopies(databasePath()).isEmpty());
+
+    answer = true;
+    w.window->Button1->click();
+    EXPECT_EQ(w.log.lastText(), "成功导入！");
+    EXPECT_EQ(tableLines(), (QStringList{"2007001 123", "2007002 456"}));
+    ASSERT_EQ(safetyCopies(databasePath()).size(), 1);
+    EXPECT_EQ(test::tableLinesOf(safetyCopies(databasePath())[0], Fc3d), before);
 }

@@ -9,9 +9,10 @@
 
 namespace corvel::test {
 
-// The rows of a draw table in issue order as "issue digits" (an empty cell as '-').
-inline QStringList tableLines(const QString &lottery) {
-    Connection con(databasePath());
+// The rows of a draw table of the database file at `path` in issue order as "issue
+// digits" (an empty cell as '-').
+inline QStringList tableLinesOf(const QString &path, const QString &lottery) {
+    Connection con(path);
     const RawDrawTable table = readDrawTable(con.db(), lottery);
     QStringList lines;
     for (const RawDraw &row : table.rows) {
@@ -22,5 +23,8 @@ inline QStringList tableLines(const QString &lottery) {
     }
     return lines;
 }
+
+// The same for the program's database.
+inline QStringList tableLines(const QString &lottery) { return tableLinesOf(databasePath(), lottery); }
 
 } // namespace corvel::test

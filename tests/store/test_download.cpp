@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkProxy>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -44,6 +46,8 @@ public:
     }
     void reply(const QString &path, const QByteArray &raw) { replies_[path] = raw; }
     void silent(const QString &path) { replies_[path] = QByteArray(); }
+    // Sends the headers of a long body, then one byte every `ms` for ever.
+    void trickle(const QString &path, int ms) { trickle_[path] = ms; }
     QStringList requests;
 
     static QByteArray response(int status, const QByteArray &reason, const QByteArray &body,
@@ -62,6 +66,13 @@ private:
             if (!buffer->contains("\r\n\r\n")) return;
             const QString path = QString::fromLatin1(buffer->split(' ').value(1));
             requests << path;
+            if (trickle_.contains(path)) {
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 1000000\r\n\r\n");
+                auto *timer = new QTimer(socket);
+                QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("2"); });
+                timer->start(trickle_.value(path));
+                return;
+            }
             const QByteArray raw = replies_.value(path, response(404, "Not Found", "<html>404</html>"));
             if (raw.isEmpty()) return; // silent
             socket->write(raw);
@@ -70,6 +81,7 @@ private:
     }
     QTcpServer server_;
     QMap<QString, QByteArray> replies_;
+    QMap<QString, int> trickle_;
 };
 
 QByteArray drawFile(int from, int to) {
@@ -254,4 +266,59 @@ TEST(DownloadWindow, ClosingDuringADownloadDropsIt) {
     EXPECT_FALSE(w.window->downloading());
     QTest::qWait(50);
     EXPECT_TRUE(tableLines(Fc3d).isEmpty());
+}
+
+TEST(DownloadWindow, AServerThatTricklesIsGivenUpAtTheDeadline) {
+    DownloadWindow w({"2007001 123"}, {});
+    w.server.trickle("/3d.txt", 100); // every byte comes well within the idle time
+    w.sources("/3d.txt", "");
+    w.window->timeoutMs = 1000;
+    w.window->deadlineMs = 1500;
+    w.run(1);
+    EXPECT_TRUE(w.status().contains("中国福彩3D：下载失败（服务器在1.5秒内没有传完数据）")) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+}
+
+TEST(DownloadWindow, CancelStopsASilentServerAndSkipsTheRest) {
+    DownloadWindow w({"2007001 123"}, {});
+    w.server.silent("/3d.txt");
+    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007002)));
+    w.sources("/3d.txt", "/Pls/ZongheZs-200.html");
+    QSignalSpy done(w.window.get(), &Tfrmdownload2::downloadFinished);
+    w.window->btndown->click();
+    // While it waits: a busy bar and "取消", nothing else to press.
+    EXPECT_TRUE(w.window->prgbusy->isVisible());
+    EXPECT_TRUE(w.window->btncancel->isVisible());
+    EXPECT_FALSE(w.window->btnclose->isVisible());
+    QTest::qWait(100);
+    w.window->btncancel->click();
+    if (done.isEmpty()) {
+        ASSERT_TRUE(done.wait(5000));
+    }
+    EXPECT_TRUE(w.status().startsWith("下载已取消\n")) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains("中国福彩3D：已取消")) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains("中国体彩排列3：已取消")) << w.status().toStdString();
+    EXPECT_TRUE(tableLines(Pl3).isEmpty()); // not fetched at all
+    EXPECT_EQ(w.server.requests, QStringList{"/3d.txt"});
+    EXPECT_FALSE(w.window->prgbusy->isVisible());
+    EXPECT_FALSE(w.window->btncancel->isVisible());
+    EXPECT_TRUE(w.window->btnclose->isVisible());
+}
+
+TEST(DownloadWindow, ARedirectWithoutATargetIsSaidPlainly) {
+    DownloadWindow w({}, {});
+    w.server.reply("/3d.txt", CannedServer::response(302, "Found", ""));
+    w.sources("/3d.txt", "");
+    w.run(1);
+    EXPECT_TRUE(w.status().contains("服务器要求转到别的地址（302），但没有给出有效的新地址"))
+        << w.status().toStdString();
+}
+
+TEST(DownloadWindow, StoredIssuesWithABadLineDoNotBlockTheNewOnes) {
+    DownloadWindow w({"2007120 021", "2007121 121"}, {});
+    w.server.reply("/3d.txt", CannedServer::ok("2007120 0 2 x\r\n2007121 1 2 1\r\n2007122 2 2 1\r\n"));
+    w.sources("/3d.txt", "");
+    w.run(1);
+    EXPECT_TRUE(w.status().contains("中国福彩3D：新增1期")) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), (QStringList{"2007120 021", "2007121 121", "2007122 221"}));
 }
