@@ -184,8 +184,8 @@ void Tfrmmain::buildMenus() {
     commands_[QStringLiteral("mnuweb3")] = web3;
 
     QMenu *help = menuBar()->addMenu(u("帮助(&H)"));
-    addCommand(help, "mnuhelpcotent", u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
-    addCommand(help, "mnuhelpabout", u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+    addCommand(help, QStringLiteral("mnuhelpcotent"), u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
+    addCommand(help, QStringLiteral("mnuhelpabout"), u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
 
     // The common shortcuts; the menus keep their access keys as well.
     commands_[QStringLiteral("mnuopen")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -131,12 +131,12 @@ void addLottery(const QString &dbPath, const LotteryOptions &options, int digitC
                                     .toStdString());
         }
     }
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
+    if (!db.transaction()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     try {
         exec(db, createDrawTableSql(options.name, digitColumns));
         exec(db, createOptionsTableSql(options.name));
         insertOptions(db, options);
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
+        if (!db.commit()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -147,11 +147,11 @@ void deleteLottery(const QString &dbPath, const QString &lottery) {
     requireValidLotteryName(lottery);
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
+    if (!db.transaction()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     try {
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(drawTableName(lottery))));
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(optionsTableName(lottery))));
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
+        if (!db.commit()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -195,7 +195,8 @@ void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotterie
                 insertOptions(db, l.options);
                 insertDraws(db, l.options.name, l.draws);
             }
-            if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError()).toStdString());
+            if (!db.commit())
+                throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
         } catch (...) {
             db.rollback();
             con.db().close();

@@ -215,7 +215,7 @@ void Tfrmdownload2::finishAll() {
     const QString outcome = cancelled_      ? QStringLiteral("下载已取消")
                             : allSucceeded_ ? QStringLiteral("下载完成")
                                             : QStringLiteral("下载结束，有彩票没有更新。");
-    lbltitle->setText(outcome + QChar('\n') + results_.join(QChar('\n')));
+    lbltitle->setText(outcome + QChar(u'\n') + results_.join(QChar(u'\n')));
     btnclose->show();
     btnclose->setDefault(true);
     btnclose->setFocus();

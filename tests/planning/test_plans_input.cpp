@@ -44,7 +44,7 @@ TEST(PlanInputs, StakesOfNothingOrLessAreRefusedAndTheFieldMarked) {
         EXPECT_EQ(log.lastText(), u("单倍投入必须大于0！")) << cost;
         expectMarked(fixed, fixed.edtinofsin, u(cost));
         EXPECT_EQ(fixed.gridModel()->rowCount(), rows);
-        EXPECT_EQ(fixed.gridModel()->cellText(0, 2), "16"); // the plan on show stays
+        EXPECT_EQ(fixed.gridModel()->cellText(0, 2), QStringLiteral("16")); // the plan on show stays
     }
 
     Tfrmjieduanjihua stage;

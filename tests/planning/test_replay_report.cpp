@@ -132,22 +132,25 @@ TEST_F(ReplayReport, BadInputStopsWithAMessage) {
 
 TEST_F(ReplayReport, ListsReadAsTheWindowReadsThem) {
     // CR alone ends a line here as in the window.
-    const ReportRun cr = report({"replay", sampleHistory(), write("cr.txt", "0\r1\r123\r"), "--W", "1"});
+    const ReportRun cr =
+        report({QStringLiteral("replay"), sampleHistory(), write(QStringLiteral("cr.txt"), "0\r1\r123\r"),
+                QStringLiteral("--W"), QStringLiteral("1")});
     EXPECT_EQ(cr.exitCode, 0) << cr.error.toStdString();
-    EXPECT_EQ(cr.lines.last(), "surplus,-4");
+    EXPECT_EQ(cr.lines.last(), QStringLiteral("surplus,-4"));
 
     // A count line larger than the numbers: the numbers present, and the user is told.
-    const ReportRun shortList = report({"replay", sampleHistory(), write("short.txt", "0\r\n3\r\n123\r\n")});
+    const ReportRun shortList =
+        report({QStringLiteral("replay"), sampleHistory(), write(QStringLiteral("short.txt"), "0\r\n3\r\n123\r\n")});
     EXPECT_EQ(shortList.exitCode, 0) << shortList.error.toStdString();
     EXPECT_TRUE(shortList.error.contains(QStringLiteral("只有1个号码"))) << shortList.error.toStdString();
 
     // Inputs have a size cap: a huge file is refused before it is read.
-    QFile huge(dir.filePath("huge.txt"));
+    QFile huge(dir.filePath(QStringLiteral("huge.txt")));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     huge.write("0\r\n1\r\n123\r\n");
     ASSERT_TRUE(huge.resize(9 * 1024 * 1024));
     huge.close();
-    const ReportRun big = report({"replay", sampleHistory(), huge.fileName()});
+    const ReportRun big = report({QStringLiteral("replay"), sampleHistory(), huge.fileName()});
     EXPECT_EQ(big.exitCode, 1);
     EXPECT_TRUE(big.error.contains(QStringLiteral("太大"))) << big.error.toStdString();
 }

@@ -204,9 +204,9 @@ TEST_F(MainWindowTest, FailedOpenLeavesTheLotteryClosed) {
     {
         // A lotto table of six columns, made outside the catalogue (which makes 3 to 5).
         Connection con(databasePath());
-        con.exec(createDrawTableSql("双色球", 6));
-        con.exec(createOptionsTableSql("双色球"));
-        con.exec("insert into \"双色球彩票选项表\" values ('双色球', 0, 33, 6, '21:30', '247')");
+        con.exec(createDrawTableSql(QStringLiteral("双色球"), 6));
+        con.exec(createOptionsTableSql(QStringLiteral("双色球")));
+        con.exec(QStringLiteral("insert into \"双色球彩票选项表\" values ('双色球', 0, 33, 6, '21:30', '247')"));
     }
     test::MessageLog log;
     EXPECT_FALSE(open(QStringLiteral("双色球")));
@@ -236,26 +236,27 @@ TEST_F(MainWindowTest, BackupKeepsTheLotteryOpenAndRestoreRoundTrips) {
 }
 
 TEST_F(MainWindowTest, BackupOfADatabaseLeftByACrashIsWhole) {
-    const QString crashed = test::leaveCrashedCopy(databasePath(), "中国福彩3D", dir.path() + "crash");
-    ASSERT_TRUE(QFile::exists(crashed + "-journal"));
-    for (const QString suffix : {"", "-journal"}) {
+    const QString crashed =
+        test::leaveCrashedCopy(databasePath(), QStringLiteral("中国福彩3D"), dir.path() + QStringLiteral("crash"));
+    ASSERT_TRUE(QFile::exists(crashed + QStringLiteral("-journal")));
+    for (const QString &suffix : {QString(), QStringLiteral("-journal")}) {
         QFile::remove(databasePath() + suffix);
         ASSERT_TRUE(QFile::copy(crashed + suffix, databasePath() + suffix));
     }
     test::MessageLog log;
-    const QString backup = dir.path() + "备份.db";
+    const QString backup = dir.path() + QStringLiteral("备份.db");
     ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return backup; };
-    main->command("mnubackupdata")->trigger();
-    EXPECT_EQ(log.lastText(), "成功备份！");
+    main->command(QStringLiteral("mnubackupdata"))->trigger();
+    EXPECT_EQ(log.lastText(), QStringLiteral("成功备份！"));
     EXPECT_TRUE(integrityProblems(backup).isEmpty());
     EXPECT_EQ(summaryText(databaseSummary(backup)),
-              "中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期");
+              QStringLiteral("中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期"));
 }
 
 TEST_F(MainWindowTest, RestoreAsksWithBothDatabasesAndNoKeepsTheCurrentOne) {
-    const QString backup = dir.path() + "备份.db";
+    const QString backup = dir.path() + QStringLiteral("备份.db");
     backupDatabase(databasePath(), backup);
-    deleteLottery(databasePath(), "中国体彩排列3");
+    deleteLottery(databasePath(), QStringLiteral("中国体彩排列3"));
     bool answer = false;
     ui::Message asked{};
     std::vector<ui::Message> shown;
@@ -265,20 +266,20 @@ TEST_F(MainWindowTest, RestoreAsksWithBothDatabasesAndNoKeepsTheCurrentOne) {
         return m.kind == ui::MessageKind::Question ? answer : true;
     };
     ui::dialogHooks().openFile = [&](const QString &, const QString &) { return backup; };
-    main->command("mnustoredata")->trigger();
-    EXPECT_TRUE(asked.text.contains("当前数据库：中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期"))
+    main->command(QStringLiteral("mnustoredata"))->trigger();
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("当前数据库：中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期")))
         << asked.text.toStdString();
-    EXPECT_TRUE(asked.text.contains("中国体彩排列3 20期"));
-    EXPECT_TRUE(asked.text.contains("安全副本"));
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("中国体彩排列3 20期")));
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("安全副本")));
     EXPECT_EQ(shown.size(), 1u);
-    EXPECT_FALSE(listLotteries(databasePath()).contains("中国体彩排列3"));
+    EXPECT_FALSE(listLotteries(databasePath()).contains(QStringLiteral("中国体彩排列3")));
 
     answer = true;
-    main->command("mnustoredata")->trigger();
-    EXPECT_EQ(shown.back().text, "成功恢复！");
-    EXPECT_TRUE(listLotteries(databasePath()).contains("中国体彩排列3"));
+    main->command(QStringLiteral("mnustoredata"))->trigger();
+    EXPECT_EQ(shown.back().text, QStringLiteral("成功恢复！"));
+    EXPECT_TRUE(listLotteries(databasePath()).contains(QStringLiteral("中国体彩排列3")));
     ASSERT_EQ(safetyCopies(databasePath()).size(), 1);
-    EXPECT_FALSE(listLotteries(safetyCopies(databasePath())[0]).contains("中国体彩排列3"));
+    EXPECT_FALSE(listLotteries(safetyCopies(databasePath())[0]).contains(QStringLiteral("中国体彩排列3")));
 }
 
 TEST_F(MainWindowTest, RestoreRefusesAPictureAndKeepsTheOldData) {
@@ -349,38 +350,38 @@ TEST(Startup, FirstStartCreatesTheDefaultDatabaseAndInstallsThePictures) {
 
 TEST(Startup, AJournalLeftByACrashIsRolledBackAtOnce) {
     QTemporaryDir folder;
-    const QString dbFolder = folder.path() + "/数据库";
+    const QString dbFolder = folder.path() + QStringLiteral("/数据库");
     {
         test::TempAppDir user;
-        user.createDatabase({{"中国福彩3D", test::makeDraws(400)}});
-        test::leaveCrashedCopy(databasePath(), "中国福彩3D", dbFolder);
+        user.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(400)}});
+        test::leaveCrashedCopy(databasePath(), QStringLiteral("中国福彩3D"), dbFolder);
     }
-    const QString db = dbFolder + "/彩票数据.db";
-    ASSERT_TRUE(QFile::exists(db + "-journal"));
+    const QString db = dbFolder + QStringLiteral("/彩票数据.db");
+    ASSERT_TRUE(QFile::exists(db + QStringLiteral("-journal")));
     Shell shell = startShell(folder.path());
     EXPECT_TRUE(shell.startupError.isEmpty()) << shell.startupError.toStdString();
-    EXPECT_FALSE(QFile::exists(db + "-journal"));
-    EXPECT_EQ(summaryText(databaseSummary(db)), "中国福彩3D 400期");
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral("-journal")));
+    EXPECT_EQ(summaryText(databaseSummary(db)), QStringLiteral("中国福彩3D 400期"));
 }
 
 TEST(Startup, AnInterruptedRestoreNeverHidesTheUsersDatabase) {
     QTemporaryDir folder;
-    const QString dbFolder = folder.path() + "/数据库";
+    const QString dbFolder = folder.path() + QStringLiteral("/数据库");
     ASSERT_TRUE(QDir().mkpath(dbFolder));
-    const QString db = dbFolder + "/彩票数据.db";
+    const QString db = dbFolder + QStringLiteral("/彩票数据.db");
     {
         test::TempAppDir user;
-        user.createDatabase({{"重庆福彩", test::makeDraws(12)}});
+        user.createDatabase({{QStringLiteral("重庆福彩"), test::makeDraws(12)}});
         // A restore moved the database aside and stopped before the new one was in place.
-        ASSERT_TRUE(QFile::copy(databasePath(), db + ".old"));
+        ASSERT_TRUE(QFile::copy(databasePath(), db + QStringLiteral(".old")));
         // Another left its copy beside the database.
-        ASSERT_TRUE(QFile::copy(databasePath(), db + ".restore"));
+        ASSERT_TRUE(QFile::copy(databasePath(), db + QStringLiteral(".restore")));
     }
     Shell shell = startShell(folder.path());
-    EXPECT_TRUE(shell.startupError.contains("放回原处")) << shell.startupError.toStdString();
-    EXPECT_TRUE(shell.startupError.contains("未完成的恢复"));
-    EXPECT_EQ(listLotteries(databasePath()), QStringList{"重庆福彩"}); // not a new default database
-    EXPECT_FALSE(QFile::exists(db + ".restore"));
+    EXPECT_TRUE(shell.startupError.contains(QStringLiteral("放回原处"))) << shell.startupError.toStdString();
+    EXPECT_TRUE(shell.startupError.contains(QStringLiteral("未完成的恢复")));
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{QStringLiteral("重庆福彩")}); // not a new default database
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral(".restore")));
 }
 
 TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {

@@ -30,7 +30,7 @@ int drawsOf(const QString &path, const QString &lottery) {
 class BackupTest : public ::testing::Test {
 protected:
     void SetUp() override { dir.createDatabase({{Fc3d, test::makeDraws(2500)}, {Pl3, test::makeDraws(40, 7)}}); }
-    QString crashed() { return test::leaveCrashedCopy(databasePath(), Fc3d, dir.path() + "crash"); }
+    QString crashed() { return test::leaveCrashedCopy(databasePath(), Fc3d, dir.path() + QStringLiteral("crash")); }
     test::TempAppDir dir;
 };
 
@@ -38,25 +38,25 @@ protected:
 
 TEST_F(BackupTest, CrashedImportIsRolledBackBeforeTheCopy) {
     const QString db = crashed();
-    ASSERT_TRUE(QFile::exists(db + "-journal")) << "the crash left no journal";
+    ASSERT_TRUE(QFile::exists(db + QStringLiteral("-journal"))) << "the crash left no journal";
     // The raw file without its journal is what a file copy used to give: broken.
-    const QString raw = dir.path() + "raw.db";
+    const QString raw = dir.path() + QStringLiteral("raw.db");
     ASSERT_TRUE(QFile::copy(db, raw));
     EXPECT_FALSE(integrityProblems(raw).isEmpty());
 
-    const QString target = dir.path() + "备份.db";
+    const QString target = dir.path() + QStringLiteral("备份.db");
     const DatabaseSummary copied = backupDatabase(db, target);
     EXPECT_TRUE(integrityProblems(target).isEmpty());
-    EXPECT_EQ(summaryText(copied), "中国体彩排列3 40期，中国福彩3D 2500期");
+    EXPECT_EQ(summaryText(copied), QStringLiteral("中国体彩排列3 40期，中国福彩3D 2500期"));
     EXPECT_EQ(drawsOf(target, Fc3d), 2500);
-    EXPECT_FALSE(QFile::exists(db + "-journal")); // rolled back, not left for later
-    EXPECT_FALSE(QFile::exists(target + ".part"));
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral("-journal"))); // rolled back, not left for later
+    EXPECT_FALSE(QFile::exists(target + QStringLiteral(".part")));
 }
 
 TEST_F(BackupTest, StartUpOpeningRollsTheJournalBack) {
     const QString db = crashed();
     recoverDatabase(db);
-    EXPECT_FALSE(QFile::exists(db + "-journal"));
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral("-journal")));
     EXPECT_TRUE(integrityProblems(db).isEmpty());
     EXPECT_EQ(drawsOf(db, Fc3d), 2500);
 }
@@ -64,12 +64,13 @@ TEST_F(BackupTest, StartUpOpeningRollsTheJournalBack) {
 TEST_F(BackupTest, BackupRefusesItselfAMissingDatabaseAndAMissingFolder) {
     EXPECT_EQ(test::userErrorOf([&] { backupDatabase(databasePath(), databasePath()); }),
               "不能把数据库备份到它自己上面！");
-    EXPECT_EQ(
-        test::userErrorOf([&] { backupDatabase(databasePath(), dir.path() + "no/such/x.db"); }).rfind("备份失败：", 0),
-        0u);
+    EXPECT_EQ(test::userErrorOf([&] {
+                  backupDatabase(databasePath(), dir.path() + QStringLiteral("no/such/x.db"));
+              }).rfind("备份失败：", 0),
+              0u);
     EXPECT_EQ(drawsOf(databasePath(), Fc3d), 2500);
     // A failed backup leaves an older backup of that name as it was.
-    const QString target = dir.path() + "old.db";
+    const QString target = dir.path() + QStringLiteral("old.db");
     backupDatabase(databasePath(), target);
     QFile::remove(databasePath());
     EXPECT_NE(test::userErrorOf([&] { backupDatabase(databasePath(), target); }).find("不存在"), std::string::npos);
@@ -77,14 +78,15 @@ TEST_F(BackupTest, BackupRefusesItselfAMissingDatabaseAndAMissingFolder) {
 }
 
 TEST_F(BackupTest, FullDiskIsSaidInPlainWords) {
-    if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full here";
     Connection con(databasePath());
-    const std::string message = test::userErrorOf([&] { vacuumInto(con.db(), "/dev/full", "x.db"); });
+    const std::string message =
+        test::userErrorOf([&] { vacuumInto(con.db(), QStringLiteral("/dev/full"), QStringLiteral("x.db")); });
     EXPECT_NE(message.find("磁盘已满"), std::string::npos) << message;
 }
 
 TEST_F(BackupTest, RestoreRefusesABrokenFileAndKeepsTheDatabase) {
-    const QString raw = dir.path() + "raw.db";
+    const QString raw = dir.path() + QStringLiteral("raw.db");
     ASSERT_TRUE(QFile::copy(crashed(), raw)); // without its journal
     ASSERT_TRUE(databaseRefusal(raw).isEmpty()) << "the old check let this file through";
     const std::string message = test::userErrorOf([&] { restoreDatabase(raw, databasePath()); });
@@ -92,13 +94,13 @@ TEST_F(BackupTest, RestoreRefusesABrokenFileAndKeepsTheDatabase) {
     EXPECT_TRUE(integrityProblems(databasePath()).isEmpty());
     EXPECT_EQ(drawsOf(databasePath(), Fc3d), 2500);
     EXPECT_TRUE(safetyCopies(databasePath()).isEmpty()); // nothing was replaced
-    EXPECT_FALSE(QFile::exists(databasePath() + ".restore"));
+    EXPECT_FALSE(QFile::exists(databasePath() + QStringLiteral(".restore")));
 
     EXPECT_FALSE(test::userErrorOf([&] { restoreDatabase(databasePath(), databasePath()); }).empty());
 }
 
 TEST_F(BackupTest, RestoreKeepsASafetyCopyOfWhatItReplaces) {
-    const QString backup = dir.path() + "备份.db";
+    const QString backup = dir.path() + QStringLiteral("备份.db");
     backupDatabase(databasePath(), backup);
     deleteLottery(databasePath(), Pl3);
 
@@ -112,11 +114,11 @@ TEST_F(BackupTest, RestoreKeepsASafetyCopyOfWhatItReplaces) {
     // The undo: restoring the safety copy gives the replaced database back.
     restoreDatabase(copies[0], databasePath());
     EXPECT_FALSE(listLotteries(databasePath()).contains(Pl3));
-    EXPECT_FALSE(QFile::exists(databasePath() + ".restore"));
+    EXPECT_FALSE(QFile::exists(databasePath() + QStringLiteral(".restore")));
 }
 
 TEST_F(BackupTest, ImportAndTrimKeepASafetyCopyAndOnlyTheNewestFew) {
-    const QString file = dir.path() + "two.txt";
+    const QString file = dir.path() + QStringLiteral("two.txt");
     {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -153,17 +155,17 @@ TEST_F(BackupTest, LeftoverOfAnInterruptedRestoreIsKeptAndSaid) {
     EXPECT_TRUE(keepInterruptedRestore(databasePath()).isEmpty());
 
     // Crash before the rename: the copy waits beside the untouched database.
-    ASSERT_TRUE(QFile::copy(databasePath(), databasePath() + ".restore"));
+    ASSERT_TRUE(QFile::copy(databasePath(), databasePath() + QStringLiteral(".restore")));
     const QString said = keepInterruptedRestore(databasePath());
-    EXPECT_TRUE(said.contains("没有完成")) << said.toStdString();
-    EXPECT_FALSE(QFile::exists(databasePath() + ".restore"));
+    EXPECT_TRUE(said.contains(QStringLiteral("没有完成"))) << said.toStdString();
+    EXPECT_FALSE(QFile::exists(databasePath() + QStringLiteral(".restore")));
     EXPECT_EQ(drawsOf(databasePath(), Fc3d), 2500);
-    const QStringList kept = QDir(dir.path() + "数据库").entryList({"*未完成的恢复*"});
+    const QStringList kept = QDir(dir.path() + QStringLiteral("数据库")).entryList({QStringLiteral("*未完成的恢复*")});
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(said.contains(kept[0]));
 
     // An older restore moved the database aside and never put the new one in place.
-    ASSERT_TRUE(QFile::rename(databasePath(), databasePath() + ".old"));
-    EXPECT_TRUE(keepInterruptedRestore(databasePath()).contains("放回原处"));
+    ASSERT_TRUE(QFile::rename(databasePath(), databasePath() + QStringLiteral(".old")));
+    EXPECT_TRUE(keepInterruptedRestore(databasePath()).contains(QStringLiteral("放回原处")));
     EXPECT_EQ(drawsOf(databasePath(), Fc3d), 2500);
 }

@@ -75,20 +75,20 @@ TEST(Catalogue, AddAndDeleteWithChineseNames) {
 
 TEST(Catalogue, CaseTwinsAndImpossibleDigitCountsAreRefusedBeforeAnySql) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
-    LotteryOptions upper{"ABC", 1, 10, 3, "22:00", "135"};
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});
+    LotteryOptions upper{QStringLiteral("ABC"), 1, 10, 3, QStringLiteral("22:00"), QStringLiteral("135")};
     addLottery(databasePath(), upper, 3);
     LotteryOptions lower = upper;
-    lower.name = "abc";
+    lower.name = QStringLiteral("abc");
     EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), lower, 3); }),
               "彩票“abc”与已有的彩票“ABC”只差字母大小写，不能再添加！");
     EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), upper, 3); }), "彩票“ABC”已经存在！");
     for (int columns : {-1, 0, 2, 6, 1999}) {
-        LotteryOptions o{"新彩票", 1, 10, columns, "", ""};
+        LotteryOptions o{QStringLiteral("新彩票"), 1, 10, columns, QStringLiteral(""), QStringLiteral("")};
         EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), o, columns); }),
                   QStringLiteral("选择号码数“%1”无效：只能是3到5！").arg(columns).toStdString());
     }
-    EXPECT_EQ(listLotteries(databasePath()), (QStringList{"中国福彩3D", "ABC"}));
+    EXPECT_EQ(listLotteries(databasePath()), (QStringList{QStringLiteral("中国福彩3D"), QStringLiteral("ABC")}));
 }
 
 TEST(Catalogue, NamesThatCouldChangeAStatementAreRefused) {
@@ -164,7 +164,7 @@ TEST(Loader, FailuresLeaveTheStateAndTheDataAlone) {
     test::TempAppDir dir;
     Tdatamod dm;
     EXPECT_THROW(openLottery(QStringLiteral("中国福彩3D")), UserError); // no database file
-    EXPECT_FALSE(QFile::exists(databasePath()));        // and none was created by the attempt
+    EXPECT_FALSE(QFile::exists(databasePath()));                        // and none was created by the attempt
 
     dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});
     EXPECT_THROW(openLottery(QStringLiteral("中国体彩排列3")), UserError); // missing table

@@ -144,7 +144,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
     DataWindow w(test::makeDraws(5));
     w.window->btneditClick();
     EXPECT_TRUE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), "完成添加(&A)");
+    EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("完成添加(&A)"));
     EXPECT_FALSE(w.window->btnext->isEnabled());
     EXPECT_TRUE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->btnadd->isEnabled());
@@ -157,7 +157,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
 
     w.window->btneditClick();
     EXPECT_FALSE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), "开始添加(&A)");
+    EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("开始添加(&A)"));
     EXPECT_TRUE(w.window->btnext->isEnabled());
     EXPECT_FALSE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->close());
@@ -335,8 +335,8 @@ TEST(DataWindow, ImportReplacesTheTableOrLeavesItWhole) {
 TEST(DataWindow, ImportAsksBeforeReplacingAndNoLeavesTheTable) {
     DataWindow w(test::makeDraws(25));
     const QStringList before = tableLines();
-    const QString file = w.dir.path() + "two.txt";
-    writeTextLines(file, {"2007001 123", "2007002,456"});
+    const QString file = w.dir.path() + QStringLiteral("two.txt");
+    writeTextLines(file, {QStringLiteral("2007001 123"), QStringLiteral("2007002,456")});
     ui::dialogHooks().openFile = [&](const QString &, const QString &) { return file; };
     bool answer = false;
     ui::Message asked{};
@@ -347,18 +347,18 @@ TEST(DataWindow, ImportAsksBeforeReplacingAndNoLeavesTheTable) {
     };
     w.window->Button1->click();
     // The question gives both counts and names the safety copy.
-    EXPECT_TRUE(asked.text.contains("现有25期")) << asked.text.toStdString();
-    EXPECT_TRUE(asked.text.contains("中的2期")) << asked.text.toStdString();
-    EXPECT_TRUE(asked.text.contains("安全副本"));
-    EXPECT_TRUE(asked.text.contains("数据恢复"));
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("现有25期"))) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("中的2期"))) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("安全副本")));
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("数据恢复")));
     EXPECT_EQ(tableLines(), before);
     EXPECT_EQ(w.log.lastText(), asked.text); // no success message after No
     EXPECT_TRUE(safetyCopies(databasePath()).isEmpty());
 
     answer = true;
     w.window->Button1->click();
-    EXPECT_EQ(w.log.lastText(), "成功导入！");
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 123", "2007002 456"}));
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("成功导入！"));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
     ASSERT_EQ(safetyCopies(databasePath()).size(), 1);
     EXPECT_EQ(test::tableLinesOf(safetyCopies(databasePath())[0], Fc3d), before);
 }

@@ -269,21 +269,22 @@ TEST(DownloadWindow, ClosingDuringADownloadDropsIt) {
 }
 
 TEST(DownloadWindow, AServerThatTricklesIsGivenUpAtTheDeadline) {
-    DownloadWindow w({"2007001 123"}, {});
-    w.server.trickle("/3d.txt", 100); // every byte comes well within the idle time
-    w.sources("/3d.txt", "");
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.server.trickle(QStringLiteral("/3d.txt"), 100); // every byte comes well within the idle time
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
     w.window->timeoutMs = 1000;
     w.window->deadlineMs = 1500;
     w.run(1);
-    EXPECT_TRUE(w.status().contains("中国福彩3D：下载失败（服务器在1.5秒内没有传完数据）")) << w.status().toStdString();
-    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：下载失败（服务器在1.5秒内没有传完数据）")))
+        << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007001 123")});
 }
 
 TEST(DownloadWindow, CancelStopsASilentServerAndSkipsTheRest) {
-    DownloadWindow w({"2007001 123"}, {});
-    w.server.silent("/3d.txt");
-    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007002)));
-    w.sources("/3d.txt", "/Pls/ZongheZs-200.html");
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.server.silent(QStringLiteral("/3d.txt"));
+    w.server.reply(QStringLiteral("/Pls/ZongheZs-200.html"), CannedServer::ok(chartPage(2007001, 2007002)));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral("/Pls/ZongheZs-200.html"));
     QSignalSpy done(w.window.get(), &Tfrmdownload2::downloadFinished);
     w.window->btndown->click();
     // While it waits: a busy bar and "取消", nothing else to press.
@@ -295,11 +296,11 @@ TEST(DownloadWindow, CancelStopsASilentServerAndSkipsTheRest) {
     if (done.isEmpty()) {
         ASSERT_TRUE(done.wait(5000));
     }
-    EXPECT_TRUE(w.status().startsWith("下载已取消\n")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().contains("中国福彩3D：已取消")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().contains("中国体彩排列3：已取消")) << w.status().toStdString();
+    EXPECT_TRUE(w.status().startsWith(QStringLiteral("下载已取消\n"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：已取消"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：已取消"))) << w.status().toStdString();
     EXPECT_TRUE(tableLines(Pl3).isEmpty()); // not fetched at all
-    EXPECT_EQ(w.server.requests, QStringList{"/3d.txt"});
+    EXPECT_EQ(w.server.requests, QStringList{QStringLiteral("/3d.txt")});
     EXPECT_FALSE(w.window->prgbusy->isVisible());
     EXPECT_FALSE(w.window->btncancel->isVisible());
     EXPECT_TRUE(w.window->btnclose->isVisible());
@@ -307,18 +308,19 @@ TEST(DownloadWindow, CancelStopsASilentServerAndSkipsTheRest) {
 
 TEST(DownloadWindow, ARedirectWithoutATargetIsSaidPlainly) {
     DownloadWindow w({}, {});
-    w.server.reply("/3d.txt", CannedServer::response(302, "Found", ""));
-    w.sources("/3d.txt", "");
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::response(302, "Found", ""));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
     w.run(1);
-    EXPECT_TRUE(w.status().contains("服务器要求转到别的地址（302），但没有给出有效的新地址"))
+    EXPECT_TRUE(w.status().contains(QStringLiteral("服务器要求转到别的地址（302），但没有给出有效的新地址")))
         << w.status().toStdString();
 }
 
 TEST(DownloadWindow, StoredIssuesWithABadLineDoNotBlockTheNewOnes) {
-    DownloadWindow w({"2007120 021", "2007121 121"}, {});
-    w.server.reply("/3d.txt", CannedServer::ok("2007120 0 2 x\r\n2007121 1 2 1\r\n2007122 2 2 1\r\n"));
-    w.sources("/3d.txt", "");
+    DownloadWindow w({QStringLiteral("2007120 021"), QStringLiteral("2007121 121")}, {});
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok("2007120 0 2 x\r\n2007121 1 2 1\r\n2007122 2 2 1\r\n"));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
     w.run(1);
-    EXPECT_TRUE(w.status().contains("中国福彩3D：新增1期")) << w.status().toStdString();
-    EXPECT_EQ(tableLines(Fc3d), (QStringList{"2007120 021", "2007121 121", "2007122 221"}));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：新增1期"))) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), (QStringList{QStringLiteral("2007120 021"), QStringLiteral("2007121 121"),
+                                             QStringLiteral("2007122 221")}));
 }

@@ -158,7 +158,8 @@ TEST(AppendDownload, AddressesMustBeHttp) {
 TEST(DrawFile, ABadLineAmongStoredIssuesBlocksNothing) {
     const std::string text = "2007120 1 2 x\r\n2007121 garbage\r\n2007122 4 5 6\r\n2007123,7,8,9\r\n";
     // Only the lines above the last stored issue would be appended, so only they are checked.
-    EXPECT_EQ(texts(parseDrawFileAfter(text, 2007121)), (QStringList{"2007122 456", "2007123 789"}));
+    EXPECT_EQ(texts(parseDrawFileAfter(text, 2007121)),
+              (QStringList{QStringLiteral("2007122 456"), QStringLiteral("2007123 789")}));
     EXPECT_NE(errorOf(parseDrawFile, text).find("第1行"), std::string::npos);
     // A bad line that would be appended still stops the download, and so does a line without an issue.
     EXPECT_NE(errorOf([](std::string_view t) { return parseDrawFileAfter(t, 2007121); }, text + "2007124 1 2\r\n")
@@ -175,16 +176,18 @@ TEST(DrawFile, ABadLineAmongStoredIssuesBlocksNothing) {
 }
 
 TEST(ChartPage, DamagedDigitsOfStoredIssuesBlockNothing) {
-    std::string page = chartPage({"2007120 456", "2007121 012", "2007122 999"});
+    std::string page =
+        chartPage({QStringLiteral("2007120 456"), QStringLiteral("2007121 012"), QStringLiteral("2007122 999")});
     page.replace(page.find(">5</td>"), 7, ">-</td>"); // the damage is in 2007120
-    EXPECT_EQ(texts(parseChartPageAfter(page, 2007120)), (QStringList{"2007121 012", "2007122 999"}));
+    EXPECT_EQ(texts(parseChartPageAfter(page, 2007120)),
+              (QStringList{QStringLiteral("2007121 012"), QStringLiteral("2007122 999")}));
     EXPECT_TRUE(parseChartPageAfter(page, 2007122).empty());
     EXPECT_NE(errorOf(parseChartPage, page).find("第"), std::string::npos);
 }
 
 TEST(AppendDownload, AddressesAreRefusedNotRewritten) {
-    EXPECT_FALSE(sourceUrl("http://[::1").isValid());
-    EXPECT_FALSE(targetUrl(downloadTargets().at(0), "http://[::1").isValid());
-    EXPECT_EQ(sourceUrl("http://[::1]:881/3d.txt").host(), "::1");
-    EXPECT_EQ(sourceUrl("data.example").toString(), "http://data.example");
+    EXPECT_FALSE(sourceUrl(QStringLiteral("http://[::1")).isValid());
+    EXPECT_FALSE(targetUrl(downloadTargets().at(0), QStringLiteral("http://[::1")).isValid());
+    EXPECT_EQ(sourceUrl(QStringLiteral("http://[::1]:881/3d.txt")).host(), QStringLiteral("::1"));
+    EXPECT_EQ(sourceUrl(QStringLiteral("data.example")).toString(), QStringLiteral("http://data.example"));
 }

@@ -12,7 +12,7 @@ using namespace corvel;
 
 namespace {
 QString write(const test::TempAppDir &dir, const QByteArray &bytes) {
-    const QString path = dir.path() + "in.txt";
+    const QString path = dir.path() + QStringLiteral("in.txt");
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     f.write(bytes);
@@ -25,7 +25,9 @@ TEST(TextFile, EveryLineEndReadsTheSameAndGbkIsDecoded) {
     const QByteArray gbk = toGbk(QStringLiteral("组选3共2注"));
     for (const QByteArray end : {"\r\n", "\n", "\r"}) {
         const QStringList lines = readTextLines(write(dir, gbk + end + "112 " + end + end + "334" + end));
-        EXPECT_EQ(lines, (QStringList{"组选3共2注", "112 ", "", "334"})) << end.toStdString();
+        EXPECT_EQ(lines, (QStringList{QStringLiteral("组选3共2注"), QStringLiteral("112 "), QStringLiteral(""),
+                                      QStringLiteral("334")}))
+            << end.toStdString();
     }
     EXPECT_TRUE(readTextLines(write(dir, "")).isEmpty());
 }
@@ -41,9 +43,10 @@ TEST(TextFile, AFileBeyondTheCapIsRefusedUnread) {
 }
 
 TEST(TextFile, AFullDiskIsSaidInPlainWords) {
-    EXPECT_EQ(writeFailureMessage("/x/a.txt", "Unknown error", 5000, 100),
-              "磁盘已满，无法写入 /x/a.txt。请腾出磁盘空间后再试。");
-    EXPECT_EQ(writeFailureMessage("/x/a.txt", "Permission denied", 5000, 1 << 30),
-              "写入文件 /x/a.txt 出错：Permission denied");
-    EXPECT_EQ(writeFailureMessage("/x/a.txt", "Unknown error", 5000, -1), "写入文件 /x/a.txt 出错：Unknown error");
+    EXPECT_EQ(writeFailureMessage(QStringLiteral("/x/a.txt"), QStringLiteral("Unknown error"), 5000, 100),
+              QStringLiteral("磁盘已满，无法写入 /x/a.txt。请腾出磁盘空间后再试。"));
+    EXPECT_EQ(writeFailureMessage(QStringLiteral("/x/a.txt"), QStringLiteral("Permission denied"), 5000, 1 << 30),
+              QStringLiteral("写入文件 /x/a.txt 出错：Permission denied"));
+    EXPECT_EQ(writeFailureMessage(QStringLiteral("/x/a.txt"), QStringLiteral("Unknown error"), 5000, -1),
+              QStringLiteral("写入文件 /x/a.txt 出错：Unknown error"));
 }
