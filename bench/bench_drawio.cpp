@@ -41,7 +41,7 @@ void BM_ImportHistoryFile(benchmark::State &state) {
     initAppDir(dir.path());
     LotteryOptions options{QStringLiteral("中国福彩3D"), 1, 10, 3, QStringLiteral("21:15"), QStringLiteral("1234567")};
     createDatabase(databasePath(), {BundledLottery{options, {}}});
-    const QString path = dir.path() + "/history.txt";
+    const QString path = dir.path() + QStringLiteral("/history.txt");
     {
         QFile f(path);
         f.open(QIODevice::WriteOnly);

@@ -3,8 +3,12 @@
 
 #include "testsupport.h"
 
+#include "ui/translations.h"
+
 #include <QApplication>
 #include <QByteArray>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -35,8 +39,13 @@ int main(int argc, char **argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvel"));
-    // Settings written by tests never reach the user's own Corvel settings.
+    // Settings written by tests never reach the user's own Corvel settings: they live in a
+    // folder of their own that ends with the run.
     QApplication::setOrganizationName(QStringLiteral("CorvelTests"));
+    const QTemporaryDir settingsDir;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    corvel::ui::installChineseTranslations();
     ::testing::InitGoogleTest(&argc, argv);
     defaultHandler = qInstallMessageHandler(failOnWarnings);
     return RUN_ALL_TESTS();

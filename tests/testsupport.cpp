@@ -4,12 +4,15 @@
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
+#include "store/database.h"
 #include "ui/printing.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -25,7 +28,7 @@ TempAppDir::~TempAppDir() {
     ui::printHooks() = {};
 }
 
-QString TempAppDir::path() const { return dir_.path() + QChar('/'); }
+QString TempAppDir::path() const { return dir_.path() + QLatin1Char('/'); }
 QString TempAppDir::databasePath() const { return corvel::databasePath(); }
 
 void TempAppDir::createDatabase(const QList<QPair<QString, QStringList>> &lotteries) {
@@ -35,7 +38,7 @@ void TempAppDir::createDatabase(const QList<QPair<QString, QStringList>> &lotter
         b.options = {l.first, 1, 10, 3, QStringLiteral("21:15"), QStringLiteral("1234567")};
         b.draws.columnCount = 3;
         for (const QString &line : l.second) {
-            const QStringList items = line.split(' ');
+            const QStringList items = line.split(QLatin1Char(' '));
             RawDraw row;
             row.issue = items[0].toStdString();
             b.draws.columnCount = std::max(3, int(items[1].size()));
@@ -47,6 +50,34 @@ void TempAppDir::createDatabase(const QList<QPair<QString, QStringList>> &lotter
     corvel::createDatabase(databasePath(), list);
 }
 
+QString leaveCrashedCopy(const QString &dbPath, const QString &lottery, const QString &folder) {
+    QDir().mkpath(folder);
+    const QString copy = folder + QStringLiteral("/") + QFileInfo(dbPath).fileName();
+    Connection con(dbPath);
+    QSqlDatabase &db = con.db();
+    QSqlQuery q(db);
+    // A tiny cache makes SQLite write changed pages into the file before the commit.
+    q.exec(QStringLiteral("pragma cache_size=1"));
+    db.transaction();
+    q.exec(QStringLiteral("delete from %1").arg(quoteIdent(drawTableName(lottery))));
+    q.prepare(QStringLiteral("insert into %1 (\"记录期号\", \"1\", \"2\", \"3\") values (?, 1, 2, 3)")
+                  .arg(quoteIdent(drawTableName(lottery))));
+    for (int i = 0; i < 3000; ++i) {
+        q.addBindValue(QString::number(3000000 + i));
+        q.exec();
+    }
+    const QString journal = dbPath + QStringLiteral("-journal");
+    if (QFileInfo(journal).size() > 0) {
+        QFile::remove(copy);
+        QFile::remove(copy + QStringLiteral("-journal"));
+        QFile::copy(dbPath, copy);
+        QFile::copy(journal, copy + QStringLiteral("-journal"));
+    }
+    q.finish();
+    db.rollback();
+    return copy;
+}
+
 QStringList makeDraws(int count, unsigned seed, int digits) {
     std::mt19937 rng(seed);
     QStringList out;
@@ -54,7 +85,7 @@ QStringList makeDraws(int count, unsigned seed, int digits) {
         QString d;
         for (int k = 0; k < digits; ++k) d += QChar('0' + int(rng() % 10));
         const int year = 2000 + i / 999, n = i % 999 + 1;
-        out << QStringLiteral("%1%2 %3").arg(year).arg(n, 3, 10, QChar('0')).arg(d);
+        out << QStringLiteral("%1%2 %3").arg(year).arg(n, 3, 10, QLatin1Char('0')).arg(d);
     }
     return out;
 }
@@ -111,7 +142,7 @@ ReportRun runReport(const QStringList &args) {
     if (!p.waitForFinished(60000)) return r;
     r.exitCode = p.exitCode();
     r.output = p.readAllStandardOutput();
-    r.lines = QString::fromUtf8(r.output).split('\n', Qt::SkipEmptyParts);
+    r.lines = QString::fromUtf8(r.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     r.error = QString::fromUtf8(p.readAllStandardError()).trimmed();
     return r;
 }

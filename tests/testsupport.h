@@ -29,6 +29,11 @@ private:
     QTemporaryDir dir_;
 };
 
+// Leaves in `folder` a copy of the database file `dbPath` as a crash in the middle of an
+// import leaves it: the file half rewritten and its rollback journal beside it (the
+// lottery's draw table is being replaced). Returns the copy's path; the original stays whole.
+QString leaveCrashedCopy(const QString &dbPath, const QString &lottery, const QString &folder);
+
 // Draws "issue digits" for a history of `count` draws starting at 2007001 with
 // pseudo-random digits from `seed`.
 QStringList makeDraws(int count, unsigned seed = 1, int digits = 3);

@@ -386,8 +386,8 @@ void IndicatorWindow::sizeColumns() {
     const QFontMetrics fm(grd->font());
     const int categories = int(labels_.size());
     const int margin = spec_.enlargeButton ? 80 : 60;
-    const int readable = fm.horizontalAdvance(QString(cellDigits_, QChar('8'))) + 8;
-    const int issueWidth = std::max(50, fm.horizontalAdvance(QString(issueDigits_, QChar('8'))) + 10);
+    const int readable = fm.horizontalAdvance(QString(cellDigits_, QLatin1Char('8'))) + 8;
+    const int issueWidth = std::max(50, fm.horizontalAdvance(QString(issueDigits_, QLatin1Char('8'))) + 10);
     const int share = (grd->viewport()->width() - margin - (issueWidth - 50)) / std::max(1, categories);
     grd->setColumnWidth(0, issueWidth);
     for (int c = 1; c <= categories; ++c) grd->setColumnWidth(c, std::max(readable, share));

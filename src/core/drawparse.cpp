@@ -89,6 +89,12 @@ ParsedDraw parseDrawFileLine(size_t index, std::string_view text) {
     return draw;
 }
 
+// An issue item of a download at or below the last stored issue: that line is not appended.
+bool storedAlready(std::string_view issue, int64_t lastIssue) {
+    int64_t value = 0;
+    return lastIssue >= 0 && allDigits(issue) && tryStrToInt64(std::string(issue), value) && value <= lastIssue;
+}
+
 bool startsData(std::string_view line) { return line.size() >= 17 && line.substr(11, 6) == "cpdata"; }
 
 // The five digits at the start of the last 10 characters of an issue line.
@@ -159,34 +165,52 @@ std::vector<std::string> historyLines(const RawDrawTable &table) {
     return lines;
 }
 
-std::vector<ParsedDraw> parseDrawFile(std::string_view bytes) {
+std::vector<ParsedDraw> parseDrawFile(std::string_view bytes) { return parseDrawFileAfter(bytes, -1); }
+
+std::vector<ParsedDraw> parseDrawFileAfter(std::string_view bytes, int64_t lastIssue) {
     const std::vector<std::string_view> lines = splitLines(bytes);
     std::vector<ParsedDraw> draws;
+    bool any = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view text = trimBlanks(lines[i]);
-        if (!text.empty()) draws.push_back(parseDrawFileLine(i, text));
+        if (text.empty()) continue;
+        any = true;
+        // A line of separators alone has no first item: it is checked (and refused) below.
+        const std::vector<std::string_view> items = splitItems(text);
+        if (!items.empty() && storedAlready(items.front(), lastIssue)) continue;
+        draws.push_back(parseDrawFileLine(i, text));
     }
-    if (draws.empty()) throw UserError("内容是空的");
+    if (!any) throw UserError("内容是空的");
     return draws;
 }
 
-std::vector<ParsedDraw> parseChartPage(std::string_view bytes) {
+std::vector<ParsedDraw> parseChartPage(std::string_view bytes) { return parseChartPageAfter(bytes, -1); }
+
+std::vector<ParsedDraw> parseChartPageAfter(std::string_view bytes, int64_t lastIssue) {
     std::vector<std::string_view> lines = splitLines(bytes);
     for (std::string_view &line : lines) line = trimBlanks(line);
     if (lines.empty()) throw UserError("内容是空的");
     const auto first = std::find_if(lines.begin(), lines.end(), startsData);
     if (first == lines.end()) throw UserError("页面中找不到开奖号码表（cpdata）");
     std::vector<ParsedDraw> draws;
+    size_t found = 0;
     for (size_t i = size_t(first - lines.begin()); i < lines.size(); ++i) {
         const auto issue = chartIssue(lines[i]);
         if (!issue) continue;
+        const std::string issueText = "20" + std::string(*issue);
+        if (storedAlready(issueText, lastIssue)) {
+            ++found;
+            i += 3;
+            continue;
+        }
         if (i + 3 >= lines.size()) throw UserError(lineNo(i) + "的期号后缺少开奖号码，页面不完整");
-        ParsedDraw draw{"20" + std::string(*issue), {}};
+        ParsedDraw draw{issueText, {}};
         for (int c = 0; c < 3; ++c) draw.digits[c] = chartDigit(i + 1 + c, lines[i + 1 + c]);
         draws.push_back(std::move(draw));
+        ++found;
         i += 3;
     }
-    if (draws.empty()) throw UserError("页面中没有开奖号码");
+    if (found == 0) throw UserError("页面中没有开奖号码");
     return draws;
 }
 

@@ -23,6 +23,10 @@ struct ParsedDraw {
     bool operator==(const ParsedDraw &) const = default;
 };
 
+// Any text file the user opens (lists, plans, settings, histories) larger than this is
+// refused before it is read.
+constexpr int64_t MaxTextFileBytes = 8 * 1024 * 1024;
+
 // The lines of a text; CR LF, LF and CR all end a line, and a final line end adds no
 // empty line. A UTF-8 byte order mark at the start is dropped.
 std::vector<std::string_view> splitLines(std::string_view text);
@@ -54,6 +58,10 @@ std::vector<std::string> historyLines(const RawDrawTable &table);
 // The 3D draw file: per line the issue and the three digits as separate items. Blank
 // lines are skipped. Throws UserError when the text is empty or a line is not a draw.
 std::vector<ParsedDraw> parseDrawFile(std::string_view bytes);
+// The same for a download: the lines of issues at or below `lastIssue` are stored already
+// and skipped unchecked, so a fault there blocks nothing; only the lines that would be
+// appended are checked.
+std::vector<ParsedDraw> parseDrawFileAfter(std::string_view bytes, int64_t lastIssue);
 
 // The Pick-3 chart page: the lines from the first one with "cpdata" at its characters 12
 // to 17; an issue line holds "height" and its last 10 characters begin with the 5 digits
@@ -61,6 +69,8 @@ std::vector<ParsedDraw> parseDrawFile(std::string_view bytes);
 // of its last 6 characters. Throws UserError when the page does not follow these rules or
 // holds no draw.
 std::vector<ParsedDraw> parseChartPage(std::string_view bytes);
+// The same for a download: the digit lines of issues at or below `lastIssue` are not read.
+std::vector<ParsedDraw> parseChartPageAfter(std::string_view bytes, int64_t lastIssue);
 
 // The draws to append, in their order: issue above `lastIssue`, not among `stored`, and
 // not taken already from an earlier line.

@@ -147,9 +147,13 @@ InvestmentList readInvestmentList(const std::vector<std::string> &lines) {
     InvestmentList list;
     list.kind = strToInt(lines.size() > 0 ? lines[0] : std::string());
     if (list.kind < 0 || list.kind > 3) throw UserError(listIndexMessage(list.kind));
-    list.count = readListCount(lines.size() > 1 ? lines[1] : std::string());
-    list.numbers.assign(size_t(list.count), Number{0, 0, 0});
-    for (int i = 0; i < list.count && size_t(i) + 2 < lines.size(); ++i) list.numbers[i] = leadingNumber(lines[i + 2]);
+    const int declared = readListCount(lines.size() > 1 ? lines[1] : std::string());
+    for (int i = 0; i < declared && size_t(i) + 2 < lines.size(); ++i)
+        list.numbers.push_back(leadingNumber(lines[i + 2]));
+    list.count = int(list.numbers.size());
+    if (list.count < declared)
+        list.shortfall = "文件中只有" + std::to_string(list.count) + "个号码，少于第2行写的" +
+                         std::to_string(declared) + "注；只载入了文件中的这些号码。";
     return list;
 }
 

@@ -59,10 +59,12 @@ KindHeadedList readKindHeadedList(const std::vector<std::string> &lines);
 
 struct InvestmentList {
     int kind = 0;  // line 1
-    int count = 0; // line 2
-    // `count` numbers: the first three characters of each following line; rows the file
-    // does not supply are 000.
+    int count = 0; // the numbers read: line 2, or fewer when the file holds fewer
+    // At most line 2's count of numbers: the first three characters of each following line.
     NumberList numbers;
+    // Set when the file holds fewer numbers than its count line says: the user is told,
+    // and only the numbers present are used (never made-up 000 entries).
+    std::string shortfall;
 };
 // The investment mode window's reader. Throws UserError (standard conversion message)
 // when line 1 or 2 is not an integer or a number line does not start with three digits,

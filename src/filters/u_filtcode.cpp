@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/printing.h"
+#include "ui/shortcuts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ constexpr int ColumnMargin = 30;
 QString fileNamePart(const std::string &text) {
     QString part = QString::fromStdString(text);
     for (QChar &c : part)
-        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c < QChar(' ')) c = QChar('_');
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c < QLatin1Char(' ')) c = QLatin1Char('_');
     return part;
 }
 
@@ -61,6 +62,8 @@ Tfrmfiltcode::Tfrmfiltcode(FiltCodeSource source, QWidget *parent) : QDialog(par
     btnclose = new QPushButton(QStringLiteral("关闭"), this);
     btnclose->setObjectName("btnclose");
     btnclose->setDefault(true);
+    ui::addSaveShortcut(btnsave);
+    ui::addPrintShortcut(btnprint);
     connect(btnprint, &QPushButton::clicked, this, &Tfrmfiltcode::btnprintClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmfiltcode::btnsaveClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmfiltcode::btncloseClick);

@@ -2,6 +2,7 @@
 
 #include "core/usererror.h"
 #include "store/textfile.h"
+#include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 
 #include <QClipboard>
@@ -36,7 +37,7 @@ QTableView *numbersGrid(QWidget *parent, ui::GridModel *model, const QString &na
     return view;
 }
 
-void copyNumbers(const NumberList &numbers) { QGuiApplication::clipboard()->setText(q(clipboardText(numbers))); }
+void copyNumbers(const NumberList &numbers) { ui::setClipboardText(q(clipboardText(numbers))); }
 
 QStringList readListFile(const QString &path) {
     if (QFileInfo(path).size() > MaxListFileSize)

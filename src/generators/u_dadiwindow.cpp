@@ -5,7 +5,6 @@
 #include "store/textfile.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -36,9 +35,7 @@ QString numbersLine(const NumberList &numbers) {
     return line;
 }
 
-void putOnClipboard(const QString &text) {
-    if (QClipboard *clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
-}
+void putOnClipboard(const QString &text) { ui::setClipboardText(text); }
 
 void saveResultBox(QWidget *parent, const QPlainTextEdit *box) {
     const QString path = ui::getSaveFileName(parent, ShellFolderPath(QStringLiteral("Desktop")));

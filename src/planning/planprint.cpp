@@ -1,5 +1,7 @@
 #include "planning/planprint.h"
 
+#include <algorithm>
+
 namespace corvel {
 
 namespace {
@@ -41,6 +43,34 @@ void addHeader(Page &page, const PlanSheet &sheet, const PageGeometry &geo) {
     addText(page, PageFont::Body, geo.width / 12, 2 * int64_t(geo.height) / 29 - 20, sheet.info);
 }
 
+// A heading starts at its column's heading offset as long as it fits there; a longer one
+// is centred in its column, and one wider than its column goes on two lines, split before
+// its unit ("当期利润率" over "(%)"), both centred in the heading row.
+void addHeading(Page &page, const TableColumns &cols, int64_t col, const std::string &text, const PageGeometry &geo) {
+    const int64_t h = geo.height;
+    const int64_t left = cols.x(col), pitch = cols.x(col + 1) - left, pad = pitch / 25;
+    const auto width = [&](const std::string &t) -> int64_t {
+        return geo.textWidth ? geo.textWidth(PageFont::Body, t) : 0;
+    };
+    const int64_t w = width(text);
+    if (cols.headingOffset() + w <= pitch - pad) {
+        addText(page, PageFont::Body, left + cols.headingOffset(), 3 * h / 30, text);
+        return;
+    }
+    const size_t unit = text.find('(');
+    if (w <= pitch - 2 * pad || unit == std::string::npos || unit == 0) {
+        addText(page, PageFont::Body, left + std::max(pad, (pitch - w) / 2), 3 * h / 30, text);
+        return;
+    }
+    const std::string lines[2] = {text.substr(0, unit), text.substr(unit)};
+    const int64_t lineHeight = width("国") * 5 / 4;
+    const int64_t rowTop = 3 * h / 29 - 120, rowHeight = h / 29;
+    const int64_t top = rowTop + std::max<int64_t>(0, (rowHeight - 2 * lineHeight) / 2);
+    for (int k = 0; k < 2; ++k)
+        addText(page, PageFont::Body, left + std::max(pad, (pitch - width(lines[k])) / 2), top + k * lineHeight,
+                lines[k]);
+}
+
 std::string infoStart(const PlanInputs &in, const char *gap) {
     const std::string g(gap);
     return "前期亏损:" + std::to_string(in.prekui) + g + "预测利润:" + std::to_string(in.lirun) + g +
@@ -74,8 +104,7 @@ PrintDocument layoutPlanSheet(const PlanSheet &sheet, const PageGeometry &geo) {
         Page page;
         if (p == 0) addHeader(page, sheet, geo);
         addRules(page, cols, h);
-        for (int64_t c = 0; c < cols.count; ++c)
-            addText(page, PageFont::Body, cols.x(c) + cols.headingOffset(), 3 * h / 30, sheet.headings[size_t(c)]);
+        for (int64_t c = 0; c < cols.count; ++c) addHeading(page, cols, c, sheet.headings[size_t(c)], geo);
         for (int64_t s = 1; s <= PlanRowsPerPage; ++s) {
             const int64_t r = p * PlanRowsPerPage + s - 1;
             if (r >= rows) break;

@@ -86,6 +86,8 @@ std::string periodsBelowAddedMessage(int64_t added) {
     return "投注期数不能少于已添加的" + std::to_string(added) + "期！";
 }
 std::string valueOutOfRangeMessage() { return "数值太大，超出计算范围！"; }
+std::string unitCostNotPositiveMessage() { return "单倍投入必须大于0！"; }
+std::string betsNotPositiveMessage() { return "本期注数必须大于0！"; }
 
 int64_t profitRate(int64_t net, int64_t total) {
     if (total == 0) return 0;
@@ -105,11 +107,13 @@ void checkPlanPeriods(int64_t days) {
 
 std::vector<PlanRow> fixedPlan(const PlanInputs &in) {
     checkPlanPeriods(in.days);
+    if (in.inofsin <= 0) throw UserError(unitCostNotPositiveMessage());
     return planByStages(in, 1);
 }
 
 std::vector<PlanRow> stagePlan(const StagePlanInputs &in) {
     checkPlanPeriods(in.days);
+    if (in.inofsin <= 0) throw UserError(unitCostNotPositiveMessage());
     return planByStages(in, stageLength(in.days, in.jieduan));
 }
 
@@ -136,6 +140,7 @@ void checkVariableRoom(size_t added, int64_t days) {
 
 VariableRow nextVariableRow(const std::vector<VariableRow> &rows, const VariablePlanInputs &in) {
     checkVariableRoom(rows.size(), in.days);
+    if (in.jushu <= 0) throw UserError(betsNotPositiveMessage());
     const int64_t spent = rows.empty() ? in.prekui : rows.back()[VariableTotalColumn];
     const int64_t unit = fit(Wide(in.jushu) * BetPrice);
     MultipleRange range;

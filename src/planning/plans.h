@@ -57,6 +57,8 @@ std::string periodsTooManyMessage();
 std::string stagesNotPositiveMessage();
 std::string periodsBelowAddedMessage(int64_t added);
 std::string valueOutOfRangeMessage();
+std::string unitCostNotPositiveMessage(); // "单倍投入必须大于0！"
+std::string betsNotPositiveMessage();     // "本期注数必须大于0！"
 
 // net × 100 div total, truncated toward zero; 0 when nothing was spent (total 0).
 // Throws UserError when the rate does not fit in 64 bits.
@@ -68,7 +70,8 @@ int64_t stageLength(int64_t days, int64_t stages);
 // Throws UserError unless 1 <= days <= MaxPlanPeriods.
 void checkPlanPeriods(int64_t days);
 
-// The fixed plan: `days` rows. Throws UserError (see the messages above).
+// The fixed plan: `days` rows. Throws UserError (see the messages above); a 单倍投入 of 0 or
+// less is refused, since it would give stakes of nothing or negative stakes.
 std::vector<PlanRow> fixedPlan(const PlanInputs &in);
 // The stage plan: `days` rows, one multiple per stage of stageLength(days, jieduan) periods.
 std::vector<PlanRow> stagePlan(const StagePlanInputs &in);
@@ -83,7 +86,8 @@ int64_t averageNet(const std::vector<VariableRow> &rows);
 // lower than the periods already added.
 void checkVariableRoom(size_t added, int64_t days);
 // The next period of a variable plan; its starting total is the previous row's
-// 当期总投入 (P for the first period). Throws UserError and leaves nothing half made.
+// 当期总投入 (P for the first period). Throws UserError and leaves nothing half made; a
+// 本期注数 of 0 or less is refused.
 VariableRow nextVariableRow(const std::vector<VariableRow> &rows, const VariablePlanInputs &in);
 
 } // namespace corvel

@@ -6,6 +6,7 @@
 #include "store/textfile.h"
 #include "ui/command.h"
 #include "ui/intedit.h"
+#include "ui/shortcuts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +37,8 @@ Tfrmkeibianjihua::Tfrmkeibianjihua(QWidget *parent)
     btnclose = addButton(QStringLiteral("btnclose"), QStringLiteral("关闭"));
     btnload->setDefault(true);
     btnjisuan->setEnabled(false);
+    ui::addSaveShortcut(btnsave);
+    ui::addPrintShortcut(btnprint);
     connect(btnnew, &QPushButton::clicked, this, &Tfrmkeibianjihua::btnnewClick);
     connect(btnjisuan, &QPushButton::clicked, this, &Tfrmkeibianjihua::btnjisuanClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmkeibianjihua::btnsaveClick);
@@ -104,7 +107,7 @@ void Tfrmkeibianjihua::btnjisuanClick() {
         VariablePlanInputs in;
         in.days = ui::readInt64(edtdays);
         checkVariableRoom(rows_.size(), in.days);
-        in.jushu = ui::readInt64(edtjushu);
+        in.jushu = ui::readPositiveInt64(edtjushu, betsNotPositiveMessage());
         in.prekui = ui::readInt64(edtprekui);
         in.lirun = ui::readInt64(edtlirun);
         in.outofsin = ui::readInt64(edtoutofsin);

@@ -10,6 +10,7 @@
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/printing.h"
+#include "ui/shortcuts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -121,6 +122,8 @@ MultiplePlanWindow::MultiplePlanWindow(QWidget *parent, Kind kind)
     btnprint = addButton(QStringLiteral("btnprint"), QStringLiteral("打印"));
     btnclose = addButton(QStringLiteral("btnclose"), QStringLiteral("关闭"));
     btnala->setDefault(true);
+    ui::addSaveShortcut(btnsave);
+    ui::addPrintShortcut(btnprint);
     connect(btnala, &QPushButton::clicked, this, &MultiplePlanWindow::btnalaClick);
     connect(btnsave, &QPushButton::clicked, this, &MultiplePlanWindow::btnsaveClick);
     connect(btnload, &QPushButton::clicked, this, &MultiplePlanWindow::btnloadClick);
@@ -133,12 +136,12 @@ const char *MultiplePlanWindow::fileName() const { return staged() ? StagePlanFi
 
 StagePlanInputs MultiplePlanWindow::readInputs() const {
     StagePlanInputs in;
-    in.days = ui::readInt64(edtdays);
+    in.days = ui::readPositiveInt64(edtdays, periodsNotPositiveMessage());
     in.prekui = ui::readInt64(edtprekui);
     in.lirun = ui::readInt64(edtlirun);
-    in.inofsin = ui::readInt64(edtinofsin);
+    in.inofsin = ui::readPositiveInt64(edtinofsin, unitCostNotPositiveMessage());
     in.outofsin = ui::readInt64(edtoutofsin);
-    if (staged()) in.jieduan = ui::readInt64(edtjieduan);
+    if (staged()) in.jieduan = ui::readPositiveInt64(edtjieduan, stagesNotPositiveMessage());
     return in;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/printing.h"
+#include "ui/shortcuts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -151,16 +152,16 @@ QWidget *Tfrmtozi::buildCommands() {
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    tlbtnsave = menuButton("tlbtnsave", QStringLiteral("保存"),
+    tlbtnsave = menuButton(QStringLiteral("tlbtnsave"), QStringLiteral("保存"),
                            {{&mnucodesave, QStringLiteral("保存号码(&C)")},
                             {&mnusetsave, QStringLiteral("保存设置(&S)")},
                             {&mnubothsave, QStringLiteral("保存号码和设置(&B)")}});
-    tlbtnload = menuButton("tlbtnload", QStringLiteral("载入"),
+    tlbtnload = menuButton(QStringLiteral("tlbtnload"), QStringLiteral("载入"),
                            {{&mnucodeload, QStringLiteral("载入号码(&C)")},
                             {&mnusetload, QStringLiteral("载入设置(&S)")},
                             {&mnubothload, QStringLiteral("载入号码和设置(&B)")}});
     tlbtnprint =
-        menuButton("tlbtnprint", QStringLiteral("打印"),
+        menuButton(QStringLiteral("tlbtnprint"), QStringLiteral("打印"),
                    {{&mnucodeprint, QStringLiteral("打印号码(&C)")}, {&mnusetprint, QStringLiteral("打印设置(&S)")}});
     const auto button = [&](const char *name, const char *caption) {
         auto *b = new QPushButton(QString::fromUtf8(caption), box);
@@ -184,6 +185,12 @@ QWidget *Tfrmtozi::buildCommands() {
     prgsearch->setObjectName("prgsearch");
     prgsearch->hide();
     grid->addWidget(prgsearch, 3, 0, 1, 3);
+    lblsearch = new QLabel(box);
+    lblsearch->setObjectName(QStringLiteral("lblsearch"));
+    lblsearch->setWordWrap(true);
+    grid->addWidget(lblsearch, 4, 0, 1, 3);
+    ui::addSaveShortcut(tlbtnsave);
+    ui::addPrintShortcut(tlbtnprint);
     return box;
 }
 
@@ -241,16 +248,17 @@ void Tfrmtozi::FormCreate() {
     fill(comtozirep, 1, 50);
     optzhuzhi->button(0)->setChecked(true);
     lastKind_ = 0;
-    edtjushu->setText("100");
-    edtoutofsin->setText("1000");
-    edtlirun->setText("10");
-    edtsinmax->setText("1000000");
-    edtallmax->setText("1000000");
+    edtjushu->setText(QStringLiteral("100"));
+    edtoutofsin->setText(QStringLiteral("1000"));
+    edtlirun->setText(QStringLiteral("10"));
+    edtsinmax->setText(QStringLiteral("1000000"));
+    edtallmax->setText(QStringLiteral("1000000"));
     chkyuji->setChecked(true);
     chksepmode->setChecked(true);
-    codeModel_->setGrid(0, {"序号", "号码1", "号码2", "号码3"}, {});
-    sepModel_->setGrid(0, {"记录期号", "中奖间隔"}, {});
-    sepModeModel_->setGrid(0, {"间隔", "连续", "次数"}, {});
+    codeModel_->setGrid(
+        0, {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")}, {});
+    sepModel_->setGrid(0, {QStringLiteral("记录期号"), QStringLiteral("中奖间隔")}, {});
+    sepModeModel_->setGrid(0, {QStringLiteral("间隔"), QStringLiteral("连续"), QStringLiteral("次数")}, {});
     clearRecords();
 }
 
@@ -344,9 +352,13 @@ void Tfrmtozi::replayStrategy() {
 
 void Tfrmtozi::clearRecords() {
     replay_ = {};
-    toziModel_->setGrid(
-        0, {"投注时间", "投注倍数", "当期投注", "当期总投入", "当期中奖", "当期净利润", "当期利润率(%)"}, {});
+    toziModel_->setGrid(0,
+                        {QStringLiteral("投注时间"), QStringLiteral("投注倍数"), QStringLiteral("当期投注"),
+                         QStringLiteral("当期总投入"), QStringLiteral("当期中奖"), QStringLiteral("当期净利润"),
+                         QStringLiteral("当期利润率(%)")},
+                        {});
     edtallwin->clear();
+    lblsearch->clear();
 }
 
 void Tfrmtozi::showRecords() {
@@ -363,14 +375,15 @@ void Tfrmtozi::showRecords() {
 
 void Tfrmtozi::btnclearClick() {
     for (QComboBox *box : {comsepindex, comsepnum, comtozisep, comtozirep}) box->setCurrentIndex(0);
-    edtsinmax->setText("10000");
-    edtallmax->setText("100000");
-    edtjushu->setText("100");
-    edtoutofsin->setText("1000");
-    edtlirun->setText("10");
+    edtsinmax->setText(QStringLiteral("10000"));
+    edtallmax->setText(QStringLiteral("100000"));
+    edtjushu->setText(QStringLiteral("100"));
+    edtoutofsin->setText(QStringLiteral("1000"));
+    edtlirun->setText(QStringLiteral("10"));
     chkyuji->setChecked(true);
     chksepmode->setChecked(true);
     chksepmodeClick();
+    lblsearch->clear(); // the settings it named are gone
 }
 
 void Tfrmtozi::chksepmodeClick() {
@@ -401,7 +414,7 @@ void Tfrmtozi::btncloseClick() { close(); }
 // The settings file keeps the edit texts as typed, and loading refuses a text that is not
 // an integer; such a text is refused here, before it makes a file that cannot be loaded.
 void Tfrmtozi::checkSettingTexts() const {
-    for (const QLineEdit *edit : {edtsinmax, edtallmax, edtjushu, edtoutofsin, edtlirun}) ui::readInt64(edit);
+    for (QLineEdit *edit : {edtsinmax, edtallmax, edtjushu, edtoutofsin, edtlirun}) ui::readInt64(edit);
 }
 
 ToziSettings Tfrmtozi::currentSettings() const {
@@ -441,6 +454,7 @@ void Tfrmtozi::applyList(const InvestmentList &list) {
     setKind(list.kind);
     edtjushu->setText(QString::number(list.count));
     takeList(list.numbers);
+    if (!list.shortfall.empty()) ui::showWarning(this, q(list.shortfall));
 }
 
 QString Tfrmtozi::proposedName(const QString &suffix) const {
@@ -531,6 +545,7 @@ void Tfrmtozi::mnusetprintClick() {
 
 void Tfrmtozi::btnyouhuaClick() {
     if (worker_) {
+        stopRequested_ = true;
         worker_->requestStop();
         return;
     }
@@ -556,6 +571,8 @@ void Tfrmtozi::startSearch() {
     prgsearch->setRange(0, static_cast<int>(snapshot.space.size()));
     prgsearch->setValue(0);
     prgsearch->show();
+    stopRequested_ = false;
+    lblsearch->setText(QStringLiteral("正在搜索…"));
 
     worker_ = new Ttozithread(std::move(snapshot));
     connect(worker_, &Ttozithread::progressed, this,
@@ -574,6 +591,11 @@ void Tfrmtozi::searchDone(int rIndex, int wIndex, int lIndex) {
     setSearching(false);
     prgsearch->hide();
     btnyouhua->setText(QStringLiteral("搜索"));
+    // The settings boxes changed: say to what, and what they give.
+    lblsearch->setText(
+        (stopRequested_ ? QStringLiteral("搜索已停止，目前最佳：") : QStringLiteral("搜索完成，最佳：")) +
+        QStringLiteral("观察间隔连续次数 %1，中出后间隔期数 %2，连续投入期数 %3；总体赢余 %4")
+            .arg(comsepnum->currentText(), comtozisep->currentText(), comtozirep->currentText(), edtallwin->text()));
 }
 
 void Tfrmtozi::setSearching(bool on) {

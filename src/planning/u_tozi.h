@@ -15,6 +15,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -80,6 +81,7 @@ public:
     QTableView *grdsepmode = nullptr;
     QTableView *grdtozi = nullptr;
     QProgressBar *prgsearch = nullptr;
+    QLabel *lblsearch = nullptr; // the outcome of the last search
     // Commands
     QPushButton *btnfilt = nullptr;
     QPushButton *btnala = nullptr;
@@ -135,6 +137,7 @@ private:
     ReplayResult replay_;
     QPointer<Ttozithread> worker_;
     int lastKind_ = 0;
+    bool stopRequested_ = false;
     ui::GridModel *codeModel_ = nullptr;
     ui::GridModel *sepModel_ = nullptr;
     ui::GridModel *sepModeModel_ = nullptr;

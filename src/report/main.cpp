@@ -1,5 +1,6 @@
 #include "report/report.h"
 
+#include "core/drawparse.h"
 #include "core/usererror.h"
 
 #include <algorithm>
@@ -44,10 +45,21 @@ bool takeFlag(Args &args, const std::string &name) {
 std::string readInputFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw UserError("无法打开文件“" + path + "”！");
-    std::ostringstream content;
-    content << in.rdbuf();
+    std::string content(static_cast<size_t>(MaxTextFileBytes) + 1, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
     if (in.bad()) throw UserError("读取文件 " + path + " 出错");
-    return content.str();
+    content.resize(static_cast<size_t>(in.gcount()));
+    if (content.size() > static_cast<size_t>(MaxTextFileBytes))
+        throw UserError("文件 " + path + " 太大（超过" + std::to_string(MaxTextFileBytes / (1024 * 1024)) +
+                        " MB），不是本程序的文件！");
+    return content;
+}
+
+std::vector<std::string> readInputLines(const std::string &path) {
+    const std::string content = readInputFile(path);
+    std::vector<std::string> lines;
+    for (const std::string_view line : splitLines(content)) lines.emplace_back(line);
+    return lines;
 }
 
 } // namespace corvel::report

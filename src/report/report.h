@@ -31,7 +31,10 @@ bool takeFlag(Args &args, const std::string &name);
 // deviation and the rebound search, in catalogue order.
 void searchSections(std::ostream &out, const std::vector<std::array<int32_t, 4>> &draws);
 
-// The whole content of a file; throws UserError naming the file when it cannot be read.
+// The whole content of a file; throws UserError naming the file when it cannot be read
+// or is larger than MaxTextFileBytes.
 std::string readInputFile(const std::string &path);
+// Its lines, split as the program splits every text file (CR LF, LF or CR).
+std::vector<std::string> readInputLines(const std::string &path);
 
 } // namespace corvel::report

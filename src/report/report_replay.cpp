@@ -22,15 +22,7 @@ namespace {
 constexpr const char *Options = "[--kind 0..3] [--prize N] [--rate N] [--single-max N] [--total-max N] [--T N] "
                                 "[--R N] [--W N] [--L N] [--no-carry] [--no-interval] [--position-start 1..3]";
 
-std::vector<std::string> fileLines(const std::string &path) {
-    std::vector<std::string> lines;
-    std::istringstream in(readInputFile(path));
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
+std::vector<std::string> fileLines(const std::string &path) { return readInputLines(path); }
 
 int smallOption(Args &args, const std::string &name, const std::string &fallback) {
     return strToInt(takeOption(args, name, fallback));
@@ -68,6 +60,7 @@ bool prepare(Args args, const std::string &usage, std::ostream &err, ReplayJob &
     std::vector<std::string> listLines = fileLines(args[1]);
     if (!kindOption.empty() && !listLines.empty()) listLines[0] = std::to_string(strToInt(kindOption));
     const InvestmentList list = readToziList(listLines);
+    if (!list.shortfall.empty()) err << args[1] << ": " << list.shortfall << "\n";
     const BetKind kind = betKindFromIndex(list.kind);
     checkBetCount(kind, static_cast<int64_t>(list.numbers.size()));
     p.betCount = static_cast<int64_t>(list.numbers.size());

@@ -1,17 +1,20 @@
 #include "shell/startup.h"
+#include "shell/u_about.h"
 #include "shell/u_flash.h"
 #include "shell/u_main.h"
 #include "store/u_datamod.h"
 #include "ui/dialogs.h"
+#include "ui/translations.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QThread>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvel"));
     QApplication::setOrganizationName(QStringLiteral("Corvel"));
+    QApplication::setWindowIcon(corvel::programIcon());
+    corvel::ui::installChineseTranslations();
     corvel::Shell shell = corvel::startShell(QApplication::applicationDirPath());
     {
         corvel::Tfrmflash splash;
@@ -20,9 +23,7 @@ int main(int argc, char *argv[]) {
         QThread::msleep(100);
         splash.exec();
     }
-    // Without a window manager a maximise request does nothing: fill the screen first.
-    if (QScreen *screen = QGuiApplication::primaryScreen()) shell.mainWindow->setGeometry(screen->availableGeometry());
-    shell.mainWindow->showMaximized();
+    shell.mainWindow->showAtStart();
     if (!shell.startupError.isEmpty()) corvel::ui::showError(shell.mainWindow.get(), shell.startupError);
     return app.exec();
 }

@@ -12,11 +12,14 @@ class Tfrmmain;
 struct Shell {
     std::unique_ptr<Tdatamod> datamod;
     std::unique_ptr<Tfrmmain> mainWindow;
-    QString startupError; // a database that could not be created; the program still runs
+    // What the user is told at start-up: a database that could not be created or opened, or
+    // the leftover of an interrupted restore. The program still runs.
+    QString startupError;
 };
 
-// Sets AppDir from `programDir`, creates the default database when it is missing and
-// builds the data module and the main window (not yet shown).
+// Sets AppDir from `programDir`, keeps what an interrupted restore left, creates the
+// default database when it is missing, opens it (rolling back a crashed write) and builds the data module and the main
+// window (not yet shown).
 Shell startShell(const QString &programDir);
 
 } // namespace corvel

@@ -5,24 +5,34 @@
 #include "shell/u_about.h"
 #include "shell/windowfactory.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/u_datamod.h"
 #include "store/u_index.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
+#include "ui/shortcuts.h"
+#include "ui/textfit.h"
+#include "ui/windowplace.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -113,17 +123,19 @@ QAction *Tfrmmain::addToolWindowCommand(QMenu *menu, const QString &name, const 
 
 void Tfrmmain::buildMenus() {
     QMenu *file = menuBar()->addMenu(u("文件(&F)"));
-    addCommand(file, "mnuopen", u("打开彩票(&O)"), &Tfrmmain::mnuopenClick);
-    addCommand(file, "mnuclose", u("关闭彩票(&G)"), &Tfrmmain::mnucloseClick);
+    addCommand(file, QStringLiteral("mnuopen"), u("打开彩票(&O)"), &Tfrmmain::mnuopenClick);
+    addCommand(file, QStringLiteral("mnuclose"), u("关闭彩票(&G)"), &Tfrmmain::mnucloseClick);
     file->addSeparator();
-    addCommand(file, "mnuexit", u("退出(&X)"), &Tfrmmain::mnuexitClick);
+    addCommand(file, QStringLiteral("mnuexit"), u("退出(&X)"), &Tfrmmain::mnuexitClick);
 
     QMenu *data = menuBar()->addMenu(u("彩票数据(&D)"));
-    toolClass_[addCommand(data, "mnumoddata", u("数据添加(&M)"), &Tfrmmain::mnumoddataClick)] = "Tfrmdata";
-    toolClass_[addCommand(data, "mnudownload", u("数据下载(&D)"), &Tfrmmain::mnudownloadClick)] = "Tfrmdownload2";
+    toolClass_[addCommand(data, QStringLiteral("mnumoddata"), u("数据添加(&M)"), &Tfrmmain::mnumoddataClick)] =
+        QStringLiteral("Tfrmdata");
+    toolClass_[addCommand(data, QStringLiteral("mnudownload"), u("数据下载(&D)"), &Tfrmmain::mnudownloadClick)] =
+        QStringLiteral("Tfrmdownload2");
     data->addSeparator();
-    addCommand(data, "mnubackupdata", u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
-    addCommand(data, "mnustoredata", u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
+    addCommand(data, QStringLiteral("mnubackupdata"), u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
+    addCommand(data, QStringLiteral("mnustoredata"), u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
 
     QMenu *analysis = menuBar()->addMenu(u("数据分析(&A)"));
     for (int tab = 0; tab < analysisTabs().size(); ++tab) {
@@ -149,12 +161,17 @@ void Tfrmmain::buildMenus() {
     auto *web3 = web->addAction(u("中国福利彩票网"));
     web3->setObjectName("mnuweb3");
     connect(web3, &QAction::triggered, this, [this] { openUrl(QStringLiteral("https://www.cwl.gov.cn/")); });
-    commands_["mnuweb2"] = web2;
-    commands_["mnuweb3"] = web3;
+    commands_[QStringLiteral("mnuweb2")] = web2;
+    commands_[QStringLiteral("mnuweb3")] = web3;
 
     QMenu *help = menuBar()->addMenu(u("帮助(&H)"));
-    addCommand(help, "mnuhelpcotent", u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
-    addCommand(help, "mnuhelpabout", u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+    addCommand(help, QStringLiteral("mnuhelpcotent"), u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
+    addCommand(help, QStringLiteral("mnuhelpabout"), u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
+
+    // The common shortcuts; the menus keep their access keys as well.
+    commands_[QStringLiteral("mnuopen")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    commands_[QStringLiteral("mnuclose")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    commands_[QStringLiteral("mnuhelpcotent")]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon) {
@@ -162,13 +179,17 @@ QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QS
     button->setObjectName(name);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(16, 16));
-    // 55 x 36, or as tall as the caption under the image needs with the platform's font.
-    button->setFixedSize(55, std::max(36, button->iconSize().height() + button->fontMetrics().height() + 10));
     button->setAutoRaise(true);
     auto *action = new QAction(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")), caption, this);
     action->setObjectName(name);
     action->setToolTip(hint);
     button->setDefaultAction(action);
+    // 55 x 36, or as large as the caption under the image needs in the font it is drawn in
+    // (Chinese captions come from a taller fallback font than the font's own line height).
+    const QSize text = ui::textSize(button->font(), caption);
+    const QSize natural = button->sizeHint();
+    button->setFixedSize(std::max({55, text.width() + 8, natural.width()}),
+                         std::max({36, button->iconSize().height() + text.height() + 10, natural.height()}));
     tlbmain_->addWidget(button);
     commands_[name] = action;
     return action;
@@ -180,10 +201,11 @@ void Tfrmmain::buildToolBar() {
     tlbmain_->setMovable(false);
     tlbmain_->setFloatable(false);
     tlbmain_->setContextMenuPolicy(Qt::PreventContextMenu);
-    connect(addTool("tlbopen", u("打开彩票"), u("打开彩票"), "open"), &QAction::triggered, this,
-            &Tfrmmain::mnuopenClick);
-    toolClass_[addTool("tlbdata", u("彩票数据"), u("彩票数据"), "data")] = "Tfrmdata";
-    connect(commands_["tlbdata"], &QAction::triggered, this, &Tfrmmain::mnumoddataClick);
+    connect(addTool(QStringLiteral("tlbopen"), u("打开彩票"), u("打开彩票"), QStringLiteral("open")),
+            &QAction::triggered, this, &Tfrmmain::mnuopenClick);
+    toolClass_[addTool(QStringLiteral("tlbdata"), u("彩票数据"), u("彩票数据"), QStringLiteral("data"))] =
+        QStringLiteral("Tfrmdata");
+    connect(commands_[QStringLiteral("tlbdata")], &QAction::triggered, this, &Tfrmmain::mnumoddataClick);
     const char *const tools[5][4] = {{"tlbpiantai", "超稳大底", "Tfrmdingweidan", "base"},
                                      {"tlbyilou", "大底交集", "Tfrmjiaoqi", "intersect"},
                                      {"tlblunhuan", "无穷胆码", "Tfrmfushi", "danma"},
@@ -197,7 +219,8 @@ void Tfrmmain::buildToolBar() {
         toolClass_[action] = className;
     }
     tlbmain_->addSeparator();
-    connect(addTool("tlbexit", u("退出"), u("退出系统"), "exit"), &QAction::triggered, this, &Tfrmmain::mnuexitClick);
+    connect(addTool(QStringLiteral("tlbexit"), u("退出"), u("退出系统"), QStringLiteral("exit")), &QAction::triggered,
+            this, &Tfrmmain::mnuexitClick);
 
     // The tab strip ends 10 pixels before the tool bar's right edge (the bar's own margin included).
     auto *tabHolder = new QWidget(tlbmain_);
@@ -239,6 +262,35 @@ void Tfrmmain::UpdateCommandState() {
 bool Tfrmmain::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate) UpdateCommandState();
     return QMainWindow::event(event);
+}
+
+void Tfrmmain::showAtStart() {
+    if (ui::restoreWindowGeometry(this)) {
+        show();
+        return;
+    }
+    // Without a window manager a maximise request does nothing: fill the screen first, the
+    // frame's top-left corner (the title bar) at the free area's top-left corner.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.topLeft());
+        resize(area.size());
+    }
+    showMaximized();
+}
+
+void Tfrmmain::closeEvent(QCloseEvent *event) {
+    ui::saveWindowGeometry(this);
+    QMainWindow::closeEvent(event);
+}
+
+// Back from maximised, the window is put where its title bar can be reached; the normal
+// geometry arrives after the state change, so the check waits for it.
+void Tfrmmain::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible() &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        QTimer::singleShot(0, this, [this] { ui::keepOnScreen(this); });
 }
 
 void Tfrmmain::resizeEvent(QResizeEvent *event) {
@@ -313,6 +365,8 @@ QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
     QWidget *window = factory(this);
     creatingToolWindows_.removeAll(className);
     window->setWindowFlag(Qt::Window, true);
+    ui::addStandardKeys(window);
+    ui::placeToolWindow(window, this);
     toolWindows_[className] = window;
     return window;
 }
@@ -366,64 +420,42 @@ void Tfrmmain::mnumoddataClick() { showModalTool(QStringLiteral("Tfrmdata")); }
 void Tfrmmain::mnudownloadClick() { showModalTool(QStringLiteral("Tfrmdownload2")); }
 
 void Tfrmmain::mnubackupdataClick() {
-    const QString target = ui::getSaveFileName(this, ShellFolderPath("Desktop") + QStringLiteral("/彩票数据.db"),
-                                               ui::databaseFileFilter(), QStringLiteral("db"));
+    const QString target =
+        ui::getSaveFileName(this, ShellFolderPath(QStringLiteral("Desktop")) + QStringLiteral("/彩票数据.db"),
+                            ui::databaseFileFilter(), QStringLiteral("db"));
     if (target.isEmpty()) return;
-    if (QFileInfo(target).absoluteFilePath() == QFileInfo(databasePath()).absoluteFilePath()) {
-        ui::showError(this, u("不能把数据库备份到它自己上面！"));
-        return;
-    }
-    if (!QFileInfo(databasePath()).isFile()) {
-        ui::showError(this, u("备份失败：数据库文件 %1 不存在").arg(databasePath()));
-        return;
-    }
-    const QString temp = target + QStringLiteral(".part");
-    QFile::remove(temp);
-    if (!QFile::copy(databasePath(), temp)) {
-        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
-        return;
-    }
-    QFile::remove(target);
-    if (!QFile::rename(temp, target)) {
-        QFile::remove(temp);
-        ui::showError(this, u("备份失败：无法写入文件 %1").arg(target));
-        return;
-    }
-    ui::showInformation(this, u("成功备份！"));
+    if (ui::runCommand(this, [&] { backupDatabase(databasePath(), target); }))
+        ui::showInformation(this, u("成功备份！"));
 }
 
 void Tfrmmain::mnustoredataClick() {
     mnucloseClick();
-    const QString source = ui::getOpenFileName(this, ShellFolderPath("Desktop"), ui::databaseFileFilter());
+    const QString source =
+        ui::getOpenFileName(this, ShellFolderPath(QStringLiteral("Desktop")), ui::databaseFileFilter());
     if (source.isEmpty()) return;
-    const QString refusal = databaseRefusal(source);
-    if (!refusal.isEmpty()) {
-        ui::showError(this, refusal + u("\n数据库没有恢复。"));
-        return;
+    DatabaseSummary incoming, current;
+    const bool checked = ui::runCommand(this, [&] {
+        try {
+            incoming = checkRestoreCandidate(source, databasePath());
+        } catch (const UserError &e) {
+            throw UserError(e.what() + std::string("\n数据库没有恢复。"));
+        }
+    });
+    if (!checked) return;
+    try {
+        current = databaseSummary(databasePath());
+    } catch (const UserError &) {
+        // A database that cannot be read is replaced all the same; the question says so.
     }
+    const QString question =
+        u("数据恢复将用文件 %1 替换当前的数据库。\n\n当前数据库：%2\n恢复的文件：%3\n\n%4\n\n"
+          "确定要恢复吗？")
+            .arg(QDir::toNativeSeparators(source), current.isEmpty() ? u("无法读取") : summaryText(current),
+                 summaryText(incoming), safetyCopyNote(databasePath()));
+    if (!ui::askYesNo(this, question, u("确认恢复"))) return;
     if (Tdatamod *dm = Tdatamod::instance()) dm->closeConnection();
-    // Copy next to the database first; the old file is replaced only after the copy is whole.
-    const QString target = databasePath();
-    const QString temp = target + QStringLiteral(".restore");
-    QFile::remove(temp);
-    if (!QFile::copy(source, temp)) {
-        QFile::remove(temp);
-        ui::showError(this, u("恢复失败：无法复制文件 %1，原数据库保持不变。").arg(source));
-        return;
-    }
-    const QString old = target + QStringLiteral(".old");
-    QFile::remove(old);
-    QFile::rename(target, old);
-    if (!QFile::rename(temp, target)) {
-        QFile::rename(old, target);
-        QFile::remove(temp);
-        ui::showError(this, u("恢复失败：无法替换数据库文件，原数据库保持不变。"));
-        return;
-    }
-    QFile::remove(old);
-    // A journal left behind by the replaced file must not be rolled into the restored one.
-    for (const char *suffix : {"-journal", "-wal", "-shm"}) QFile::remove(target + QString::fromLatin1(suffix));
-    ui::showInformation(this, u("成功恢复！"));
+    if (ui::runCommand(this, [&] { restoreDatabase(source, databasePath()); }))
+        ui::showInformation(this, u("成功恢复！"));
 }
 
 void Tfrmmain::openUrl(const QString &url) {

@@ -60,8 +60,14 @@ public:
 
     static Tfrmmain *instance();
 
+    // Shows the window at start-up: where it was left in the last run (geometry and
+    // maximised state), or maximised the first time.
+    void showAtStart();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
 

@@ -14,7 +14,7 @@ namespace corvel {
 namespace {
 
 bool writableFolder(const QString &dir) {
-    QTemporaryFile probe(dir + "/.corvel-probe-XXXXXX");
+    QTemporaryFile probe(dir + QStringLiteral("/.corvel-probe-XXXXXX"));
     return probe.open();
 }
 
@@ -36,7 +36,7 @@ void initAppDir(const QString &programDir) {
     QString dir = QDir(programDir).absolutePath();
     if (!writableFolder(dir)) dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(dir);
-    if (!dir.endsWith('/')) dir += '/';
+    if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     AppDir = dir.toStdString();
     for (const char *sub : {"数据库", "附属", "图片", "帮助"}) QDir().mkpath(dir + QString::fromUtf8(sub));
     installBundled(QStringLiteral(":/图片"), pictureDir());

@@ -17,7 +17,7 @@ const QString DrawSuffix = QStringLiteral("彩票号码表");
 const QString OptionsSuffix = QStringLiteral("彩票选项表");
 
 [[noreturn]] void fail(const QSqlQuery &q) {
-    throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+    throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError()).toStdString());
 }
 
 void exec(QSqlDatabase &db, const QString &sql) {
@@ -51,7 +51,7 @@ void insertDraws(QSqlDatabase &db, const QString &lottery, const RawDrawTable &d
     QString marks = QStringLiteral("?");
     for (int c = 0; c < draws.columnCount; ++c) marks += QStringLiteral(", ?");
     QString columns = quoteIdent(QStringLiteral("记录期号"));
-    for (int c = 1; c <= draws.columnCount; ++c) columns += QChar(',') + quoteIdent(QString::number(c));
+    for (int c = 1; c <= draws.columnCount; ++c) columns += QLatin1Char(',') + quoteIdent(QString::number(c));
     q.prepare(
         QStringLiteral("insert into %1 (%2) values (%3)").arg(quoteIdent(drawTableName(lottery)), columns, marks));
     for (const RawDraw &row : draws.rows) {
@@ -110,14 +110,33 @@ LotteryOptions readOptions(const QString &dbPath, const QString &lottery) {
 
 void addLottery(const QString &dbPath, const LotteryOptions &options, int digitColumns) {
     requireValidLotteryName(options.name);
+    if (digitColumns < MinDigitColumns || digitColumns > MaxDigitColumns)
+        throw UserError(QStringLiteral("选择号码数“%1”无效：只能是%2到%3！")
+                            .arg(digitColumns)
+                            .arg(MinDigitColumns)
+                            .arg(MaxDigitColumns)
+                            .toStdString());
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+    // SQLite's table names ignore letter case: "abc" would meet the tables of "ABC".
+    for (const QString &table : userTables(db)) {
+        for (const QString &suffix : {DrawSuffix, OptionsSuffix}) {
+            if (!table.endsWith(suffix)) continue;
+            const QString existing = table.chopped(suffix.size());
+            if (existing.compare(options.name, Qt::CaseInsensitive) == 0)
+                throw UserError((existing == options.name
+                                     ? QStringLiteral("彩票“%1”已经存在！").arg(existing)
+                                     : QStringLiteral("彩票“%1”与已有的彩票“%2”只差字母大小写，不能再添加！")
+                                           .arg(options.name, existing))
+                                    .toStdString());
+        }
+    }
+    if (!db.transaction()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     try {
         exec(db, createDrawTableSql(options.name, digitColumns));
         exec(db, createOptionsTableSql(options.name));
         insertOptions(db, options);
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+        if (!db.commit()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -128,11 +147,11 @@ void deleteLottery(const QString &dbPath, const QString &lottery) {
     requireValidLotteryName(lottery);
     Connection con(dbPath);
     QSqlDatabase &db = con.db();
-    if (!db.transaction()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+    if (!db.transaction()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     try {
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(drawTableName(lottery))));
         exec(db, QStringLiteral("drop table %1").arg(quoteIdent(optionsTableName(lottery))));
-        if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+        if (!db.commit()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     } catch (...) {
         db.rollback();
         throw;
@@ -176,7 +195,8 @@ void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotterie
                 insertOptions(db, l.options);
                 insertDraws(db, l.options.name, l.draws);
             }
-            if (!db.commit()) throw UserError(databaseMessage("数据库错误", db.lastError().text()).toStdString());
+            if (!db.commit())
+                throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
         } catch (...) {
             db.rollback();
             con.db().close();

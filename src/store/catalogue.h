@@ -22,8 +22,14 @@ struct LotteryOptions {
 // The names of the lotteries in the database file (draw tables, in the database's order).
 QStringList listLotteries(const QString &dbPath);
 LotteryOptions readOptions(const QString &dbPath, const QString &lottery);
+// A draw table has 3 to 5 digit columns.
+constexpr int MinDigitColumns = 3;
+constexpr int MaxDigitColumns = 5;
+
 // Creates the draw table (记录期号, digit columns 1..digitColumns, 开奖日期) and the options
-// table with its one row, in one transaction.
+// table with its one row, in one transaction. Refuses, before any statement, a digit
+// column count outside 3..5 and a name that differs from an existing lottery only in
+// letter case (SQLite's table names ignore it).
 void addLottery(const QString &dbPath, const LotteryOptions &options, int digitColumns);
 void deleteLottery(const QString &dbPath, const QString &lottery);
 

@@ -20,6 +20,22 @@ QString databaseMessage(const QString &what, const QString &detail) {
     return detail.isEmpty() ? what : what + QStringLiteral("：") + detail;
 }
 
+bool isDiskFull(const QSqlError &error) {
+    // SQLITE_FULL, also as part of an extended result code.
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok && (code & 0xFF) == 13;
+}
+
+QString diskFullMessage(const QString &path) {
+    return QStringLiteral("磁盘已满，无法写入 %1。请腾出磁盘空间后再试。").arg(path);
+}
+
+QString databaseMessage(const QString &what, const QSqlError &error) {
+    if (isDiskFull(error)) return databaseMessage(what, QStringLiteral("磁盘已满"));
+    return databaseMessage(what, error.text());
+}
+
 void openDatabaseFile(QSqlDatabase &db, const QString &path) {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
@@ -58,14 +74,13 @@ Connection::~Connection() {
 
 void Connection::exec(const QString &sql) {
     QSqlQuery q(db_);
-    if (!q.exec(sql))
-        throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+    if (!q.exec(sql)) throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError()).toStdString());
 }
 
 QString quoteIdent(const QString &name) {
     QString q = name;
-    q.replace(QChar('"'), QStringLiteral("\"\""));
-    return QChar('"') + q + QChar('"');
+    q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
 bool validLotteryName(const QString &name) {

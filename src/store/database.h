@@ -2,6 +2,7 @@
 // Connections to the database file and the rules for the lottery tables' names.
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 namespace corvel {
@@ -42,5 +43,10 @@ QString optionsTableName(const QString &lottery); // name + "彩票选项表"
 
 // The message of the database layer for the last error of a query or connection.
 QString databaseMessage(const QString &what, const QString &detail);
+// The same for an error of the database layer; a full disk is said in plain words.
+QString databaseMessage(const QString &what, const QSqlError &error);
+// "磁盘已满…" when SQLite's error is SQLITE_FULL.
+bool isDiskFull(const QSqlError &error);
+QString diskFullMessage(const QString &path);
 
 } // namespace corvel

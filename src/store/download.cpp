@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 
 namespace corvel {
 
@@ -34,7 +35,9 @@ void saveSourceAddress(const DownloadTarget &target, const QString &address) {
 }
 
 QUrl sourceUrl(const QString &address) {
-    const QUrl url = QUrl::fromUserInput(address.trimmed());
+    const QString text = address.trimmed();
+    // An address with a scheme is taken as written; only a bare host name is completed.
+    const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text, QUrl::StrictMode) : QUrl::fromUserInput(text);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return {};
@@ -55,7 +58,7 @@ StoredIssues storedIssues(QSqlDatabase &db, const QString &lottery) {
     q.setForwardOnly(true);
     const QString issue = quoteIdent(QStringLiteral("记录期号"));
     if (!q.exec(QStringLiteral("select %1 from %2 order by %1").arg(issue, quoteIdent(drawTableName(lottery)))))
-        throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError()).toStdString());
     StoredIssues stored;
     std::string last;
     bool any = false;
@@ -73,7 +76,8 @@ int appendDownload(QSqlDatabase &db, const QString &lottery, DrawSource source, 
     const std::string_view text(body.constData(), size_t(body.size()));
     std::vector<ParsedDraw> draws;
     try {
-        draws = source == DrawSource::DrawFile ? parseDrawFile(text) : parseChartPage(text);
+        draws = source == DrawSource::DrawFile ? parseDrawFileAfter(text, before.last)
+                                               : parseChartPageAfter(text, before.last);
     } catch (const UserError &e) {
         throw UserError(std::string("下载的内容无法识别（") + e.what() + "）");
     }
@@ -96,25 +100,32 @@ bool writeWorkingFile(const QByteArray &body) {
     return file.open(QIODevice::WriteOnly) && file.write(body) == body.size() && file.commit();
 }
 
-HttpFetch::HttpFetch(QObject *parent) : QObject(parent), manager_(new QNetworkAccessManager(this)) {}
+HttpFetch::HttpFetch(QObject *parent)
+    : QObject(parent), manager_(new QNetworkAccessManager(this)), deadline_(new QTimer(this)) {
+    deadline_->setSingleShot(true);
+    connect(deadline_, &QTimer::timeout, this, [this] { stop(Stop::Deadline); });
+}
 
 HttpFetch::~HttpFetch() { abort(); }
 
-void HttpFetch::get(const QUrl &url, int timeoutMs) {
+void HttpFetch::get(const QUrl &url, int idleMs, int deadlineMs) {
     abort();
-    tooLarge_ = false;
-    timeoutMs_ = timeoutMs;
+    stopped_ = Stop::None;
+    idleMs_ = idleMs;
+    deadlineMs_ = deadlineMs;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    // Cancelled when nothing arrives for timeoutMs; every arriving byte starts the time again.
-    request.setTransferTimeout(timeoutMs_);
+    // Given up when nothing arrives for idleMs; the deadline bounds the whole transfer.
+    request.setTransferTimeout(idleMs);
     reply_ = manager_->get(request);
     connect(reply_, &QNetworkReply::finished, this, &HttpFetch::onFinished);
     connect(reply_, &QNetworkReply::downloadProgress, this, &HttpFetch::onProgress);
+    deadline_->start(deadlineMs);
 }
 
 void HttpFetch::abort() {
+    deadline_->stop();
     if (!reply_) return;
     QNetworkReply *reply = reply_;
     reply_.clear();
@@ -123,40 +134,82 @@ void HttpFetch::abort() {
     reply->deleteLater();
 }
 
+void HttpFetch::cancel() { stop(Stop::Cancelled); }
+
+void HttpFetch::stop(Stop why) {
+    if (!reply_ || stopped_ != Stop::None) return;
+    stopped_ = why;
+    reply_->abort(); // finished() follows
+}
+
 void HttpFetch::onProgress(qint64 received) {
-    if (!reply_) return;
-    if (received > MaxBytes) {
-        tooLarge_ = true;
-        reply_->abort();
+    if (received > MaxBytes || (reply_ && reply_->bytesAvailable() > MaxBytes)) stop(Stop::TooLarge);
+}
+
+namespace {
+QString seconds(int ms) { return QString::number(ms / 1000.0); }
+} // namespace
+
+QString HttpFetch::failure(QNetworkReply *reply) const {
+    switch (stopped_) {
+    case Stop::Deadline:
+        return QStringLiteral("服务器在%1秒内没有传完数据").arg(seconds(deadlineMs_));
+    case Stop::TooLarge:
+        return QStringLiteral("下载的内容过大（超过%1 MB），不是开奖数据").arg(MaxBytes / (1024 * 1024));
+    case Stop::Cancelled:
+        return QStringLiteral("已取消");
+    case Stop::None:
+        break;
     }
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const int code = status.isValid() ? status.toInt() : 0;
+    if (code >= 300 && code < 400)
+        return QStringLiteral("服务器要求转到别的地址（%1），但没有给出有效的新地址").arg(code);
+    if (code >= 400)
+        return QStringLiteral("服务器返回错误 %1 %2")
+            .arg(code)
+            .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
+            .trimmed();
+    switch (reply->error()) {
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("服务器在%1秒内没有响应").arg(seconds(idleMs_));
+    case QNetworkReply::TooManyRedirectsError:
+        return QStringLiteral("服务器转向的次数太多");
+    case QNetworkReply::InsecureRedirectError:
+        return QStringLiteral("服务器要求从 https 转到不安全的 http 地址，已拒绝");
+    case QNetworkReply::ProtocolUnknownError:
+        return QStringLiteral("服务器转到了不支持的地址");
+    case QNetworkReply::UnknownContentError:
+    case QNetworkReply::ProtocolFailure:
+        // Also a compressed body that unpacks to far more than it is (a compression bomb).
+        return QStringLiteral("服务器发来的内容无法解读（可能是压缩数据已损坏或解压后过大）");
+    default:
+        break;
+    }
+    const QString text = reply->errorString().trimmed();
+    return text.isEmpty() ? QStringLiteral("网络错误（代码 %1）").arg(int(reply->error())) : text;
 }
 
 void HttpFetch::onFinished() {
+    deadline_->stop();
     QNetworkReply *reply = reply_;
     reply_.clear();
     if (!reply) return;
     reply->deleteLater();
     FetchResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    // A reply cancelled by anything but abort() (which ends it unheard) or the size check
-    // ran into the transfer time-out.
-    const bool timedOut = !tooLarge_ && (reply->error() == QNetworkReply::OperationCanceledError ||
-                                         reply->error() == QNetworkReply::TimeoutError);
-    if (timedOut) {
-        result.error = QStringLiteral("服务器在%1秒内没有响应").arg(QString::number(timeoutMs_ / 1000.0));
-    } else if (tooLarge_) {
-        result.error = QStringLiteral("下载的内容过大");
-    } else if (status.isValid() && status.toInt() >= 400) {
-        result.error = QStringLiteral("服务器返回错误 %1 %2")
-                           .arg(status.toInt())
-                           .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
-                           .trimmed();
-    } else if (reply->error() != QNetworkReply::NoError) {
-        result.error = reply->errorString();
-    } else {
-        result.ok = true;
-        result.body = reply->readAll();
+    const bool answered = !status.isValid() || status.toInt() < 300;
+    if (stopped_ == Stop::None && reply->error() == QNetworkReply::NoError && answered) {
+        result.body = reply->read(MaxBytes + 1);
+        if (result.body.size() > MaxBytes) {
+            stopped_ = Stop::TooLarge;
+            result.body.clear();
+        } else {
+            result.ok = true;
+        }
     }
+    if (!result.ok) result.error = failure(reply);
     emit finished(result);
 }
 

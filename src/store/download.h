@@ -16,6 +16,7 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 namespace corvel {
 
@@ -74,8 +75,10 @@ struct FetchResult {
     QString error; // why it failed, for the user
 };
 
-// One HTTP GET at a time, asynchronous: redirects followed, cancelled when nothing
-// arrives for `timeoutMs`, refused when the body grows beyond MaxBytes.
+// One HTTP GET at a time, asynchronous: redirects followed, given up when nothing
+// arrives for `idleMs` or when the whole transfer takes longer than `deadlineMs`
+// (a server that trickles one byte at a time ends too), refused when the body grows
+// beyond MaxBytes. Every failure gets a reason a user understands.
 class HttpFetch : public QObject {
     Q_OBJECT
 public:
@@ -84,22 +87,29 @@ public:
     explicit HttpFetch(QObject *parent = nullptr);
     ~HttpFetch() override;
 
-    void get(const QUrl &url, int timeoutMs);
+    void get(const QUrl &url, int idleMs, int deadlineMs);
     bool busy() const { return !reply_.isNull(); }
     // Drops the running request without a finished signal.
     void abort();
+    // Stops the running request; finished() then reports it as cancelled by the user.
+    void cancel();
 
 signals:
     void finished(const corvel::FetchResult &result);
 
 private:
+    enum class Stop { None, Deadline, TooLarge, Cancelled };
+    void stop(Stop why);
     void onFinished();
     void onProgress(qint64 received);
+    QString failure(QNetworkReply *reply) const;
 
     QNetworkAccessManager *manager_;
+    QTimer *deadline_;
     QPointer<QNetworkReply> reply_;
-    bool tooLarge_ = false;
-    int timeoutMs_ = 0;
+    Stop stopped_ = Stop::None;
+    int idleMs_ = 0;
+    int deadlineMs_ = 0;
 };
 
 } // namespace corvel

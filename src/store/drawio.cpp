@@ -2,6 +2,7 @@
 
 #include "core/usererror.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/database.h"
 #include "store/drawtable.h"
 #include "store/textfile.h"
@@ -15,15 +16,15 @@ namespace corvel {
 
 namespace {
 
-[[noreturn]] void databaseFailure(const QString &detail) {
+[[noreturn]] void databaseFailure(const QSqlError &detail) {
     throw UserError(databaseMessage(QStringLiteral("数据库错误"), detail).toStdString());
 }
 
 template <class Body> void inTransaction(QSqlDatabase &db, Body body) {
-    if (!db.transaction()) databaseFailure(db.lastError().text());
+    if (!db.transaction()) databaseFailure(db.lastError());
     try {
         body();
-        if (!db.commit()) databaseFailure(db.lastError().text());
+        if (!db.commit()) databaseFailure(db.lastError());
     } catch (...) {
         db.rollback();
         throw;
@@ -35,16 +36,16 @@ void insertDraws(QSqlDatabase &db, const QString &lottery, const std::vector<Par
     if (digitColumns(db, lottery).size() < 3)
         throw UserError(QStringLiteral("表 %1 的号码列不足三列").arg(drawTableName(lottery)).toStdString());
     QSqlQuery q(db);
-    const QString columns =
-        QStringList{quoteIdent(QStringLiteral("记录期号")), quoteIdent("1"), quoteIdent("2"), quoteIdent("3")}.join(
-            QChar(','));
+    const QString columns = QStringList{quoteIdent(QStringLiteral("记录期号")), quoteIdent(QStringLiteral("1")),
+                                        quoteIdent(QStringLiteral("2")), quoteIdent(QStringLiteral("3"))}
+                                .join(QLatin1Char(','));
     if (!q.prepare(
             QStringLiteral("insert into %1 (%2) values (?, ?, ?, ?)").arg(quoteIdent(drawTableName(lottery)), columns)))
-        databaseFailure(q.lastError().text());
+        databaseFailure(q.lastError());
     for (const ParsedDraw &draw : draws) {
         q.bindValue(0, QString::fromStdString(draw.issue));
         for (int c = 0; c < 3; ++c) q.bindValue(c + 1, draw.digits[c]);
-        if (!q.exec()) databaseFailure(q.lastError().text());
+        if (!q.exec()) databaseFailure(q.lastError());
     }
 }
 
@@ -77,17 +78,27 @@ QByteArray readHistoryFile(const QString &path) {
     return bytes;
 }
 
-int importHistory(QSqlDatabase &db, const QString &lottery, const QString &path) {
+std::vector<ParsedDraw> readHistoryImport(const QString &path) {
     const QByteArray bytes = readHistoryFile(path);
-    std::vector<ParsedDraw> draws;
     try {
-        draws = parseHistoryText(std::string_view(bytes.constData(), size_t(bytes.size())));
+        return parseHistoryText(std::string_view(bytes.constData(), size_t(bytes.size())));
     } catch (const UserError &e) {
         throw UserError(
             QStringLiteral("文件 %1 无法导入，彩票数据没有改动：\n").arg(QFileInfo(path).fileName()).toStdString() +
             e.what());
     }
+}
+
+QString importDraws(QSqlDatabase &db, const QString &lottery, const std::vector<ParsedDraw> &draws) {
+    requireValidLotteryName(lottery);
+    const QString copy = makeSafetyCopy(db.databaseName());
     replaceDraws(db, lottery, draws);
+    return copy;
+}
+
+int importHistory(QSqlDatabase &db, const QString &lottery, const QString &path) {
+    const std::vector<ParsedDraw> draws = readHistoryImport(path);
+    importDraws(db, lottery, draws);
     return int(draws.size());
 }
 
@@ -96,7 +107,7 @@ void replaceDraws(QSqlDatabase &db, const QString &lottery, const std::vector<Pa
     inTransaction(db, [&] {
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("delete from %1").arg(quoteIdent(drawTableName(lottery)))))
-            databaseFailure(q.lastError().text());
+            databaseFailure(q.lastError());
         insertDraws(db, lottery, draws);
     });
 }

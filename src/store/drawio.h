@@ -17,9 +17,16 @@ QString defaultHistoryFile(const QString &lottery);
 // through a temporary file). Returns the number of lines. Throws UserError.
 int exportHistory(QSqlDatabase &db, const QString &lottery, const QString &path);
 
-// Reads and checks the whole file first; only when every line is a draw are the table's
-// rows replaced by the file's draws, in one transaction. Returns the number of draws.
-// Throws UserError naming the problem; the table is then exactly as it was.
+// Reads and checks a whole history file before anything is replaced. Throws UserError
+// naming the file and its first bad line.
+std::vector<ParsedDraw> readHistoryImport(const QString &path);
+
+// Keeps a safety copy of the database (so 数据恢复 can undo the import), then replaces the
+// table's rows by `draws` in one transaction. Returns the safety copy's path. Throws
+// UserError; the table is then exactly as it was.
+QString importDraws(QSqlDatabase &db, const QString &lottery, const std::vector<ParsedDraw> &draws);
+
+// readHistoryImport, then importDraws. Returns the number of draws.
 int importHistory(QSqlDatabase &db, const QString &lottery, const QString &path);
 
 // The bytes of a history file; refuses a file larger than MaxHistoryFileBytes unread.

@@ -1,6 +1,7 @@
 #include "store/drawtable.h"
 
 #include "core/usererror.h"
+#include "store/backup.h"
 #include "store/database.h"
 
 #include <QSqlError>
@@ -11,7 +12,7 @@ namespace corvel {
 
 namespace {
 [[noreturn]] void fail(const QSqlQuery &q) {
-    throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError().text()).toStdString());
+    throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError()).toStdString());
 }
 } // namespace
 
@@ -37,7 +38,7 @@ RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery) {
     RawDrawTable table;
     table.columnCount = std::min<int>(int(columns.size()), 5);
     QString select = quoteIdent(QStringLiteral("记录期号"));
-    for (int c = 0; c < table.columnCount; ++c) select += QChar(',') + quoteIdent(columns[c]);
+    for (int c = 0; c < table.columnCount; ++c) select += QLatin1Char(',') + quoteIdent(columns[c]);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("select %1 from %2 order by %3")
@@ -68,9 +69,9 @@ int drawTableCount(QSqlDatabase &db, const QString &lottery) {
 int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep) {
     const int count = drawTableCount(db, lottery);
     if (count <= keep) return 0;
+    makeSafetyCopy(db.databaseName()); // the trimmed draws can be had back with 数据恢复
     const QString table = quoteIdent(drawTableName(lottery));
-    if (!db.transaction())
-        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
+    if (!db.transaction()) throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     QSqlQuery q(db);
     const bool ok = q.exec(QStringLiteral("delete from %1 where rowid in (select rowid from %1 order by %2 limit %3)")
                                .arg(table, quoteIdent(QStringLiteral("记录期号")))
@@ -81,7 +82,7 @@ int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep) {
     }
     if (!db.commit()) {
         db.rollback();
-        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError().text()).toStdString());
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), db.lastError()).toStdString());
     }
     return count - keep;
 }

@@ -15,7 +15,8 @@ QStringList digitColumns(QSqlDatabase &db, const QString &lottery);
 // Every row of the draw table in ascending order of the issue text.
 RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery);
 
-// Deletes the oldest rows beyond `keep`, in one transaction. Returns the rows deleted.
+// Deletes the oldest rows beyond `keep`, in one transaction, after keeping a safety copy
+// of the database. Returns the rows deleted.
 int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep);
 
 // Number of rows of the draw table.

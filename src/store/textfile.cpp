@@ -1,9 +1,13 @@
 #include "store/textfile.h"
 
+#include "core/drawparse.h"
 #include "core/usererror.h"
+#include "store/database.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QTextCodec>
 
 namespace corvel {
@@ -36,27 +40,43 @@ QByteArray readFileBytes(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()).toStdString());
-    QByteArray bytes = file.readAll();
+    if (file.size() > MaxTextFileBytes)
+        throw UserError(QStringLiteral("文件 %1 太大（%2 MB），不是本程序的文件！")
+                            .arg(path)
+                            .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1)
+                            .toStdString());
+    QByteArray bytes = file.read(MaxTextFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw UserError(QStringLiteral("读取文件 %1 出错：%2").arg(path, file.errorString()).toStdString());
+    if (bytes.size() > MaxTextFileBytes) // grew while it was read
+        throw UserError(QStringLiteral("文件 %1 太大，不是本程序的文件！").arg(path).toStdString());
     return bytes;
 }
 
 QStringList readTextLines(const QString &path) {
-    QString text = fromGbk(readFileBytes(path));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar('\r'), QChar('\n'));
-    if (text.isEmpty()) return {};
-    if (text.endsWith('\n')) text.chop(1);
-    return text.split(QChar('\n'));
+    const QByteArray bytes = readFileBytes(path);
+    QStringList lines;
+    // GBK never uses CR or LF inside a character, so the bytes can be split before decoding.
+    for (const std::string_view line : splitLines(std::string_view(bytes.constData(), size_t(bytes.size()))))
+        lines << fromGbk(QByteArray(line.data(), qsizetype(line.size())));
+    return lines;
+}
+
+QString writeFailureMessage(const QString &path, const QString &detail, qint64 bytesNeeded, qint64 bytesFree) {
+    if (bytesFree >= 0 && bytesFree < bytesNeeded + 4096) return diskFullMessage(path);
+    return QStringLiteral("写入文件 %1 出错：%2").arg(path, detail);
 }
 
 void writeFileBytes(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw UserError(QStringLiteral("无法创建文件 %1：%2").arg(path, file.errorString()).toStdString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw UserError(QStringLiteral("写入文件 %1 出错：%2").arg(path, file.errorString()).toStdString());
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QStorageInfo disk(QFileInfo(path).absolutePath());
+        throw UserError(
+            writeFailureMessage(path, file.errorString(), bytes.size(), disk.isValid() ? disk.bytesAvailable() : -1)
+                .toStdString());
+    }
 }
 
 void writeTextLines(const QString &path, const QStringList &lines) {

@@ -9,8 +9,10 @@
 
 namespace corvel {
 
-// Reads all lines (CR LF, LF or CR ends; no trailing empty line for a final line end).
-// Throws UserError with the file layer's message when the file cannot be read.
+// Reads all lines (CR LF, LF or CR ends; no trailing empty line for a final line end;
+// the one line reader of the program, splitLines). Throws UserError with the file layer's
+// message when the file cannot be read, and refuses a file larger than MaxTextFileBytes
+// unread.
 QStringList readTextLines(const QString &path);
 
 // Writes the lines, each followed by CR LF, to a temporary file next to `path` and
@@ -26,6 +28,10 @@ std::vector<std::string> toStdLines(const QStringList &lines);
 // files that are not GBK text (condition files are UTF-8). Same messages as above.
 QByteArray readFileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);
+
+// The message of a failed write: a full disk is said in plain words (when fewer bytes
+// are free on the file's disk than were to be written), otherwise the file layer's text.
+QString writeFailureMessage(const QString &path, const QString &detail, qint64 bytesNeeded, qint64 bytesFree);
 
 // GBK conversion of a whole text.
 QByteArray toGbk(const QString &text);

@@ -3,13 +3,17 @@
 #include "core/drawparse.h"
 #include "core/usererror.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/database.h"
 #include "store/drawio.h"
+#include "store/drawtable.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -104,7 +109,8 @@ bool DrawTableModel::updateRowInTable(int row, const QSqlRecord &values) {
     if (sets.isEmpty()) return true;
     const QString where = whereRow(row, binds);
     QSqlQuery q(database());
-    q.prepare(QStringLiteral("update %1 set %2 where %3").arg(quoteIdent(tableName()), sets.join(QChar(',')), where));
+    q.prepare(
+        QStringLiteral("update %1 set %2 where %3").arg(quoteIdent(tableName()), sets.join(QLatin1Char(',')), where));
     for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
     if (q.exec()) return true;
     setLastError(q.lastError());
@@ -179,6 +185,7 @@ void Tfrmdata::FormCreate() {
     grdcaipiao->setObjectName("grdcaipiao");
     grdcaipiao->setSelectionMode(QAbstractItemView::SingleSelection);
     grdcaipiao->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdcaipiao->setTabKeyNavigation(false); // Tab leaves the grid for the buttons
     grdcaipiao->verticalHeader()->setDefaultSectionSize(grdcaipiao->fontMetrics().height() + 6);
     delegate_ = new TextCellDelegate(grdcaipiao);
     grdcaipiao->setItemDelegate(delegate_);
@@ -191,11 +198,11 @@ void Tfrmdata::FormCreate() {
     btnadd->setObjectName("btnadd");
     btnadd->setToolTip(QStringLiteral("添加记录"));
     btnadd->setEnabled(false);
-    btnedit = new QPushButton(QStringLiteral("开始添加"), this);
+    btnedit = new QPushButton(QStringLiteral("开始添加(&A)"), this);
     btnedit->setEnabled(false);
-    btnsave = new QPushButton(QStringLiteral("保存开奖"), this);
-    Button1 = new QPushButton(QStringLiteral("导入开奖"), this);
-    btnext = new QPushButton(QStringLiteral("关闭"), this);
+    btnsave = new QPushButton(QStringLiteral("保存开奖(&S)"), this);
+    Button1 = new QPushButton(QStringLiteral("导入开奖(&I)"), this);
+    btnext = new QPushButton(QStringLiteral("关闭(&C)"), this);
     for (QPushButton *b : {btnedit, btnsave, Button1, btnext}) b->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
@@ -221,6 +228,8 @@ void Tfrmdata::FormCreate() {
     connect(btnsave, &QPushButton::clicked, this, &Tfrmdata::btnsaveClick);
     connect(Button1, &QPushButton::clicked, this, &Tfrmdata::Button1Click);
     connect(btnext, &QPushButton::clicked, this, &QDialog::close);
+    // Escape closes the window as its title bar does: not while an addition is under way.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QDialog::close);
     connect(dbv_caipiao, &DbNavigator::clicked, this, &Tfrmdata::dbv_caipiaoClick);
 
     try {
@@ -252,8 +261,9 @@ void Tfrmdata::placeAddButton() {
 
 void Tfrmdata::fitColumns() {
     if (!rst) return;
-    const std::vector<int> widths = dataColumnWidths(
-        grdcaipiao->viewport()->width(), grdcaipiao->fontMetrics().horizontalAdvance(QChar('0')), rst->columnCount());
+    const std::vector<int> widths =
+        dataColumnWidths(grdcaipiao->viewport()->width(), grdcaipiao->fontMetrics().horizontalAdvance(QLatin1Char('0')),
+                         rst->columnCount());
     const QFontMetrics header = grdcaipiao->horizontalHeader()->fontMetrics();
     for (size_t c = 0; c < widths.size(); ++c) {
         // A heading is never cut off; the issue column keeps its fixed width.
@@ -349,7 +359,7 @@ void Tfrmdata::setEditing(bool on) {
     btnadd->setEnabled(on);
     // Another lottery is chosen only with nothing pending.
     lstcaipiao->setEnabled(!on);
-    btnedit->setText(on ? QStringLiteral("完成添加") : QStringLiteral("开始添加"));
+    btnedit->setText(on ? QStringLiteral("完成添加(&A)") : QStringLiteral("开始添加(&A)"));
     updateNavigator();
 }
 
@@ -615,18 +625,30 @@ void Tfrmdata::Button1Click() {
         return;
     }
     if (!post()) return;
-    const QString path = ui::getOpenFileName(this, ShellFolderPath("Desktop"));
+    const QString path = ui::getOpenFileName(this, ShellFolderPath(QStringLiteral("Desktop")));
     if (path.isEmpty()) return;
-    try {
+    std::vector<ParsedDraw> draws;
+    int stored = 0;
+    if (!ui::runCommand(this, [&] {
+            draws = readHistoryImport(path);
+            stored = drawTableCount(con->db(), lottery_);
+        }))
+        return;
+    const QString question = QStringLiteral("“%1”的开奖号码表现有%2期开奖号码，导入将用文件 %3 中的%4期全部替换。\n\n%5"
+                                            "\n\n确定要替换吗？")
+                                 .arg(lottery_)
+                                 .arg(stored)
+                                 .arg(QFileInfo(path).fileName())
+                                 .arg(draws.size())
+                                 .arg(safetyCopyNote(databasePath()));
+    if (!ui::askYesNo(this, question, QStringLiteral("确认导入"))) return;
+    const bool imported = ui::runCommand(this, [&] {
         const WaitCursor wait;
-        importHistory(con->db(), lottery_, path);
+        importDraws(con->db(), lottery_, draws);
         newRow_.reset();
         reselect(QString(), INT_MAX); // the newest draw
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-        return;
-    }
-    ui::showInformation(this, QStringLiteral("成功导入！"));
+    });
+    if (imported) ui::showInformation(this, QStringLiteral("成功导入！"));
 }
 
 void Tfrmdata::reject() {

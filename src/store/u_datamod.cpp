@@ -40,6 +40,9 @@ void LoadLottery() {
     openDatabaseFile(dm->t_con, databasePath());
     trimDrawTable(dm->t_con, name, MaxDraws);
     RawDrawTable table = readDrawTable(dm->t_con, name);
+    // A table with fewer digit columns than the window choice reaches (a 时时彩 table kept
+    // with three digits a draw): the analysed window is the table's last three columns.
+    if (table.columnCount >= 3 && table.columnCount < PositionStart + 2) PositionStart = table.columnCount - 2;
     if (table.columnCount < PositionStart + 2)
         throw UserError(QStringLiteral("表 %1 没有第%2到第%3位开奖号码")
                             .arg(drawTableName(name))

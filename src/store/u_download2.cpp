@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -70,6 +71,15 @@ void Tfrmdownload2::FormCreate() {
     lbltitle->setMinimumWidth(480);
     lbltitle->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lbltitle->hide();
+    // While a download runs: a busy bar and "取消" (the server may be slow or silent).
+    prgbusy = new QProgressBar(this);
+    prgbusy->setObjectName("prgbusy");
+    prgbusy->setRange(0, 0);
+    prgbusy->setTextVisible(false);
+    prgbusy->hide();
+    btncancel = new QPushButton(QStringLiteral("取消"), this);
+    btncancel->setObjectName("btncancel");
+    btncancel->hide();
 
     auto *choose = new QHBoxLayout;
     choose->addWidget(lbltishi);
@@ -77,18 +87,21 @@ void Tfrmdownload2::FormCreate() {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btndown);
+    buttons->addWidget(btncancel);
     buttons->addWidget(btnclose);
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(choose);
     layout->addWidget(grpsource);
     layout->addWidget(lbltitle);
+    layout->addWidget(prgbusy);
     layout->addLayout(buttons);
 
     fetch_ = new HttpFetch(this);
     connect(fetch_, &HttpFetch::finished, this, &Tfrmdownload2::fetched);
     connect(btndown, &QPushButton::clicked, this, &Tfrmdownload2::btndownClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmdownload2::btncloseClick);
+    connect(btncancel, &QPushButton::clicked, this, &Tfrmdownload2::btncancelClick);
 }
 
 QLineEdit *Tfrmdownload2::addressEdit(const DownloadTarget &target) const {
@@ -108,8 +121,14 @@ void Tfrmdownload2::btndownClick() {
         if (comdown->currentIndex() == 0 || t.lottery == chosen) queue_.push_back(t);
     for (QWidget *w : std::initializer_list<QWidget *>{btndown, btnclose, comdown, lbltishi, grpsource}) w->hide();
     lbltitle->show();
+    prgbusy->show();
+    btncancel->show();
+    btncancel->setEnabled(true);
+    btncancel->setDefault(true);
+    btncancel->setFocus();
     results_.clear();
     allSucceeded_ = true;
+    cancelled_ = false;
     current_ = 0;
     downloading_ = true;
     try {
@@ -143,7 +162,7 @@ void Tfrmdownload2::startNext() {
             report(QString::fromStdString(e.what()) + QStringLiteral("，没有下载。"), false);
             continue;
         }
-        fetch_->get(url, timeoutMs);
+        fetch_->get(url, timeoutMs, deadlineMs);
         return;
     }
     finishAll();
@@ -152,7 +171,9 @@ void Tfrmdownload2::startNext() {
 void Tfrmdownload2::fetched(const FetchResult &result) {
     if (!downloading_ || current_ >= queue_.size()) return;
     const DownloadTarget &t = queue_[current_];
-    if (!result.ok) {
+    if (!result.ok && cancelled_) {
+        report(QStringLiteral("已取消，没有添加开奖号码。"), false);
+    } else if (!result.ok) {
         report(QStringLiteral("下载失败（%1），没有添加开奖号码。").arg(result.error), false);
     } else {
         writeWorkingFile(result.body); // kept for the user to look at; the draws are read from memory
@@ -165,7 +186,20 @@ void Tfrmdownload2::fetched(const FetchResult &result) {
         }
     }
     ++current_;
+    if (cancelled_) {
+        for (; current_ < queue_.size(); ++current_) report(QStringLiteral("已取消，没有下载。"), false);
+        finishAll();
+        return;
+    }
     startNext();
+}
+
+void Tfrmdownload2::btncancelClick() {
+    if (!downloading_ || cancelled_) return;
+    cancelled_ = true;
+    btncancel->setEnabled(false);
+    lbltitle->setText(QStringLiteral("正在取消。。。"));
+    fetch_->cancel();
 }
 
 void Tfrmdownload2::report(const QString &outcome, bool success) {
@@ -176,8 +210,12 @@ void Tfrmdownload2::report(const QString &outcome, bool success) {
 void Tfrmdownload2::finishAll() {
     con_.reset();
     downloading_ = false;
-    lbltitle->setText((allSucceeded_ ? QStringLiteral("下载完成") : QStringLiteral("下载结束，有彩票没有更新。")) +
-                      QChar('\n') + results_.join(QChar('\n')));
+    prgbusy->hide();
+    btncancel->hide();
+    const QString outcome = cancelled_      ? QStringLiteral("下载已取消")
+                            : allSucceeded_ ? QStringLiteral("下载完成")
+                                            : QStringLiteral("下载结束，有彩票没有更新。");
+    lbltitle->setText(outcome + QChar(u'\n') + results_.join(QChar(u'\n')));
     btnclose->show();
     btnclose->setDefault(true);
     btnclose->setFocus();

@@ -12,6 +12,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace corvel {
@@ -26,13 +27,17 @@ public:
 
     void btndownClick();
     void btncloseClick();
+    // "取消": stops the running download; what was stored stays, the rest is not fetched.
+    void btncancelClick();
 
     bool downloading() const { return downloading_; }
     // One line per lottery of the last download: what was added, or why nothing was.
     QStringList results() const { return results_; }
 
-    // How long the server may stay silent before a download is given up.
+    // How long the server may stay silent before a download is given up, and how long one
+    // download may take in all.
     int timeoutMs = 20000;
+    int deadlineMs = 60000;
 
     QLabel *lbltishi = nullptr;
     QComboBox *comdown = nullptr;
@@ -41,6 +46,8 @@ public:
     QLineEdit *edtpl3url = nullptr;
     QPushButton *btndown = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btncancel = nullptr;
+    QProgressBar *prgbusy = nullptr;
     QLabel *lbltitle = nullptr;
 
 signals:
@@ -67,6 +74,7 @@ private:
     QStringList results_;
     bool allSucceeded_ = true;
     bool downloading_ = false;
+    bool cancelled_ = false;
 };
 
 } // namespace corvel

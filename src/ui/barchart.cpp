@@ -1,5 +1,7 @@
 #include "ui/barchart.h"
 
+#include "ui/textfit.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -14,12 +16,13 @@ namespace corvel::ui {
 
 namespace {
 
-// Whole-number ticks for counts: 1, 2 or 5 times a power of ten, at most about five steps.
-qint64 tickStep(qint64 top) {
+// Whole-number ticks for counts: 1, 2 or 5 times a power of ten, at most `steps` steps.
+qint64 tickStep(qint64 top, qint64 steps = 5) {
+    steps = std::max<qint64>(1, steps);
     for (qint64 step = 1;; step *= 10) {
-        if (top / step <= 5) return step;
-        if (top / (step * 2) <= 5) return step * 2;
-        if (top / (step * 5) <= 5) return step * 5;
+        if (top / step <= steps) return step;
+        if (top / (step * 2) <= steps) return step * 2;
+        if (top / (step * 5) <= steps) return step * 5;
     }
 }
 
@@ -34,6 +37,11 @@ BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int 
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(2, 2, 2, 2));
+    // The value ticks follow the height the plot gets.
+    connect(chart, &QChart::plotAreaChanged, this, [this] {
+        fitCategoryLabels();
+        fitValueTicks();
+    });
     view_ = new QChartView(chart, this);
     view_->setRenderHint(QPainter::Antialiasing, false);
     // A redrawing repaints the whole chart, also where a dialog in front exposes only a part.
@@ -48,6 +56,7 @@ BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int 
     y_ = new QValueAxis;
     y_->setTickType(QValueAxis::TicksDynamic);
     y_->setTickAnchor(0);
+    y_->setTruncateLabels(false);
     y_->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(y_, Qt::AlignLeft);
     bars_->attachAxis(y_);
@@ -135,7 +144,9 @@ void BarChart::rebuild() {
     x_->setCategories(labels.isEmpty() ? QStringList{QString()} : labels);
     y_->setRange(0, double(top) * 1.15);
     y_->setTickInterval(double(tickStep(top)));
+    top_ = top;
     fitCategoryLabels();
+    fitValueTicks();
 }
 
 void BarChart::resizeEvent(QResizeEvent *event) {
@@ -143,15 +154,53 @@ void BarChart::resizeEvent(QResizeEvent *event) {
     fitCategoryLabels();
 }
 
-// Category labels that do not fit side by side stand upright instead of being cut short.
+// Category labels that do not fit side by side are broken into lines (Chinese reads well
+// top to bottom); only labels with a piece wider than a bar's room stand upright instead.
 void BarChart::fitCategoryLabels() {
-    QAbstractAxis *x = x_;
+    QBarCategoryAxis *x = x_;
     const QStringList labels = visibleLabels();
-    const QFontMetrics metrics(x->labelsFont());
-    int widest = 0;
-    for (const QString &label : labels) widest = std::max(widest, metrics.horizontalAdvance(label));
-    const int room = std::max(0, width() - 140) / std::max(1, int(labels.size())); // less axis and legend
-    x->setLabelsAngle(widest + 6 > room ? -90 : 0);
+    if (labels.isEmpty()) return;
+    const QFont font = x->labelsFont();
+    const QRectF plot = view_->chart()->plotArea();
+    const int plotWidth = plot.width() > 1 ? int(plot.width()) : std::max(0, width() - 140); // less axis and legend
+    const int room = std::max(1, plotWidth / int(labels.size()) - 2);
+    QStringList shown;
+    bool upright = false;
+    for (const QString &label : labels) {
+        if (textSize(font, label).width() <= room) {
+            shown << label.toHtmlEscaped();
+            continue;
+        }
+        QStringList lines = ui::breakIntoLines(label, font, room);
+        for (QString &line : lines) line = line.toHtmlEscaped();
+        const QString stacked = lines.join(QStringLiteral("<br>")); // axis labels are rich text
+        if (stacked.isEmpty() || shown.contains(stacked)) {
+            upright = true;
+            break;
+        }
+        shown << stacked;
+    }
+    if (upright) shown = labels;
+    if (x->categories() != shown) {
+        x->setCategories(shown);
+    }
+    const int angle = upright ? -90 : 0;
+    if (x->labelsAngle() != angle) x->setLabelsAngle(angle);
+    // The axis reserves a few pixels less than labels of several lines (or upright ones) take:
+    // a wider bottom margin keeps their last line on the chart.
+    const bool tall = upright || shown.join(QString()).contains(QStringLiteral("<br>"));
+    const QMargins margins(2, 2, 2, tall ? 8 : 2);
+    if (view_->chart()->margins() != margins) view_->chart()->setMargins(margins);
+}
+
+// As many value ticks as the plot's height has room for, so the labels never crowd into "…".
+void BarChart::fitValueTicks() {
+    QValueAxis *y = y_;
+    const double plotHeight = view_->chart()->plotArea().height();
+    const int labelHeight = textSize(y->labelsFont(), QStringLiteral("0")).height();
+    const qint64 steps = plotHeight > 1 ? qint64(plotHeight / (labelHeight * 1.5)) : 5;
+    const double interval = double(tickStep(top_, std::min<qint64>(5, steps)));
+    if (y->tickInterval() != interval) y->setTickInterval(interval);
 }
 
 } // namespace corvel::ui

@@ -55,6 +55,7 @@ protected:
 private:
     void rebuild();
     void fitCategoryLabels();
+    void fitValueTicks();
 
     QChartView *view_ = nullptr;
     // One series and one pair of axes for the chart's whole life: new data replaces their
@@ -68,6 +69,7 @@ private:
     int page_ = 1;
     bool showValues_ = false;
     QStringList labels_;
+    qint64 top_ = 1; // the largest value on the page
     std::vector<std::vector<qint64>> values_;
 };
 

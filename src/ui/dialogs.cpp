@@ -4,7 +4,11 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <algorithm>
 
 namespace corvel::ui {
 
@@ -15,6 +19,8 @@ DialogHooks &dialogHooks() {
 
 namespace {
 
+constexpr int MessageTitleButtonsRoom = 160;
+
 QString appTitle() {
     return QApplication::applicationName().isEmpty() ? QStringLiteral("Corvel") : QApplication::applicationName();
 }
@@ -22,30 +28,50 @@ QString appTitle() {
 bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption) {
     const Message m{kind, caption.isEmpty() ? appTitle() : caption, text};
     if (dialogHooks().message) return dialogHooks().message(m);
-    QMessageBox box(parent);
-    box.setWindowTitle(m.caption);
-    box.setText(text);
-    switch (kind) {
-    case MessageKind::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case MessageKind::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MessageKind::Error:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MessageKind::Question:
-        box.setIcon(QMessageBox::Warning);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::No);
-        break;
-    }
-    const int answer = box.exec();
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, m);
+    const int answer = box->exec();
     return kind != MessageKind::Question || answer == QMessageBox::Yes;
 }
 
 } // namespace
+
+int titleRoom(const QString &caption) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    // The title bar also holds the window's icon and its buttons.
+    return QFontMetrics(font).horizontalAdvance(caption) * 5 / 4 + MessageTitleButtonsRoom;
+}
+
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &m) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(m.caption);
+    box->setText(m.text);
+    switch (m.kind) {
+    case MessageKind::Information:
+        box->setIcon(QMessageBox::Information);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::Warning:
+        box->setIcon(QMessageBox::Warning);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::Error:
+        box->setIcon(QMessageBox::Critical);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::Question:
+        box->setIcon(QMessageBox::Warning);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::No);
+        break;
+    }
+    // A message box sizes itself to its text, and a short text left the title cut short:
+    // a strut across the whole box keeps it as wide as its title needs.
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(new QSpacerItem(titleRoom(m.caption), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
+    return box;
+}
 
 void showInformation(QWidget *parent, const QString &text, const QString &caption) {
     show(parent, MessageKind::Information, text, caption);
@@ -85,7 +111,7 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
         if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) name = dlg.selectedFiles().first();
     }
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && !defaultSuffix.isEmpty())
-        name += QChar('.') + defaultSuffix;
+        name += QLatin1Char('.') + defaultSuffix;
     return name;
 }
 

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace corvel::ui {
@@ -36,6 +38,12 @@ void showWarning(QWidget *parent, const QString &text, const QString &caption = 
 void showError(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("错误"));
 // Yes/No question with a warning icon; true for Yes.
 bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
+
+// The message box the functions above show when no hook answers: Chinese buttons (see
+// ui/translations.h), as wide as its title needs. Exposed for the tests of its looks.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &message);
+// The least width a box needs to show `caption` whole in its title bar.
+int titleRoom(const QString &caption);
 
 // Puts the text on the clipboard (every "复制" goes through here).
 void setClipboardText(const QString &text);

@@ -1,5 +1,7 @@
 #include "ui/gridmodel.h"
 
+#include "ui/gridheader.h"
+
 #include <QEvent>
 #include <QHeaderView>
 
@@ -41,6 +43,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 QTableView *makeGrid(QWidget *parent, GridModel *model, int rowHeight) {
     auto *view = new QTableView(parent);
+    view->setHorizontalHeader(new GridHeader(view));
     view->setModel(model);
     view->verticalHeader()->hide();
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

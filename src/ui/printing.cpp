@@ -51,6 +51,7 @@ bool paint(QPrinter &printer, const PageLayout &layout) {
         return (f == PageFont::Title ? titleMetrics : bodyMetrics).horizontalAdvance(QString::fromStdString(text));
     };
     const PrintDocument doc = layout(geometry);
+    if (printHooks().inspect) printHooks().inspect(doc, geometry);
     painter.setPen(QPen(Qt::black, 2));
     for (size_t p = 0; p < doc.size(); ++p) {
         if (p > 0 && !printer.newPage()) return false;

@@ -15,6 +15,8 @@ namespace corvel::ui {
 struct PrintHooks {
     QString pdfPath;
     bool cancel = false;
+    // Sees every printout as laid out for the printer (its real fonts measure the texts).
+    std::function<void(const PrintDocument &, const PageGeometry &)> inspect;
 };
 PrintHooks &printHooks();
 

@@ -40,7 +40,7 @@ struct TrendFixture {
         datamod.t_caipiao.columnCount = columns;
         datamod.t_caipiao.rows.clear();
         for (const QString &line : draws) {
-            const QStringList items = line.split(' ');
+            const QStringList items = line.split(QLatin1Char(' '));
             RawDraw row;
             row.issue = items[0].toStdString();
             for (int c = 0; c < items[1].size(); ++c) row.digits[size_t(c)] = items[1][c].digitValue();

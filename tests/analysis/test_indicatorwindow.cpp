@@ -15,6 +15,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,18 +96,19 @@ TEST_F(WindowFixture, EveryTabShowsItsGridsAndCharts) {
         const WindowFactory factory = analysisWindowFactory(tab);
         ASSERT_TRUE(factory) << tab;
         std::unique_ptr<QWidget> made(factory(nullptr));
-        EXPECT_EQ(QString(made->metaObject()->className()), "corvel::" + QString(spec.className));
+        EXPECT_EQ(QString::fromLatin1(made->metaObject()->className()),
+                  QStringLiteral("corvel::") + QString::fromLatin1(spec.className));
         made.reset();
 
         auto w = open(tab);
-        const QString stem = spec.stem;
+        const QString stem = QString::fromLatin1(spec.stem);
         EXPECT_EQ(w->windowTitle(), QString::fromUtf8(spec.caption));
-        EXPECT_EQ(w->grd, w->findChild<QTableView *>("grd" + stem));
-        EXPECT_EQ(w->grdadd, w->findChild<QTableView *>("grdadd" + stem));
-        EXPECT_EQ(w->grdsep, w->findChild<QTableView *>("grd" + stem + "sep"));
-        EXPECT_EQ(w->chtadd, w->findChild<ui::BarChart *>("chtadd" + stem));
-        EXPECT_EQ(w->chtsep, w->findChild<ui::BarChart *>("cht" + stem + "sep"));
-        EXPECT_EQ(w->com, w->findChild<QComboBox *>("com" + stem));
+        EXPECT_EQ(w->grd, w->findChild<QTableView *>(QStringLiteral("grd") + stem));
+        EXPECT_EQ(w->grdadd, w->findChild<QTableView *>(QStringLiteral("grdadd") + stem));
+        EXPECT_EQ(w->grdsep, w->findChild<QTableView *>(QStringLiteral("grd") + stem + QStringLiteral("sep")));
+        EXPECT_EQ(w->chtadd, w->findChild<ui::BarChart *>(QStringLiteral("chtadd") + stem));
+        EXPECT_EQ(w->chtsep, w->findChild<ui::BarChart *>(QStringLiteral("cht") + stem + QStringLiteral("sep")));
+        EXPECT_EQ(w->com, w->findChild<QComboBox *>(QStringLiteral("com") + stem));
         EXPECT_EQ(w->compos != nullptr, tab == 8 || tab == 9 || tab == 14);
         EXPECT_EQ(w->btnsize != nullptr, spec.enlargeButton);
 
@@ -114,21 +116,21 @@ TEST_F(WindowFixture, EveryTabShowsItsGridsAndCharts) {
         ui::GridModel *trend = w->trendModel();
         ASSERT_EQ(trend->rowCount(), 300);
         ASSERT_EQ(trend->columnCount(), k + 1);
-        EXPECT_EQ(trend->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "记录期号");
-        EXPECT_EQ(trend->cellText(299, 0), "2007300");
+        EXPECT_EQ(trend->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("记录期号"));
+        EXPECT_EQ(trend->cellText(299, 0), QStringLiteral("2007300"));
         int hits = 0;
-        for (int c = 1; c <= k; ++c) hits += trend->cellText(299, c) == "●";
+        for (int c = 1; c <= k; ++c) hits += trend->cellText(299, c) == QStringLiteral("●");
         EXPECT_GE(hits, tab == 15 ? 0 : 1);
         EXPECT_EQ(w->statisticsModel()->rowCount(), k);
         EXPECT_EQ(w->statisticsModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
-                  QString::fromUtf8(spec.statsWord) + "组合");
+                  QString::fromUtf8(spec.statsWord) + QStringLiteral("组合"));
         EXPECT_EQ(w->chtadd->barCount(), k);
         EXPECT_EQ(w->com->count(), k);
         EXPECT_TRUE(w->grd->isVisible());
         EXPECT_LE(w->grd->geometry().right(), w->grdadd->geometry().left());
         EXPECT_LE(w->grd->geometry().bottom(), w->btnala->geometry().top());
         const QFontMetrics head(w->grdsep->horizontalHeader()->font());
-        EXPECT_GT(w->grdsep->columnWidth(1), head.horizontalAdvance("出现次数")) << tab;
+        EXPECT_GT(w->grdsep->columnWidth(1), head.horizontalAdvance(QStringLiteral("出现次数"))) << tab;
     }
 }
 
@@ -139,7 +141,7 @@ TEST_F(WindowFixture, ModelsPassTheModelTester) {
     QAbstractItemModelTester sep(w->spacingModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     w->com->setCurrentIndex(26);
     w->btnala->click();
-    for (int r = 0; r < 20; ++r) EXPECT_EQ(w->trendModel()->cellText(r, 5), "0");
+    for (int r = 0; r < 20; ++r) EXPECT_EQ(w->trendModel()->cellText(r, 5), QStringLiteral("0"));
     EXPECT_EQ(w->trendModel()->data(w->trendModel()->index(0, 1), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
 }
 
@@ -148,14 +150,15 @@ TEST_F(WindowFixture, OneDrawHistoryInTheBigSmallWindow) {
     auto w = open(3);
     ui::GridModel *trend = w->trendModel();
     ASSERT_EQ(trend->rowCount(), 1);
-    for (int c = 1; c <= 8; ++c) EXPECT_EQ(trend->cellText(0, c), c == 3 ? "●" : "1") << c;
+    for (int c = 1; c <= 8; ++c)
+        EXPECT_EQ(trend->cellText(0, c), c == 3 ? QStringLiteral("●") : QStringLiteral("1")) << c;
     ui::GridModel *stats = w->statisticsModel();
-    EXPECT_EQ(stats->cellText(2, 0), "大小大");
-    EXPECT_EQ(stats->cellText(2, 1), "1");
-    EXPECT_EQ(stats->cellText(2, 2), "1");
-    EXPECT_EQ(stats->cellText(2, 3), "0");
-    EXPECT_EQ(stats->cellText(0, 1), "0");
-    EXPECT_EQ(stats->cellText(0, 3), "1");
+    EXPECT_EQ(stats->cellText(2, 0), QStringLiteral("大小大"));
+    EXPECT_EQ(stats->cellText(2, 1), QStringLiteral("1"));
+    EXPECT_EQ(stats->cellText(2, 2), QStringLiteral("1"));
+    EXPECT_EQ(stats->cellText(2, 3), QStringLiteral("0"));
+    EXPECT_EQ(stats->cellText(0, 1), QStringLiteral("0"));
+    EXPECT_EQ(stats->cellText(0, 3), QStringLiteral("1"));
     EXPECT_EQ(w->chtadd->visibleValues(0)[2], 1);
     EXPECT_EQ(w->spacingModel()->rowCount(), 0); // category 1 never occurred
     EXPECT_EQ(w->chtsep->barCount(), 0);
@@ -215,15 +218,15 @@ TEST_F(WindowFixture, ShowListsTheCandidatesOfTheNewSelection) {
     const ShownView shown = pressShow(*w);
     ASSERT_EQ(shown.numbers.size(), 20u);
     for (const Number &n : shown.numbers) EXPECT_EQ(std::abs(n[1] - n[2]), 9);
-    EXPECT_TRUE(shown.label.startsWith("十个位9"));
-    EXPECT_TRUE(shown.label.contains("20"));
+    EXPECT_TRUE(shown.label.startsWith(QStringLiteral("十个位9")));
+    EXPECT_TRUE(shown.label.contains(QStringLiteral("20")));
 }
 
 TEST_F(WindowFixture, ShowWithTooShortAHistoryListsNothing) {
     useHistory(randomHistory(10, 1));
     auto w = open(18);
     EXPECT_TRUE(pressShow(*w).numbers.empty());
-    for (int c = 1; c <= 10; ++c) EXPECT_EQ(w->statisticsModel()->cellText(c - 1, 3), "0");
+    for (int c = 1; c <= 10; ++c) EXPECT_EQ(w->statisticsModel()->cellText(c - 1, 3), QStringLiteral("0"));
 }
 
 TEST_F(WindowFixture, CheckBoxesChooseSeriesAndValueMarks) {
@@ -254,13 +257,20 @@ TEST_F(WindowFixture, CheckBoxesChooseSeriesAndValueMarks) {
     EXPECT_TRUE(w->chtadd->showValues());
 }
 
-// Crowded labels (27 patterns of three characters) stand upright rather than being cut
-// short; few short labels stay level. Value ticks are whole numbers.
+// Crowded labels (27 patterns of three characters) are broken into lines rather than being
+// cut short; few short labels stay on one line. Value ticks are whole numbers.
 TEST_F(WindowFixture, ChartLabelsStayWhole) {
     const auto axisOf = [](ui::BarChart *chart, Qt::Orientation o) { return chart->chart()->axes(o).first(); };
     auto crowded = open(10);
-    EXPECT_EQ(axisOf(crowded->chtadd, Qt::Horizontal)->labelsAngle(), -90);
-    EXPECT_FALSE(axisOf(crowded->chtadd, Qt::Horizontal)->truncateLabels());
+    crowded->resize(1280, 620);
+    QApplication::processEvents();
+    auto *categories = qobject_cast<QBarCategoryAxis *>(axisOf(crowded->chtadd, Qt::Horizontal));
+    ASSERT_NE(categories, nullptr);
+    EXPECT_FALSE(categories->truncateLabels());
+    EXPECT_EQ(categories->count(), 27);
+    EXPECT_TRUE(categories->categories().first().contains(QStringLiteral("<br>")));
+    EXPECT_EQ(categories->labelsAngle(), 0);
+    EXPECT_EQ(crowded->chtadd->visibleLabels().first(), QStringLiteral("热热热")); // the labels themselves stay
     auto sparse = open(16);
     EXPECT_EQ(axisOf(sparse->chtadd, Qt::Horizontal)->labelsAngle(), 0);
     auto *y = qobject_cast<QValueAxis *>(axisOf(sparse->chtsep, Qt::Vertical));
@@ -277,15 +287,15 @@ TEST_F(WindowFixture, LongSpacingTablesArePaged) {
     EXPECT_GT(w->chtsep->pageCount(), 1);
     // The same pager as the digit-group windows.
     ui::ChartPanel *panel = w->spacingPanel;
-    EXPECT_EQ(panel->firstButton(), w->findChild<QPushButton *>("btnrepfirst"));
-    EXPECT_EQ(panel->lastButton()->text(), "尾页");
+    EXPECT_EQ(panel->firstButton(), w->findChild<QPushButton *>(QStringLiteral("btnrepfirst")));
+    EXPECT_EQ(panel->lastButton()->text(), QStringLiteral("尾页"));
     EXPECT_FALSE(panel->previousButton()->isEnabled());
     EXPECT_TRUE(panel->nextButton()->isEnabled());
     panel->nextButton()->click();
     EXPECT_EQ(w->chtsep->page(), 2);
-    EXPECT_EQ(w->chtsep->visibleLabels().first(), "21");
+    EXPECT_EQ(w->chtsep->visibleLabels().first(), QStringLiteral("21"));
     EXPECT_TRUE(panel->previousButton()->isEnabled());
-    EXPECT_EQ(panel->pageLabel()->text(), QString("2/%1").arg(w->chtsep->pageCount()));
+    EXPECT_EQ(panel->pageLabel()->text(), QString(QStringLiteral("2/%1")).arg(w->chtsep->pageCount()));
     panel->lastButton()->click();
     EXPECT_EQ(w->chtsep->page(), w->chtsep->pageCount());
     EXPECT_FALSE(panel->nextButton()->isEnabled());
@@ -295,16 +305,17 @@ TEST_F(WindowFixture, LongSpacingTablesArePaged) {
 
 TEST_F(WindowFixture, EnlargeButtonTogglesTwice) {
     for (const char *name : {"right.bmp", "left.bmp"})
-        QFile::copy(QString(CORVEL_SOURCE_DIR) + "/resources/图片/" + name, pictureDir() + name);
+        QFile::copy(QString::fromUtf8(CORVEL_SOURCE_DIR "/resources/图片/") + QString::fromLatin1(name),
+                    pictureDir() + QString::fromLatin1(name));
     auto w = open(13);
     ASSERT_NE(w->btnsize, nullptr);
-    EXPECT_EQ(w->btnsize->toolTip(), "放大");
+    EXPECT_EQ(w->btnsize->toolTip(), QStringLiteral("放大"));
     EXPECT_FALSE(w->btnsize->icon().isNull());
     const int halfWidth = w->grd->width();
     const QList<QWidget *> hidden{w->grdsep, w->chtadd, w->chtsep, w->GroupBox1, w->GroupBox2, w->btnala, w->btnshow};
 
     w->btnsize->click();
-    EXPECT_EQ(w->btnsize->toolTip(), "缩小");
+    EXPECT_EQ(w->btnsize->toolTip(), QStringLiteral("缩小"));
     EXPECT_TRUE(w->enlarged());
     EXPECT_GT(w->grd->width(), halfWidth + 400);
     EXPECT_LE(w->btnsize->geometry().right(), w->width());
@@ -314,7 +325,7 @@ TEST_F(WindowFixture, EnlargeButtonTogglesTwice) {
     EXPECT_GT(w->grd->width(), 900);
 
     w->btnsize->click();
-    EXPECT_EQ(w->btnsize->toolTip(), "放大");
+    EXPECT_EQ(w->btnsize->toolTip(), QStringLiteral("放大"));
     EXPECT_LT(w->grd->width(), 520);
     for (QWidget *c : hidden) EXPECT_TRUE(c->isVisible()) << c->objectName().toStdString();
 }
@@ -334,7 +345,7 @@ TEST_F(WindowFixture, TrendColumnsStayReadable) {
     for (int r = 0; r < 3000; ++r)
         for (int c = 1; c <= 28; ++c) widest = std::max(widest, fm.horizontalAdvance(w->trendModel()->cellText(r, c)));
     for (int c = 1; c <= 28; ++c) EXPECT_GT(w->grd->columnWidth(c), widest);
-    EXPECT_GT(w->grd->columnWidth(0), fm.horizontalAdvance("2007001"));
+    EXPECT_GT(w->grd->columnWidth(0), fm.horizontalAdvance(QStringLiteral("2007001")));
 }
 
 // As the main window shows them: one child window at a time, maximised, and a new one

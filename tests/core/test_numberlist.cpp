@@ -133,9 +133,13 @@ TEST(InvestmentReader, RoundTripAndShortOrLongFiles) {
     EXPECT_EQ(read.count, 15);
     EXPECT_EQ(read.numbers, list);
 
-    // Rows the file does not supply are 000; rows beyond the count are not read at all.
-    const InvestmentList shortList = readInvestmentList({"0", "4", "123", "456"});
-    EXPECT_EQ(shortList.numbers, (NumberList{{1, 2, 3}, {4, 5, 6}, {0, 0, 0}, {0, 0, 0}}));
+    // A file with fewer numbers than its count line gives the numbers present, never made-up
+    // 000 entries, and says so; rows beyond the count are not read at all.
+    const InvestmentList shortList = readInvestmentList({"2", "4", "112", "334"});
+    EXPECT_EQ(shortList.numbers, (NumberList{{1, 1, 2}, {3, 3, 4}}));
+    EXPECT_EQ(shortList.count, 2);
+    EXPECT_EQ(shortList.shortfall, "文件中只有2个号码，少于第2行写的4注；只载入了文件中的这些号码。");
+    EXPECT_TRUE(read.shortfall.empty());
     const InvestmentList longList = readInvestmentList({"3", "1", "1234", "xyz"});
     EXPECT_EQ(longList.numbers, (NumberList{{1, 2, 3}}));
     EXPECT_TRUE(readInvestmentList({"1", "0"}).numbers.empty());

@@ -78,7 +78,8 @@ TEST_F(ViewFixture, GridAndLabelListThePassingNumbersInOrder) {
     const QAbstractItemModel *model = view.grdfiltcode->model();
     ASSERT_EQ(model->rowCount(), 63);
     ASSERT_EQ(model->columnCount(), 4);
-    const QStringList headings{"序号", "号码1", "号码2", "号码3"};
+    const QStringList headings{QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"),
+                               QStringLiteral("号码3")};
     for (int c = 0; c < 4; ++c) EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), headings[c]);
 
     int previous = -1;
@@ -90,7 +91,7 @@ TEST_F(ViewFixture, GridAndLabelListThePassingNumbersInOrder) {
         EXPECT_GT(value, previous);
         previous = value;
     }
-    EXPECT_EQ(model->index(0, 1).data().toString(), "0"); // 019: one digit a cell
+    EXPECT_EQ(model->index(0, 1).data().toString(), QStringLiteral("0")); // 019: one digit a cell
     EXPECT_EQ(view.labelText(), QStringLiteral("和值组合10共 63 注"));
     EXPECT_EQ(view.lbljushu->text(), view.labelText());
     EXPECT_EQ(view.numbers().size(), 63u);
@@ -125,12 +126,12 @@ TEST_F(ViewFixture, ListIsRebuiltFromTheSourceOnEveryShowing) {
 TEST_F(ViewFixture, SaveWritesAnInvestmentListReadBackByTheInvestmentReader) {
     Tfrmfiltcode view(source(5, sumCandidates(10), "和值组合10"));
     view.show();
-    const QStringList lines = saveView(view, "list.txt");
+    const QStringList lines = saveView(view, QStringLiteral("list.txt"));
     EXPECT_EQ(proposed, dir.path() + QStringLiteral("附属/中国福彩3D和值组合10投注号码.txt"));
     ASSERT_EQ(lines.size(), 65);
-    EXPECT_EQ(lines[0], "0");
-    EXPECT_EQ(lines[1], "63");
-    EXPECT_EQ(lines[2], "019");
+    EXPECT_EQ(lines[0], QStringLiteral("0"));
+    EXPECT_EQ(lines[1], QStringLiteral("63"));
+    EXPECT_EQ(lines[2], QStringLiteral("019"));
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
 
     std::vector<std::string> text;
@@ -152,7 +153,9 @@ TEST_F(ViewFixture, EmptyListsSaveKindAndZeroOnly) {
         Tfrmfiltcode view(source(tab, firstCandidates(0), ""));
         view.show();
         EXPECT_EQ(view.labelText(), QStringLiteral("共 0 注"));
-        EXPECT_EQ(saveView(view, QStringLiteral("empty%1.txt").arg(tab)), (QStringList{kind, "0"})) << tab;
+        EXPECT_EQ(saveView(view, QStringLiteral("empty%1.txt").arg(tab)),
+                  (QStringList{QString::fromLatin1(kind), QStringLiteral("0")}))
+            << tab;
     }
 }
 
@@ -173,7 +176,7 @@ TEST_F(ViewFixture, CancelledSaveWritesNothingAndOddDescriptionsMakeValidNames) 
 }
 
 TEST_F(ViewFixture, PrintingEmptyFullAndFailing) {
-    const QString pdf = dir.path() + "list.pdf";
+    const QString pdf = dir.path() + QStringLiteral("list.pdf");
     ui::printHooks().pdfPath = pdf;
     {
         Tfrmfiltcode empty(source(5, firstCandidates(0), "和值组合0"));
@@ -189,7 +192,7 @@ TEST_F(ViewFixture, PrintingEmptyFullAndFailing) {
     EXPECT_TRUE(log.messages.empty()) << log.lastText().toStdString();
     EXPECT_EQ(test::pdfPageCount(pdf), 2);
 
-    ui::printHooks().pdfPath = dir.path() + "no-such-folder/list.pdf";
+    ui::printHooks().pdfPath = dir.path() + QStringLiteral("no-such-folder/list.pdf");
     const test::ExpectedWarning refused(QStringLiteral("QPainter::begin(): Returned false"));
     view.btnprint->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("请安装打印机！"));

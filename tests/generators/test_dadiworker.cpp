@@ -29,28 +29,30 @@ QStringList filesIn(const QString &folder) {
 
 TEST(DadiFiles, ListFilesAreCountedWholeAndUnreadableOnesNamed) {
     QTemporaryDir dir;
-    writeBytes(dir.filePath("a.txt"), "123 456 \r\n789 ");
-    writeBytes(dir.filePath("b.txt"), "");
-    writeBytes(dir.filePath("c.txt"), QByteArray("\x00\x01"
-                                                 "123\xd6\xd0",
-                                                 7));
+    writeBytes(dir.filePath(QStringLiteral("a.txt")), "123 456 \r\n789 ");
+    writeBytes(dir.filePath(QStringLiteral("b.txt")), "");
+    writeBytes(dir.filePath(QStringLiteral("c.txt")), QByteArray("\x00\x01"
+                                                                 "123\xd6\xd0",
+                                                                 7));
     ListCounter counter;
     std::vector<int> steps;
-    EXPECT_TRUE(countListFiles({dir.filePath("a.txt"), dir.filePath("b.txt"), dir.filePath("c.txt")}, counter,
-                               [&](int s) { steps.push_back(s); }));
+    EXPECT_TRUE(countListFiles({dir.filePath(QStringLiteral("a.txt")), dir.filePath(QStringLiteral("b.txt")),
+                                dir.filePath(QStringLiteral("c.txt"))},
+                               counter, [&](int s) { steps.push_back(s); }));
     EXPECT_EQ(counter.lists(), 3);
     EXPECT_EQ(counter.count(123), 2);
     EXPECT_EQ(counter.count(789), 1);
     EXPECT_EQ(steps, (std::vector<int>{1, 2, 3}));
 
     ListCounter other;
-    const std::string message = test::userErrorOf([&] { countListFiles({dir.filePath("missing.txt")}, other); });
+    const std::string message =
+        test::userErrorOf([&] { countListFiles({dir.filePath(QStringLiteral("missing.txt"))}, other); });
     EXPECT_NE(message.find("无法打开文件"), std::string::npos) << message;
     EXPECT_NE(message.find("missing.txt"), std::string::npos);
 
     std::atomic<bool> stop{true};
     ListCounter stopped;
-    EXPECT_FALSE(countListFiles({dir.filePath("a.txt")}, stopped, {}, &stop));
+    EXPECT_FALSE(countListFiles({dir.filePath(QStringLiteral("a.txt"))}, stopped, {}, &stop));
     EXPECT_EQ(stopped.lists(), 0);
 }
 
@@ -59,16 +61,17 @@ TEST(DadiFiles, BatchFolderLosesOnlyItsTextFiles) {
     const QString folder = dir.filePath(QStringLiteral("无穷胆码选号自动大底"));
     prepareBatchFolder(folder);
     EXPECT_TRUE(QDir(folder).exists());
-    writeBytes(folder + "/old.txt", "1");
-    writeBytes(folder + "/OLD2.TXT", "1");
-    writeBytes(folder + "/keep.dat", "1");
-    writeBytes(folder + "/keep.txt.bak", "1");
-    ASSERT_TRUE(QDir(folder).mkdir("sub.txt"));
+    writeBytes(folder + QStringLiteral("/old.txt"), "1");
+    writeBytes(folder + QStringLiteral("/OLD2.TXT"), "1");
+    writeBytes(folder + QStringLiteral("/keep.dat"), "1");
+    writeBytes(folder + QStringLiteral("/keep.txt.bak"), "1");
+    ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("sub.txt")));
     prepareBatchFolder(folder);
-    EXPECT_EQ(filesIn(folder), (QStringList{"keep.dat", "keep.txt.bak", "sub.txt"}));
+    EXPECT_EQ(filesIn(folder),
+              (QStringList{QStringLiteral("keep.dat"), QStringLiteral("keep.txt.bak"), QStringLiteral("sub.txt")}));
 
-    writeBytes(dir.filePath("plain"), "x");
-    EXPECT_NE(test::userErrorOf([&] { prepareBatchFolder(dir.filePath("plain")); }), "");
+    writeBytes(dir.filePath(QStringLiteral("plain")), "x");
+    EXPECT_NE(test::userErrorOf([&] { prepareBatchFolder(dir.filePath(QStringLiteral("plain"))); }), "");
 }
 
 TEST(DadiFiles, DanmaBatchWritesWholeGridListsAndStopsBetweenFiles) {

@@ -61,7 +61,7 @@ TEST_F(DingweidanWindow, FilterRepeatsFromTheCounterAndBatchWritesFiles) {
               (w.memcode->toPlainText() + QStringLiteral("\r\n")).toUtf8());
     EXPECT_GT(w.seedCounter(), counter);
 
-    saveAs = home.filePath("stable.txt");
+    saveAs = home.filePath(QStringLiteral("stable.txt"));
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
     EXPECT_EQ(read(saveAs), read(folder + QStringLiteral("/自动大底2.txt")));

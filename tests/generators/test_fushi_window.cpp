@@ -101,12 +101,12 @@ TEST_F(FushiWindow, PresetsGenerationBaseListSavesAndBatch) {
     EXPECT_EQ(w->grdcode->model()->rowCount(), int(expected.size()));
     EXPECT_EQ(w->lbljushu->text(), QStringLiteral("号码注数：%1注").arg(expected.size()));
 
-    saveAs = home.filePath("danma.txt");
+    saveAs = home.filePath(QStringLiteral("danma.txt"));
     w->btnsave->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
     EXPECT_TRUE(read(saveAs).startsWith(QByteArray::fromStdString(groups[0]) + "=1-3\r\n"));
     EXPECT_EQ(read(saveAs).count("\r\n"), 5);
-    saveAs = home.filePath("list.txt");
+    saveAs = home.filePath(QStringLiteral("list.txt"));
     w->btnsave2->click();
     const QByteArray listFile = read(saveAs);
     EXPECT_EQ(listFile.count("\r\n"), int((expected.size() + 9) / 10));

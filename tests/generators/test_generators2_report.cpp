@@ -28,7 +28,7 @@ protected:
         for (const DrawRow &d : draws)
             text += QByteArray::number(d[0]) + ' ' + QByteArray::number(d[1]) + QByteArray::number(d[2]) +
                     QByteArray::number(d[3]) + "\r\n";
-        return write("history.txt", text);
+        return write(QStringLiteral("history.txt"), text);
     }
     static QStringList numbers(const NumberList &list) {
         QStringList out;
@@ -42,46 +42,61 @@ protected:
 
 TEST_F(Generators2Report, IntersectAndCount) {
     const QString history = historyFile(test::history({{1, 1, 2, 3}, {2, 4, 5, 5}, {3, 7, 7, 7}}));
-    const QString a = write("a.txt", "123 455 777 012 \r\n");
-    const QString b = write("b.txt", "1234 455 777\r\n888 ");
-    const QString c = write("c.txt", "777 123 455 002 ");
+    const QString a = write(QStringLiteral("a.txt"), "123 455 777 012 \r\n");
+    const QString b = write(QStringLiteral("b.txt"), "1234 455 777\r\n888 ");
+    const QString c = write(QStringLiteral("c.txt"), "777 123 455 002 ");
 
-    test::ReportRun run = test::runReport({"intersect", history, a, b, c});
+    test::ReportRun run = test::runReport({QStringLiteral("intersect"), history, a, b, c});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
-    EXPECT_EQ(run.lines, (QStringList{"123", "455", "777", "count,3"}));
-    run = test::runReport({"intersect", history, a, b, c, "--three", "0", "2", "--recent", "2"});
-    EXPECT_EQ(run.lines, (QStringList{"002", "123", "888", "count,3"})); // 455 and 777 drawn within 2
-    run = test::runReport({"intersect", history, a, b, c, "--three", "0", "2", "--recent", "2", "--index", "2"});
-    EXPECT_EQ(run.lines, (QStringList{"002", "777", "888", "count,3"})); // 123 and 455 drawn before issue 2
-    run = test::runReport({"intersect", history, a, b, c, "--group", "--six", "0", "2"});
-    EXPECT_EQ(run.lines, (QStringList{"012", "123", "234", "455", "count,4"}));
-    run = test::runReport({"intersect", history, a, "--six", "x", "1"});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("123"), QStringLiteral("455"), QStringLiteral("777"),
+                                      QStringLiteral("count,3")}));
+    run = test::runReport({QStringLiteral("intersect"), history, a, b, c, QStringLiteral("--three"),
+                           QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("--recent"), QStringLiteral("2")});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("002"), QStringLiteral("123"), QStringLiteral("888"),
+                                      QStringLiteral("count,3")})); // 455 and 777 drawn within 2
+    run = test::runReport({QStringLiteral("intersect"), history, a, b, c, QStringLiteral("--three"),
+                           QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("--recent"), QStringLiteral("2"),
+                           QStringLiteral("--index"), QStringLiteral("2")});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("002"), QStringLiteral("777"), QStringLiteral("888"),
+                                      QStringLiteral("count,3")})); // 123 and 455 drawn before issue 2
+    run = test::runReport({QStringLiteral("intersect"), history, a, b, c, QStringLiteral("--group"),
+                           QStringLiteral("--six"), QStringLiteral("0"), QStringLiteral("2")});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("012"), QStringLiteral("123"), QStringLiteral("234"),
+                                      QStringLiteral("455"), QStringLiteral("count,4")}));
+    run = test::runReport(
+        {QStringLiteral("intersect"), history, a, QStringLiteral("--six"), QStringLiteral("x"), QStringLiteral("1")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.error, QStringLiteral("'x' 不是一个有效的整形值"));
-    run = test::runReport({"intersect", history});
+    run = test::runReport({QStringLiteral("intersect"), history});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.error, QStringLiteral("请先导入大底文件！"));
-    run = test::runReport({"intersect", history, a, "--index", "4"});
+    run = test::runReport({QStringLiteral("intersect"), history, a, QStringLiteral("--index"), QStringLiteral("4")});
     EXPECT_EQ(run.exitCode, 1);
 
-    run = test::runReport({"count", a, b, c});
-    EXPECT_EQ(run.lines, (QStringList{"002", "012", "123", "234", "455", "777", "888", "count,7"}));
-    run = test::runReport({"count", a, b, c, "--range", "3", "3"});
-    EXPECT_EQ(run.lines, (QStringList{"123", "455", "777", "count,3"}));
-    run = test::runReport({"count", a, dir.filePath("missing.txt")});
+    run = test::runReport({QStringLiteral("count"), a, b, c});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("002"), QStringLiteral("012"), QStringLiteral("123"),
+                                      QStringLiteral("234"), QStringLiteral("455"), QStringLiteral("777"),
+                                      QStringLiteral("888"), QStringLiteral("count,7")}));
+    run = test::runReport(
+        {QStringLiteral("count"), a, b, c, QStringLiteral("--range"), QStringLiteral("3"), QStringLiteral("3")});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("123"), QStringLiteral("455"), QStringLiteral("777"),
+                                      QStringLiteral("count,3")}));
+    run = test::runReport({QStringLiteral("count"), a, dir.filePath(QStringLiteral("missing.txt"))});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.error.contains(QStringLiteral("missing.txt")));
 }
 
 TEST_F(Generators2Report, BaseListFromADanmaFile) {
-    const QString groups = write("groups.txt", "1=1-3\r\n2=1-3\r\n3=1-3\r\n");
-    test::ReportRun run = test::runReport({"baselist", groups, "--six", "0", "0", "--three", "3", "3"});
+    const QString groups = write(QStringLiteral("groups.txt"), "1=1-3\r\n2=1-3\r\n3=1-3\r\n");
+    test::ReportRun run =
+        test::runReport({QStringLiteral("baselist"), groups, QStringLiteral("--six"), QStringLiteral("0"),
+                         QStringLiteral("0"), QStringLiteral("--three"), QStringLiteral("3"), QStringLiteral("3")});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
     EXPECT_EQ(run.lines, numbers(danmaBaseList({"1", "2", "3"}, {0, 0, 3, 3})));
     EXPECT_EQ(run.lines.last(), QStringLiteral("count,139"));
-    run = test::runReport({"baselist", groups});
+    run = test::runReport({QStringLiteral("baselist"), groups});
     EXPECT_EQ(run.lines, numbers(danmaBaseList({"1", "2", "3"}, MissRanges{})));
-    run = test::runReport({"baselist", write("bad.txt", "037=1-3\r\nabc\r\n")});
+    run = test::runReport({QStringLiteral("baselist"), write(QStringLiteral("bad.txt"), "037=1-3\r\nabc\r\n")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.error, QStringLiteral("第2行“abc”不是胆码（如037=1-3）！"));
 }
@@ -89,7 +104,11 @@ TEST_F(Generators2Report, BaseListFromADanmaFile) {
 TEST_F(Generators2Report, DanmaRepeatsWithTheSeedAndReportsHits) {
     const DrawTable draws = test::randomHistory(100);
     const QString history = historyFile(draws);
-    const QStringList args{"danma", history, "--index", "80", "--seed", "42", "--groups", "6", "--draws", "3"};
+    const QStringList args{QStringLiteral("danma"),    history,
+                           QStringLiteral("--index"),  QStringLiteral("80"),
+                           QStringLiteral("--seed"),   QStringLiteral("42"),
+                           QStringLiteral("--groups"), QStringLiteral("6"),
+                           QStringLiteral("--draws"),  QStringLiteral("3")};
     const test::ReportRun first = test::runReport(args);
     ASSERT_EQ(first.exitCode, 0) << first.error.toStdString();
     EXPECT_EQ(test::runReport(args).lines, first.lines);
@@ -104,9 +123,12 @@ TEST_F(Generators2Report, DanmaRepeatsWithTheSeedAndReportsHits) {
     lines << QStringLiteral("hits,%1").arg(danmaHits(draws, 80, expected.groups));
     EXPECT_EQ(first.lines, lines);
     // The next issue: no hits line.
-    const test::ReportRun next = test::runReport({"danma", history, "--seed", "1"});
+    const test::ReportRun next =
+        test::runReport({QStringLiteral("danma"), history, QStringLiteral("--seed"), QStringLiteral("1")});
     EXPECT_EQ(next.lines.size(), 10);
-    const test::ReportRun bad = test::runReport({"danma", history, "--groups", "121", "--digits", "3"});
+    const test::ReportRun bad =
+        test::runReport({QStringLiteral("danma"), history, QStringLiteral("--groups"), QStringLiteral("121"),
+                         QStringLiteral("--digits"), QStringLiteral("3")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.error, QStringLiteral("胆码组数必须在1到100之间！"));
 }
@@ -114,7 +136,7 @@ TEST_F(Generators2Report, DanmaRepeatsWithTheSeedAndReportsHits) {
 TEST_F(Generators2Report, StableUnionAndCounter) {
     const DrawTable draws = test::randomHistory(300);
     const QString history = historyFile(draws);
-    const test::ReportRun run = test::runReport({"stable", history});
+    const test::ReportRun run = test::runReport({QStringLiteral("stable"), history});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
     uint32_t counter = 1;
     StableSettings s;
@@ -123,8 +145,9 @@ TEST_F(Generators2Report, StableUnionAndCounter) {
     QStringList lines = numbers(expected.unionList);
     lines << QStringLiteral("counter,%1").arg(counter);
     EXPECT_EQ(run.lines, lines);
-    EXPECT_EQ(test::runReport({"stable", history}).lines, lines);
-    const test::ReportRun bad = test::runReport({"stable", history, "--stages", "3"});
+    EXPECT_EQ(test::runReport({QStringLiteral("stable"), history}).lines, lines);
+    const test::ReportRun bad =
+        test::runReport({QStringLiteral("stable"), history, QStringLiteral("--stages"), QStringLiteral("3")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.error, QStringLiteral("目前预测期之前只有300期开奖号码，3个阶段至少需要359期！"));
 }

@@ -20,8 +20,9 @@ using namespace corvel;
 class JiaoqiWindow : public test::GeneratorWindowTest {
 protected:
     void importThree(QListWidget *list, QPushButton *importButton) {
-        toOpen = {write("a.txt", "123 455 777 012 \r\n"), write("b.txt", "1234 455 777\r\n888 "),
-                  write("c.txt", "777 123 455 002 ")};
+        toOpen = {write(QStringLiteral("a.txt"), "123 455 777 012 \r\n"),
+                  write(QStringLiteral("b.txt"), "1234 455 777\r\n888 "),
+                  write(QStringLiteral("c.txt"), "777 123 455 002 ")};
         importButton->click();
         ASSERT_EQ(list->count(), 3);
         EXPECT_EQ(list->item(0)->text(), QStringLiteral("a.txt"));
@@ -90,7 +91,7 @@ TEST_F(JiaoqiWindow, ImportIntersectConvertPreviewAndSave) {
     EXPECT_EQ(w.edtdadi->toPlainText(), QStringLiteral("123 455 777 012 "));
     EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：4注"));
 
-    saveAs = home.filePath("out.txt");
+    saveAs = home.filePath(QStringLiteral("out.txt"));
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
     EXPECT_EQ(read(saveAs), QByteArray("123 455 777 012 \r\n"));

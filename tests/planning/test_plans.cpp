@@ -88,7 +88,7 @@ TEST(FixedPlan, CarriedLossAndImpossiblePrize) {
 }
 
 TEST(FixedPlan, MultipleLimitIsTenThousand) {
-    PlanInputs in{0, 9999, 0, 1, 1};
+    PlanInputs in{0, 9999, 1, 2, 1}; // each multiple gains 1
     EXPECT_EQ(fixedPlan(in)[0][1], 9999);
     in.lirun = 10000;
     EXPECT_EQ(fixedPlan(in)[0][1], 10000);
@@ -104,7 +104,7 @@ TEST(FixedPlan, PeriodCountMustBeUsable) {
     }
     in.days = MaxPlanPeriods + 1;
     EXPECT_EQ(failureOf([&] { fixedPlan(in); }), "投注期数不能超过100000！");
-    in = PlanInputs{0, 10, 0, 1000, MaxPlanPeriods};
+    in = PlanInputs{0, 10, 1, 1000000, MaxPlanPeriods};
     EXPECT_EQ(fixedPlan(in).size(), size_t(MaxPlanPeriods));
 }
 
@@ -121,9 +121,9 @@ TEST(ProfitRate, TruncatesTowardZeroAndIsZeroWhenNothingSpent) {
     EXPECT_EQ(profitRate(-7, 3), -233);
     EXPECT_EQ(profitRate(7, -3), -233);
     EXPECT_EQ(profitRate(1000, 0), 0);
-    // C = 0 and no carried loss: every period spends nothing.
-    const std::vector<PlanRow> rows = fixedPlan(PlanInputs{0, 10, 0, 1000, 3});
-    EXPECT_EQ(rows[2], (PlanRow{3, 1, 0, 0, 1000, 1000, 0}));
+    // A carried-in gain as large as the first stake: nothing spent in total after period 1.
+    const std::vector<PlanRow> rows = fixedPlan(PlanInputs{-16, 10, 16, 1000, 3});
+    EXPECT_EQ(rows[0], (PlanRow{1, 1, 16, 0, 1000, 1000, 0}));
 }
 
 TEST(AverageNet, CountsMissingRowsAsZeroAndTruncates) {
@@ -188,6 +188,10 @@ TEST(StagePlan, AgreesWithTryingEveryMultiple) {
         in.lirun = pick(-100, 400);
         in.inofsin = pick(-20, 120);
         in.outofsin = pick(-50, 1500);
+        if (in.inofsin <= 0) {
+            EXPECT_EQ(failureOf([&] { stagePlan(in); }), "单倍投入必须大于0！") << "trial " << trial;
+            continue;
+        }
         const auto expected = stagePlanByTrial(in);
         if (!expected) {
             ++failures;
@@ -266,8 +270,24 @@ TEST(VariablePlan, LargerListsNeedLargerMultiples) {
     EXPECT_EQ(row[1], 6);
     EXPECT_EQ(row[3], 2400);
     EXPECT_GE(row[6], 10);
-    in.jushu = 0;
-    EXPECT_EQ(nextVariableRow({}, in)[1], 4);
+}
+
+// A list of no bets, or a negative cost, would give stakes of nothing or below nothing.
+TEST(Plans, StakesOfNothingOrLessAreRefused) {
+    for (const int64_t cost : {0, -16}) {
+        PlanInputs in;
+        in.inofsin = cost;
+        EXPECT_EQ(failureOf([&] { fixedPlan(in); }), "单倍投入必须大于0！") << cost;
+        StagePlanInputs staged;
+        staged.inofsin = cost;
+        EXPECT_EQ(failureOf([&] { stagePlan(staged); }), "单倍投入必须大于0！") << cost;
+    }
+    const std::vector<VariableRow> rows = addPeriods({8});
+    for (const int64_t bets : {0, -5})
+        EXPECT_EQ(failureOf([&] { nextVariableRow(rows, variableInputs(bets)); }), "本期注数必须大于0！") << bets;
+    PlanInputs one;
+    one.inofsin = 1;
+    EXPECT_EQ(fixedPlan(one)[0][2], 1);
 }
 
 } // namespace

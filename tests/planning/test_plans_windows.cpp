@@ -58,30 +58,30 @@ TEST(FixedPlanWindow, GenerateFillsTheGridAndReportsTheAverage) {
     ASSERT_EQ(m->rowCount(), 80);
     EXPECT_EQ(m->headings(), QStringList({u("投注期号"), u("投注倍数"), u("当期投注"), u("当期总投入"), u("当期中奖"),
                                           u("当期净利润"), u("当期利润率(%)")}));
-    EXPECT_EQ(m->cellText(60, 1), "1");
-    EXPECT_EQ(m->cellText(61, 1), "2");
-    EXPECT_EQ(m->cellText(79, 3), "1584");
+    EXPECT_EQ(m->cellText(60, 1), QStringLiteral("1"));
+    EXPECT_EQ(m->cellText(61, 1), QStringLiteral("2"));
+    EXPECT_EQ(m->cellText(79, 3), QStringLiteral("1584"));
 
     // Failures leave the plan on show.
-    w.edtinofsin->setText("1000");
+    w.edtinofsin->setText(QStringLiteral("1000"));
     w.btnala->click();
     EXPECT_EQ(log.lastText(), u("所需倍数太大，无法投注！"));
-    w.edtinofsin->setText("16");
-    w.edtlirun->setText("ten");
+    w.edtinofsin->setText(QStringLiteral("16"));
+    w.edtlirun->setText(QStringLiteral("ten"));
     w.btnala->click();
     EXPECT_EQ(log.lastText(), u("'ten' 不是一个有效的整形值"));
-    w.edtlirun->setText("10");
-    w.edtdays->setText("0");
+    w.edtlirun->setText(QStringLiteral("10"));
+    w.edtdays->setText(QStringLiteral("0"));
     w.btnala->click();
     EXPECT_EQ(log.lastText(), u("投注期数必须大于0！"));
     EXPECT_EQ(m->rowCount(), 80);
-    EXPECT_EQ(m->cellText(79, 3), "1584");
+    EXPECT_EQ(m->cellText(79, 3), QStringLiteral("1584"));
 
-    w.edtdays->setText("30");
-    w.edtprekui->setText("1000");
+    w.edtdays->setText(QStringLiteral("30"));
+    w.edtprekui->setText(QStringLiteral("1000"));
     w.btnala->click();
     EXPECT_EQ(m->rowCount(), 30);
-    EXPECT_EQ(m->cellText(0, 1), "2");
+    EXPECT_EQ(m->cellText(0, 1), QStringLiteral("2"));
 }
 
 TEST(FixedPlanWindow, SaveAndLoadRoundTrip) {
@@ -96,7 +96,7 @@ TEST(FixedPlanWindow, SaveAndLoadRoundTrip) {
 
     w.btnala->click();
     const std::vector<PlanRow> plan = w.planRows();
-    w.edtdays->setText("5"); // edited after generating: the file still describes the plan
+    w.edtdays->setText(QStringLiteral("5")); // edited after generating: the file still describes the plan
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), u("成功保存！"));
     EXPECT_EQ(files.proposed, dir.path() + u("附属/固定投资计划表.txt"));
@@ -104,16 +104,16 @@ TEST(FixedPlanWindow, SaveAndLoadRoundTrip) {
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
     EXPECT_TRUE(raw.readAll().startsWith("0\r\n10\r\n16\r\n1000\r\n80\r\n1\r\n"));
 
-    w.edtprekui->setText("1000");
+    w.edtprekui->setText(QStringLiteral("1000"));
     w.btnala->click();
     w.btnload->click();
     EXPECT_EQ(log.lastText(), u("平均每期中奖金额为:551"));
-    EXPECT_EQ(w.edtprekui->text(), "0");
-    EXPECT_EQ(w.edtdays->text(), "80");
+    EXPECT_EQ(w.edtprekui->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.edtdays->text(), QStringLiteral("80"));
     EXPECT_EQ(w.planRows(), plan);
     EXPECT_EQ(w.gridModel()->headings()[0], u("投注时间"));
     EXPECT_EQ(w.gridModel()->headings()[1], u("投注倍数"));
-    EXPECT_EQ(w.gridModel()->cellText(61, 1), "2");
+    EXPECT_EQ(w.gridModel()->cellText(61, 1), QStringLiteral("2"));
 }
 
 TEST(FixedPlanWindow, DamagedFileShowsTheRowsRead) {
@@ -124,20 +124,21 @@ TEST(FixedPlanWindow, DamagedFileShowsTheRowsRead) {
     in.days = 6;
     QStringList lines;
     for (const std::string &l : fixedPlanLines(in, fixedPlan(in))) lines << QString::fromStdString(l);
-    lines[5 + 2 * 7 + 1] = "x";
+    lines[5 + 2 * 7 + 1] = QStringLiteral("x");
     writeTextLines(path, lines);
     FileAnswers files(path);
     Tfrmgudingjihua w;
     w.btnload->click();
     ASSERT_GE(log.messages.size(), 2u);
-    EXPECT_EQ(log.messages[log.messages.size() - 2].text, "2");
+    EXPECT_EQ(log.messages[log.messages.size() - 2].text, QStringLiteral("2"));
     const int64_t average = (fixedPlan(in)[0][5] + fixedPlan(in)[1][5]) / 6;
     EXPECT_EQ(log.lastText(), u("平均每期中奖金额为:") + QString::number(average));
     EXPECT_EQ(w.gridModel()->rowCount(), 6);
-    EXPECT_EQ(column(w.gridModel(), 0), QStringList({"1", "2", "", "", "", ""}));
+    EXPECT_EQ(column(w.gridModel(), 0), QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral(""),
+                                                     QStringLiteral(""), QStringLiteral(""), QStringLiteral("")}));
 
     // A header that is not a plan changes nothing.
-    writeTextLines(path, {"0", "10", "16"});
+    writeTextLines(path, {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("16")});
     w.btnload->click();
     EXPECT_EQ(log.lastText(), QString::fromStdString(incompletePlanFileMessage()));
     EXPECT_EQ(w.gridModel()->rowCount(), 6);
@@ -147,7 +148,7 @@ TEST(FixedPlanWindow, PrintsFourPagesToPdf) {
     TempAppDir dir;
     MessageLog log;
     Tfrmgudingjihua w;
-    const QString pdf = dir.path() + "plan.pdf";
+    const QString pdf = dir.path() + QStringLiteral("plan.pdf");
     ui::printHooks().pdfPath = pdf;
     w.btnprint->click();
     EXPECT_EQ(log.lastText(), u("请先生成表格！"));
@@ -166,38 +167,38 @@ TEST(StagePlanWindow, GenerateFailAndRefuseDamagedFile) {
     Tfrmjieduanjihua w;
     EXPECT_EQ(w.windowTitle(), u("阶段计划投资"));
     ASSERT_NE(w.edtjieduan, nullptr);
-    EXPECT_EQ(w.edtjieduan->text(), "10");
+    EXPECT_EQ(w.edtjieduan->text(), QStringLiteral("10"));
     w.btnala->click();
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:592"));
-    EXPECT_EQ(w.gridModel()->cellText(56, 1), "2");
+    EXPECT_EQ(w.gridModel()->cellText(56, 1), QStringLiteral("2"));
     w.btnsave->click();
     EXPECT_EQ(files.proposed, dir.path() + u("附属/阶段投资计划表.txt"));
 
-    w.edtjieduan->setText("1");
+    w.edtjieduan->setText(QStringLiteral("1"));
     w.btnala->click();
     EXPECT_EQ(log.lastText(), u("所需倍数太大，无法投注！"));
-    w.edtdays->setText("40");
-    w.edtjieduan->setText("1");
+    w.edtdays->setText(QStringLiteral("40"));
+    w.edtjieduan->setText(QStringLiteral("1"));
     w.btnala->click();
     EXPECT_EQ(w.gridModel()->rowCount(), 40);
-    EXPECT_EQ(w.gridModel()->cellText(39, 5), "360");
+    EXPECT_EQ(w.gridModel()->cellText(39, 5), QStringLiteral("360"));
 
     w.btnload->click();
     EXPECT_EQ(log.lastText(), u("平均每期中奖金额为:592"));
-    EXPECT_EQ(w.edtjieduan->text(), "10");
+    EXPECT_EQ(w.edtjieduan->text(), QStringLiteral("10"));
     EXPECT_EQ(w.gridModel()->rowCount(), 80);
     EXPECT_EQ(w.gridModel()->headings()[0], u("投注期号"));
 
     QStringList lines = readTextLines(path);
-    lines[6 + 7 * 3] = "1.5";
+    lines[6 + 7 * 3] = QStringLiteral("1.5");
     writeTextLines(path, lines);
-    w.edtdays->setText("40");
-    w.edtjieduan->setText("4");
+    w.edtdays->setText(QStringLiteral("40"));
+    w.edtjieduan->setText(QStringLiteral("4"));
     w.btnala->click();
     w.btnload->click();
     EXPECT_EQ(log.lastText(), u("'1.5' 不是一个有效的整形值"));
     EXPECT_EQ(w.gridModel()->rowCount(), 40);
-    EXPECT_EQ(w.edtjieduan->text(), "4");
+    EXPECT_EQ(w.edtjieduan->text(), QStringLiteral("4"));
 }
 
 TEST(VariablePlanWindow, ButtonStates) {
@@ -212,8 +213,10 @@ TEST(VariablePlanWindow, ButtonStates) {
                            QString::number(w.btnload->isEnabled()), QString::number(w.btnprint->isEnabled()),
                            QString::number(w.btnclose->isEnabled())};
     };
-    const QStringList idle{u("新建"), "0", "1", "1", "1"};
-    const QStringList planning{u("取消保存"), "1", "0", "0", "0"};
+    const QStringList idle{u("新建"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1"),
+                           QStringLiteral("1")};
+    const QStringList planning{u("取消保存"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"),
+                               QStringLiteral("0")};
     EXPECT_EQ(state(), idle);
     w.btnnew->click();
     EXPECT_EQ(state(), planning);
@@ -228,9 +231,11 @@ TEST(VariablePlanWindow, ButtonStates) {
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), u("成功保存！"));
     EXPECT_EQ(files.proposed, dir.path() + u("附属/可变投资计划表.txt"));
-    EXPECT_EQ(state(), (QStringList{u("新建"), "1", "1", "1", "1"}));
+    EXPECT_EQ(state(), (QStringList{u("新建"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                                    QStringLiteral("1")}));
     w.btnload->click();
-    EXPECT_EQ(state(), (QStringList{u("取消保存"), "1", "1", "1", "1"}));
+    EXPECT_EQ(state(), (QStringList{u("取消保存"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+                                    QStringLiteral("1")}));
 }
 
 TEST(VariablePlanWindow, AddingPeriods) {
@@ -238,30 +243,31 @@ TEST(VariablePlanWindow, AddingPeriods) {
     MessageLog log;
     Tfrmkeibianjihua w;
     w.btnnew->click();
-    w.edtinofsin->setText("not used");
+    w.edtinofsin->setText(QStringLiteral("not used"));
     for (const char *bets : {"8", "8", "20", "50"}) {
-        w.edtjushu->setText(bets);
+        w.edtjushu->setText(QString::fromLatin1(bets));
         w.btnjisuan->click();
     }
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:927"));
-    EXPECT_EQ(column(w.gridModel(), 4), QStringList({"16", "32", "72", "172"}));
-    w.edtinofsin->setText("16");
+    EXPECT_EQ(column(w.gridModel(), 4),
+              QStringList({QStringLiteral("16"), QStringLiteral("32"), QStringLiteral("72"), QStringLiteral("172")}));
+    w.edtinofsin->setText(QStringLiteral("16"));
 
     // A period without a usable multiple is not added and the next one still works.
-    w.edtjushu->setText("500");
+    w.edtjushu->setText(QStringLiteral("500"));
     w.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("所需倍数太大，无法投注！"));
     EXPECT_EQ(w.gridModel()->rowCount(), 4);
-    w.edtjushu->setText("8");
+    w.edtjushu->setText(QStringLiteral("8"));
     w.btnjisuan->click();
-    EXPECT_EQ(w.gridModel()->cellText(4, 4), "188");
+    EXPECT_EQ(w.gridModel()->cellText(4, 4), QStringLiteral("188"));
 
-    w.edtdays->setText("3");
+    w.edtdays->setText(QStringLiteral("3"));
     w.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("投注期数不能少于已添加的5期！"));
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), u("投注期数不能少于已添加的5期！"));
-    w.edtdays->setText("5");
+    w.edtdays->setText(QStringLiteral("5"));
     w.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("投资期限已满5天!"));
     EXPECT_EQ(w.gridModel()->rowCount(), 5);
@@ -275,7 +281,7 @@ TEST(VariablePlanWindow, LoadedPlanContinuesAndPrints) {
     Tfrmkeibianjihua w;
     w.btnnew->click();
     for (const char *bets : {"8", "8", "20"}) {
-        w.edtjushu->setText(bets);
+        w.edtjushu->setText(QString::fromLatin1(bets));
         w.btnjisuan->click();
     }
     const std::vector<VariableRow> saved = w.planRows();
@@ -284,20 +290,20 @@ TEST(VariablePlanWindow, LoadedPlanContinuesAndPrints) {
     Tfrmkeibianjihua other;
     other.btnload->click();
     EXPECT_EQ(other.planRows(), saved);
-    EXPECT_EQ(other.edtjushu->text(), "20");
-    other.edtjushu->setText("50");
+    EXPECT_EQ(other.edtjushu->text(), QStringLiteral("20"));
+    other.edtjushu->setText(QStringLiteral("50"));
     other.btnjisuan->click();
     EXPECT_EQ(log.lastText(), u("平均每期净利润为:927"));
-    EXPECT_EQ(other.gridModel()->cellText(3, 4), "172");
+    EXPECT_EQ(other.gridModel()->cellText(3, 4), QStringLiteral("172"));
 
-    const QString pdf = dir.path() + "variable.pdf";
+    const QString pdf = dir.path() + QStringLiteral("variable.pdf");
     ui::printHooks().pdfPath = pdf;
     other.btnprint->click();
     EXPECT_EQ(test::pdfPageCount(pdf), 1);
 
     // A damaged file leaves the plan under way alone.
     QStringList lines = readTextLines(path);
-    lines.last() = "abc";
+    lines.last() = QStringLiteral("abc");
     writeTextLines(path, lines);
     other.btnload->click();
     EXPECT_EQ(log.lastText(), u("'abc' 不是一个有效的整形值"));
@@ -310,7 +316,8 @@ TEST(PlanWindows, ToolWindowsOfTheMainWindow) {
         const WindowFactory factory = toolWindowFactory(QString::fromLatin1(name));
         ASSERT_TRUE(factory) << name;
         QWidget *w = factory(&parent);
-        EXPECT_EQ(QString::fromLatin1(w->metaObject()->className()), QStringLiteral("corvel::") + name);
+        EXPECT_EQ(QString::fromLatin1(w->metaObject()->className()),
+                  QStringLiteral("corvel::") + QString::fromLatin1(name));
         EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_TRUE(w->isWindow());
         w->show();

@@ -33,34 +33,42 @@ protected:
         const std::set<int> wins{2, 3, 7, 8, 12};
         for (int r = 1; r <= 12; ++r)
             text += QByteArray::number(2024000 + r) + (wins.count(r) ? " 123\r\n" : " 456\r\n");
-        return write("history.txt", text);
+        return write(QStringLiteral("history.txt"), text);
     }
 };
 
 } // namespace
 
 TEST_F(ReplayReport, ReplayPrintsEveryRunAndTheSurplus) {
-    const QString list = write("list.txt", "0\r\n1\r\n123\r\n");
-    const ReportRun run = report({"replay", sampleHistory(), list, "--W", "1"});
+    const QString list = write(QStringLiteral("list.txt"), "0\r\n1\r\n123\r\n");
+    const ReportRun run =
+        report({QStringLiteral("replay"), sampleHistory(), list, QStringLiteral("--W"), QStringLiteral("1")});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
-    EXPECT_EQ(run.lines, (QStringList{"1,1,2,2,1000,-2,49900,0", "1,1,2,4,1000,-4,24900,0", "surplus,-4"}));
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("1,1,2,2,1000,-2,49900,0"),
+                                      QStringLiteral("1,1,2,4,1000,-4,24900,0"), QStringLiteral("surplus,-4")}));
 
-    const ReportRun plain = report({"replay", sampleHistory(), list, "--W", "1", "--no-carry"});
-    EXPECT_EQ(plain.lines, (QStringList{"1,1,2,2,1000,-2,49900,0", "1,1,2,2,1000,-2,49900,0", "surplus,-4"}));
+    const ReportRun plain = report({QStringLiteral("replay"), sampleHistory(), list, QStringLiteral("--W"),
+                                    QStringLiteral("1"), QStringLiteral("--no-carry")});
+    EXPECT_EQ(plain.lines, (QStringList{QStringLiteral("1,1,2,2,1000,-2,49900,0"),
+                                        QStringLiteral("1,1,2,2,1000,-2,49900,0"), QStringLiteral("surplus,-4")}));
 
     // A prize that never pays: the message goes to the error stream, nothing is recorded.
-    const ReportRun small = report({"replay", sampleHistory(), list, "--prize", "1"});
+    const ReportRun small =
+        report({QStringLiteral("replay"), sampleHistory(), list, QStringLiteral("--prize"), QStringLiteral("1")});
     EXPECT_EQ(small.exitCode, 0);
-    EXPECT_EQ(small.lines, QStringList{"surplus,0"});
+    EXPECT_EQ(small.lines, QStringList{QStringLiteral("surplus,0")});
     EXPECT_EQ(small.error, QStringLiteral("所需倍数太大，无法投注！"));
 }
 
 TEST_F(ReplayReport, KindOptionAndGroupWins) {
     // As 直选 the list 321 never wins; as 全组选 it wins every 123.
-    const QString list = write("list.txt", "0\r\n1\r\n321\r\n");
-    EXPECT_EQ(report({"replay", sampleHistory(), list}).lines, QStringList{"surplus,0"});
-    const ReportRun group = report({"replay", sampleHistory(), list, "--kind", "1"});
-    EXPECT_EQ(group.lines, (QStringList{"1,1,2,2,1000,998,49900,0", "1,1,2,2,1000,998,49900,0", "surplus,1996"}));
+    const QString list = write(QStringLiteral("list.txt"), "0\r\n1\r\n321\r\n");
+    EXPECT_EQ(report({QStringLiteral("replay"), sampleHistory(), list}).lines,
+              QStringList{QStringLiteral("surplus,0")});
+    const ReportRun group =
+        report({QStringLiteral("replay"), sampleHistory(), list, QStringLiteral("--kind"), QStringLiteral("1")});
+    EXPECT_EQ(group.lines, (QStringList{QStringLiteral("1,1,2,2,1000,998,49900,0"),
+                                        QStringLiteral("1,1,2,2,1000,998,49900,0"), QStringLiteral("surplus,1996")}));
 }
 
 TEST_F(ReplayReport, SearchAgreesWithTheEngine) {
@@ -77,7 +85,7 @@ TEST_F(ReplayReport, SearchAgreesWithTheEngine) {
     for (int v = 0; v < 1000; v += 8) numbers.push_back(numberFromValue(v));
     numbers.resize(120);
     for (const Number &n : numbers) listText += QByteArray::fromStdString(numberText(n)) + "\n";
-    const QString history = write("h.txt", text), list = write("l.txt", listText);
+    const QString history = write(QStringLiteral("h.txt"), text), list = write(QStringLiteral("l.txt"), listText);
 
     ReplayParams base;
     base.betCount = 120;
@@ -86,9 +94,9 @@ TEST_F(ReplayReport, SearchAgreesWithTheEngine) {
     const std::atomic<bool> go{false};
     for (bool interval : {true, false}) {
         ReplayParams p = base;
-        QStringList args{"search", history, list, "--T", "2"};
+        QStringList args{QStringLiteral("search"), history, list, QStringLiteral("--T"), QStringLiteral("2")};
         if (!interval) {
-            args << "--no-interval";
+            args << QStringLiteral("--no-interval");
             p.observeGap = 1;
         }
         const SearchResult best = searchStrategy(hits, p, searchSpace(interval), go);
@@ -106,17 +114,45 @@ TEST_F(ReplayReport, SearchAgreesWithTheEngine) {
 }
 
 TEST_F(ReplayReport, BadInputStopsWithAMessage) {
-    const QString list = write("list.txt", "0\r\n1\r\n123\r\n");
-    const QString bad = write("bad.txt", "2024001 123\r\n2024002 12x\r\n");
-    const ReportRun run = report({"replay", bad, list});
+    const QString list = write(QStringLiteral("list.txt"), "0\r\n1\r\n123\r\n");
+    const QString bad = write(QStringLiteral("bad.txt"), "2024001 123\r\n2024002 12x\r\n");
+    const ReportRun run = report({QStringLiteral("replay"), bad, list});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.error.startsWith(QStringLiteral("第2行"))) << run.error.toStdString();
 
-    EXPECT_EQ(report({"replay", sampleHistory(), list, "--L", "51"}).exitCode, 1);
-    EXPECT_EQ(report({"replay", sampleHistory(), write("big.txt", "3\r\n121\r\n")}).error,
-              QStringLiteral("请请输入1到120的组选6注数！"));
-    EXPECT_EQ(report({"replay", sampleHistory()}).exitCode, 2);
-    EXPECT_EQ(report({"search", dir.filePath("missing.txt"), list}).exitCode, 1);
+    EXPECT_EQ(
+        report({QStringLiteral("replay"), sampleHistory(), list, QStringLiteral("--L"), QStringLiteral("51")}).exitCode,
+        1);
+    EXPECT_EQ(
+        report({QStringLiteral("replay"), sampleHistory(), write(QStringLiteral("big.txt"), "3\r\n121\r\n")}).error,
+        QStringLiteral("请请输入1到120的组选6注数！"));
+    EXPECT_EQ(report({QStringLiteral("replay"), sampleHistory()}).exitCode, 2);
+    EXPECT_EQ(report({QStringLiteral("search"), dir.filePath(QStringLiteral("missing.txt")), list}).exitCode, 1);
+}
+
+TEST_F(ReplayReport, ListsReadAsTheWindowReadsThem) {
+    // CR alone ends a line here as in the window.
+    const ReportRun cr =
+        report({QStringLiteral("replay"), sampleHistory(), write(QStringLiteral("cr.txt"), "0\r1\r123\r"),
+                QStringLiteral("--W"), QStringLiteral("1")});
+    EXPECT_EQ(cr.exitCode, 0) << cr.error.toStdString();
+    EXPECT_EQ(cr.lines.last(), QStringLiteral("surplus,-4"));
+
+    // A count line larger than the numbers: the numbers present, and the user is told.
+    const ReportRun shortList =
+        report({QStringLiteral("replay"), sampleHistory(), write(QStringLiteral("short.txt"), "0\r\n3\r\n123\r\n")});
+    EXPECT_EQ(shortList.exitCode, 0) << shortList.error.toStdString();
+    EXPECT_TRUE(shortList.error.contains(QStringLiteral("只有1个号码"))) << shortList.error.toStdString();
+
+    // Inputs have a size cap: a huge file is refused before it is read.
+    QFile huge(dir.filePath(QStringLiteral("huge.txt")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write("0\r\n1\r\n123\r\n");
+    ASSERT_TRUE(huge.resize(9 * 1024 * 1024));
+    huge.close();
+    const ReportRun big = report({QStringLiteral("replay"), sampleHistory(), huge.fileName()});
+    EXPECT_EQ(big.exitCode, 1);
+    EXPECT_TRUE(big.error.contains(QStringLiteral("太大"))) << big.error.toStdString();
 }
 
 TEST(HistoryText, IssuesDigitsAndPositionStart) {

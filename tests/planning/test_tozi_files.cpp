@@ -77,10 +77,10 @@ TEST(ToziListFile, CountIsCheckedAgainstTheKindBeforeReading) {
     const InvestmentList list = readToziList(writeInvestmentList(3, numbers));
     EXPECT_EQ(list.kind, 3);
     EXPECT_EQ(list.numbers, numbers);
-    // Fewer numbers than the count: the missing rows are 000.
-    const InvestmentList shortList = readToziList({"0", "4", "123", "456"});
-    ASSERT_EQ(shortList.numbers.size(), 4u);
-    EXPECT_EQ(shortList.numbers[3], (Number{0, 0, 0}));
+    // Fewer numbers than the count: the numbers present, never made-up 000 rows, and a note.
+    const InvestmentList shortList = readToziList({"2", "4", "112", "334"});
+    EXPECT_EQ(shortList.numbers, (NumberList{{1, 1, 2}, {3, 3, 4}}));
+    EXPECT_FALSE(shortList.shortfall.empty());
     EXPECT_EQ(errorOf([] { readToziList({"2", "91"}); }), "请请输入1到90的组选3注数！");
     EXPECT_EQ(errorOf([] { readToziList({"0", "2000000000"}); }), "请请输入1到1000的直选注数！");
     EXPECT_EQ(errorOf([] { readToziList({"7", "1", "123"}); }), "列表索引越界 (7)");

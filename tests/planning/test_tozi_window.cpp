@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -105,20 +106,20 @@ TEST_F(ToziWindow, StartsWithItsListsAndDefaults) {
     EXPECT_EQ(w->comsepnum->count(), 10);
     EXPECT_EQ(w->comtozisep->count(), 51);
     EXPECT_EQ(w->comtozirep->count(), 50);
-    EXPECT_EQ(w->comtozisep->itemText(0), "0");
-    EXPECT_EQ(w->comtozirep->itemText(49), "50");
+    EXPECT_EQ(w->comtozisep->itemText(0), QStringLiteral("0"));
+    EXPECT_EQ(w->comtozirep->itemText(49), QStringLiteral("50"));
     for (QComboBox *box : {w->comsepindex, w->comsepnum, w->comtozisep, w->comtozirep})
         EXPECT_EQ(box->currentIndex(), 0);
     EXPECT_EQ(w->kindIndex(), 0);
-    EXPECT_EQ(w->edtjushu->text(), "100");
-    EXPECT_EQ(w->edtsinmax->text(), "1000000");
+    EXPECT_EQ(w->edtjushu->text(), QStringLiteral("100"));
+    EXPECT_EQ(w->edtsinmax->text(), QStringLiteral("1000000"));
     EXPECT_TRUE(w->chkyuji->isChecked());
     EXPECT_TRUE(w->chksepmode->isChecked());
     EXPECT_EQ(model(w->grdtozi)->columnCount(), 7);
     EXPECT_EQ(model(w->grdtozi)->headerData(0, Qt::Horizontal).toString(), QStringLiteral("投注时间"));
     EXPECT_EQ(model(w->grdsep)->headerData(1, Qt::Horizontal).toString(), QStringLiteral("中奖间隔"));
-    ASSERT_TRUE(toolWindowFactory("Tfrmtozi"));
-    std::unique_ptr<QWidget> made(toolWindowFactory("Tfrmtozi")(nullptr));
+    ASSERT_TRUE(toolWindowFactory(QStringLiteral("Tfrmtozi")));
+    std::unique_ptr<QWidget> made(toolWindowFactory(QStringLiteral("Tfrmtozi"))(nullptr));
     EXPECT_NE(qobject_cast<Tfrmtozi *>(made.get()), nullptr);
 }
 
@@ -128,8 +129,8 @@ TEST_F(ToziWindow, RandomListFillsTheGrids) {
     generate(50);
     ASSERT_EQ(w->betList().size(), 50u);
     ASSERT_EQ(model(w->grdcode)->rowCount(), 50);
-    EXPECT_EQ(cell(w->grdcode, 0, 0), "1");
-    EXPECT_EQ(cell(w->grdcode, 49, 0), "50");
+    EXPECT_EQ(cell(w->grdcode, 0, 0), QStringLiteral("1"));
+    EXPECT_EQ(cell(w->grdcode, 49, 0), QStringLiteral("50"));
     const Number &n = w->betList()[7];
     EXPECT_EQ(cell(w->grdcode, 7, 1) + cell(w->grdcode, 7, 2) + cell(w->grdcode, 7, 3),
               QString::fromStdString(numberText(n)));
@@ -157,7 +158,7 @@ TEST_F(ToziWindow, BadCountsAreRefusedAndKeepTheList) {
     EXPECT_EQ(log.lastText(), QStringLiteral("请请输入1到1000的直选注数！"));
     generate(121, 3);
     EXPECT_EQ(log.lastText(), QStringLiteral("请请输入1到120的组选6注数！"));
-    w->edtjushu->setText("abc");
+    w->edtjushu->setText(QStringLiteral("abc"));
     w->btnfilt->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("'abc' 不是一个有效的整形值"));
     EXPECT_EQ(w->betList(), before);
@@ -186,18 +187,18 @@ TEST_F(ToziWindow, AnalysisShowsTheReplayOfTheCurrentParameters) {
 
 TEST_F(ToziWindow, AbortMessagesAndBadNumbers) {
     generate(100);
-    w->edtoutofsin->setText("1");
+    w->edtoutofsin->setText(QStringLiteral("1"));
     w->btnala->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("所需倍数太大，无法投注！"));
     EXPECT_EQ(model(w->grdtozi)->rowCount(), 0);
-    EXPECT_EQ(w->edtallwin->text(), "0");
+    EXPECT_EQ(w->edtallwin->text(), QStringLiteral("0"));
 
-    w->edtoutofsin->setText("1000");
-    w->edtsinmax->setText("100"); // one multiple stakes 200
+    w->edtoutofsin->setText(QStringLiteral("1000"));
+    w->edtsinmax->setText(QStringLiteral("100")); // one multiple stakes 200
     w->btnala->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("第一天投入已经超出中奖金额，无法投注！"));
 
-    w->edtlirun->setText("1o");
+    w->edtlirun->setText(QStringLiteral("1o"));
     w->btnala->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("'1o' 不是一个有效的整形值"));
 }
@@ -216,12 +217,12 @@ TEST_F(ToziWindow, IntervalModeAndClear) {
     w->comtozirep->setCurrentIndex(9);
     w->chkyuji->setChecked(false);
     w->chksepmode->click();
-    w->edtjushu->setText("7");
+    w->edtjushu->setText(QStringLiteral("7"));
     w->btnclear->click();
     EXPECT_EQ(w->comtozirep->currentIndex(), 0);
-    EXPECT_EQ(w->edtsinmax->text(), "10000");
-    EXPECT_EQ(w->edtallmax->text(), "100000");
-    EXPECT_EQ(w->edtjushu->text(), "100");
+    EXPECT_EQ(w->edtsinmax->text(), QStringLiteral("10000"));
+    EXPECT_EQ(w->edtallmax->text(), QStringLiteral("100000"));
+    EXPECT_EQ(w->edtjushu->text(), QStringLiteral("100"));
     EXPECT_TRUE(w->chkyuji->isChecked());
     EXPECT_TRUE(w->chksepmode->isChecked());
     EXPECT_TRUE(w->comsepnum->isEnabled());
@@ -233,22 +234,25 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     w->comtozirep->setCurrentIndex(7);
     w->comsepindex->setCurrentIndex(2);
     w->comsepnum->setCurrentIndex(1);
-    w->edtlirun->setText("15");
+    w->edtlirun->setText(QStringLiteral("15"));
     w->chkyuji->setChecked(false);
 
-    const QString listPath = app.path() + "list.txt", setPath = app.path() + "set.txt",
-                  bothPath = app.path() + "both.txt";
+    const QString listPath = app.path() + QStringLiteral("list.txt"), setPath = app.path() + QStringLiteral("set.txt"),
+                  bothPath = app.path() + QStringLiteral("both.txt");
     answerSave(listPath);
     w->mnucodesave->trigger();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
     EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D全组选投资模式投注号码.txt"));
     const QStringList listLines = readTextLines(listPath);
-    EXPECT_EQ(listLines.mid(0, 2), (QStringList{"1", "60"}));
+    EXPECT_EQ(listLines.mid(0, 2), (QStringList{QStringLiteral("1"), QStringLiteral("60")}));
     answerSave(setPath);
     w->mnusetsave->trigger();
     EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D全组选投资模式设置.txt"));
     EXPECT_EQ(readTextLines(setPath),
-              (QStringList{"1", "3", "7", "2", "1", "1000000", "1000000", "60", "1000", "15", "0", "1", "1"}));
+              (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("2"),
+                           QStringLiteral("1"), QStringLiteral("1000000"), QStringLiteral("1000000"),
+                           QStringLiteral("60"), QStringLiteral("1000"), QStringLiteral("15"), QStringLiteral("0"),
+                           QStringLiteral("1"), QStringLiteral("1")}));
     answerSave(bothPath);
     w->mnubothsave->trigger();
     EXPECT_EQ(readTextLines(bothPath).size(), 13 + 1 + 60);
@@ -260,7 +264,7 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     EXPECT_EQ(proposed, app.path() + QStringLiteral("附属/中国福彩3D直选投资模式投注号码.txt"));
     EXPECT_EQ(other.betList(), w->betList());
     EXPECT_EQ(other.kindIndex(), 1);
-    EXPECT_EQ(other.edtjushu->text(), "60");
+    EXPECT_EQ(other.edtjushu->text(), QStringLiteral("60"));
     EXPECT_EQ(other.hitColumn().size(), 600u);
 
     Tfrmtozi third;
@@ -273,7 +277,7 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
     EXPECT_EQ(third.comsepindex->currentIndex(), 2);
     EXPECT_EQ(third.comsepnum->currentIndex(), 1);
     EXPECT_FALSE(third.chkyuji->isChecked());
-    EXPECT_EQ(third.edtlirun->text(), "15");
+    EXPECT_EQ(third.edtlirun->text(), QStringLiteral("15"));
     // Loading both runs the replay.
     const ReplayResult replay = replayStrategy(third.hitColumn(), windowParams());
     EXPECT_EQ(third.edtallwin->text(), QString::number(replay.surplus));
@@ -281,28 +285,34 @@ TEST_F(ToziWindow, ListSettingsAndCombinedFilesRoundTrip) {
 }
 
 TEST_F(ToziWindow, SettingsFileStoresItemIndexes) {
-    const QString path = app.path() + "set.txt";
-    writeTextLines(path, {"0", "0", "0", "4", "2", "5000", "60000", "100", "1000", "10", "1", "0", "3"});
+    const QString path = app.path() + QStringLiteral("set.txt");
+    writeTextLines(path, {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("4"),
+                          QStringLiteral("2"), QStringLiteral("5000"), QStringLiteral("60000"), QStringLiteral("100"),
+                          QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("0"),
+                          QStringLiteral("3")});
     answerOpen(path);
     w->mnusetload->trigger();
-    EXPECT_EQ(w->comtozisep->currentText(), "0"); // stored 0 → W = 0
-    EXPECT_EQ(w->comtozirep->currentText(), "1"); // stored 0 → L = 1
+    EXPECT_EQ(w->comtozisep->currentText(), QStringLiteral("0")); // stored 0 → W = 0
+    EXPECT_EQ(w->comtozirep->currentText(), QStringLiteral("1")); // stored 0 → L = 1
     // Without the interval mode T and R fall back to their first items.
-    EXPECT_EQ(w->comsepindex->currentText(), "1");
-    EXPECT_EQ(w->comsepnum->currentText(), "1");
+    EXPECT_EQ(w->comsepindex->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(w->comsepnum->currentText(), QStringLiteral("1"));
     EXPECT_FALSE(w->comsepindex->isEnabled());
     EXPECT_EQ(w->kindIndex(), 3); // the last line
-    EXPECT_EQ(w->edtallmax->text(), "60000");
+    EXPECT_EQ(w->edtallmax->text(), QStringLiteral("60000"));
 
-    writeTextLines(path, {"0", "51", "0", "4", "2", "5000", "60000", "100", "1000", "10", "1", "1", "0"});
+    writeTextLines(path, {QStringLiteral("0"), QStringLiteral("51"), QStringLiteral("0"), QStringLiteral("4"),
+                          QStringLiteral("2"), QStringLiteral("5000"), QStringLiteral("60000"), QStringLiteral("100"),
+                          QStringLiteral("1000"), QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("1"),
+                          QStringLiteral("0")});
     w->mnusetload->trigger();
     EXPECT_EQ(log.lastText(), QStringLiteral("列表索引越界 (51)"));
-    EXPECT_EQ(w->edtallmax->text(), "60000"); // nothing applied
+    EXPECT_EQ(w->edtallmax->text(), QStringLiteral("60000")); // nothing applied
 
     // A text the loader would refuse is not saved either.
-    const QString typo = app.path() + "typo.txt";
+    const QString typo = app.path() + QStringLiteral("typo.txt");
     generate(20);
-    w->edtallmax->setText("6OOOO");
+    w->edtallmax->setText(QStringLiteral("6OOOO"));
     answerSave(typo);
     for (QAction *save : {w->mnusetsave, w->mnubothsave}) {
         log.messages.clear();
@@ -313,26 +323,26 @@ TEST_F(ToziWindow, SettingsFileStoresItemIndexes) {
 }
 
 TEST_F(ToziWindow, EmptyListIsNeitherSavedNorPrinted) {
-    answerSave(app.path() + "x.txt");
+    answerSave(app.path() + QStringLiteral("x.txt"));
     w->mnucodesave->trigger();
     EXPECT_EQ(log.lastText(), QStringLiteral("请生成号码！"));
     w->mnubothsave->trigger();
     EXPECT_EQ(log.lastText(), QStringLiteral("请生成号码！"));
-    EXPECT_FALSE(QFile::exists(app.path() + "x.txt"));
-    ui::printHooks().pdfPath = app.path() + "x.pdf";
+    EXPECT_FALSE(QFile::exists(app.path() + QStringLiteral("x.txt")));
+    ui::printHooks().pdfPath = app.path() + QStringLiteral("x.pdf");
     w->mnucodeprint->trigger();
     EXPECT_EQ(log.lastText(), QStringLiteral("请先生成表格！"));
-    EXPECT_FALSE(QFile::exists(app.path() + "x.pdf"));
+    EXPECT_FALSE(QFile::exists(app.path() + QStringLiteral("x.pdf")));
 }
 
 TEST_F(ToziWindow, PrintsTheListOnTwoPagesAndTheSettingsOnOne) {
     generate(80);
-    ui::printHooks().pdfPath = app.path() + "list.pdf";
+    ui::printHooks().pdfPath = app.path() + QStringLiteral("list.pdf");
     w->mnucodeprint->trigger();
-    EXPECT_EQ(test::pdfPageCount(app.path() + "list.pdf"), 2);
-    ui::printHooks().pdfPath = app.path() + "settings.pdf";
+    EXPECT_EQ(test::pdfPageCount(app.path() + QStringLiteral("list.pdf")), 2);
+    ui::printHooks().pdfPath = app.path() + QStringLiteral("settings.pdf");
     w->mnusetprint->trigger();
-    EXPECT_EQ(test::pdfPageCount(app.path() + "settings.pdf"), 1);
+    EXPECT_EQ(test::pdfPageCount(app.path() + QStringLiteral("settings.pdf")), 1);
     EXPECT_FALSE(log.contains(QStringLiteral("请安装打印机！")));
 }
 
@@ -367,6 +377,14 @@ TEST_F(ToziWindow, SearchRunsOnTheWorkerAndShowsTheBest) {
     EXPECT_TRUE(w->btnala->isEnabled());
     EXPECT_TRUE(w->grpparams->isEnabled());
     EXPECT_TRUE(w->prgsearch->isHidden());
+    // The settings boxes changed: a status line says to what and what they give.
+    EXPECT_EQ(w->lblsearch->text(),
+              QStringLiteral("搜索完成，最佳：观察间隔连续次数 %1，中出后间隔期数 %2，连续投入期数 %3；"
+                             "总体赢余 %4")
+                  .arg(w->comsepnum->currentText(), w->comtozisep->currentText(), w->comtozirep->currentText(),
+                       QString::number(best.surplus)));
+    w->btnclear->click();
+    EXPECT_TRUE(w->lblsearch->text().isEmpty());
 }
 
 TEST_F(ToziWindow, SearchWithoutIntervalModeAndStopping) {
@@ -380,8 +398,10 @@ TEST_F(ToziWindow, SearchWithoutIntervalModeAndStopping) {
 
     w->chksepmode->click();
     w->btnyouhua->click();
+    EXPECT_EQ(w->lblsearch->text(), QStringLiteral("正在搜索…"));
     w->btnyouhua->click(); // 停止搜索
     ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(w->lblsearch->text().startsWith(QStringLiteral("搜索已停止，目前最佳：")));
     EXPECT_TRUE(w->btnfilt->isEnabled());
     EXPECT_FALSE(w->edtallwin->text().isEmpty());
 }

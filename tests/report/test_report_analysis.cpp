@@ -15,7 +15,7 @@ class AnalysisReport : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString history(const QByteArray &text) {
-        const QString path = dir.filePath("history.txt");
+        const QString path = dir.filePath(QStringLiteral("history.txt"));
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
@@ -26,7 +26,8 @@ protected:
         const int at = int(run.lines.indexOf(header));
         if (at < 0) return {};
         QStringList rows;
-        for (int i = at + 1; i < run.lines.size() && !run.lines[i].startsWith('#'); ++i) rows << run.lines[i];
+        for (int i = at + 1; i < run.lines.size() && !run.lines[i].startsWith(QLatin1Char('#')); ++i)
+            rows << run.lines[i];
         return rows;
     }
 };
@@ -37,28 +38,28 @@ TEST_F(AnalysisReport, EveryTabAndChoiceHasItsSection) {
     const auto run = test::runReport({history("2007001 123\r\n2007002 456\r\n2007003 789\r\n")});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
     int headers = 0;
-    for (const QString &line : run.lines) headers += line.startsWith("# tab=");
+    for (const QString &line : run.lines) headers += line.startsWith(QStringLiteral("# tab="));
     EXPECT_EQ(headers, 15 + 5 + 14 + 3 * 3);
-    EXPECT_EQ(section(run, "# tab=1 position=2 size=5").size(), 252);
-    EXPECT_EQ(section(run, "# tab=2 size=3").size(), 120);
-    EXPECT_EQ(section(run, "# tab=5").size(), 28);
-    EXPECT_EQ(section(run, "# tab=8 pair=3").size(), 19);
-    EXPECT_EQ(section(run, "# tab=14 position=1").size(), 6);
-    EXPECT_EQ(section(run, "# tab=15").size(), 5);
+    EXPECT_EQ(section(run, QStringLiteral("# tab=1 position=2 size=5")).size(), 252);
+    EXPECT_EQ(section(run, QStringLiteral("# tab=2 size=3")).size(), 120);
+    EXPECT_EQ(section(run, QStringLiteral("# tab=5")).size(), 28);
+    EXPECT_EQ(section(run, QStringLiteral("# tab=8 pair=3")).size(), 19);
+    EXPECT_EQ(section(run, QStringLiteral("# tab=14 position=1")).size(), 6);
+    EXPECT_EQ(section(run, QStringLiteral("# tab=15")).size(), 5);
 }
 
 TEST_F(AnalysisReport, OneDrawHistory) {
     const auto run = test::runReport({history("2007001 555\n")});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
-    const QStringList bigSmall = section(run, "# tab=3");
+    const QStringList bigSmall = section(run, QStringLiteral("# tab=3"));
     ASSERT_EQ(bigSmall.size(), 8);
-    EXPECT_EQ(bigSmall[0], "大大大,1,1,0");
-    EXPECT_EQ(bigSmall[7], "小小小,0,0,1");
-    EXPECT_EQ(section(run, "# tab=5")[15], "15,1,1,0");
-    const QStringList hundreds = section(run, "# tab=1 position=1 size=1");
-    EXPECT_EQ(hundreds[5], "5,1,1,1");
-    EXPECT_EQ(hundreds[0], "0,0,0,2");
-    EXPECT_EQ(section(run, "# tab=2 size=1")[5], "5,1,1,1");
+    EXPECT_EQ(bigSmall[0], QStringLiteral("大大大,1,1,0"));
+    EXPECT_EQ(bigSmall[7], QStringLiteral("小小小,0,0,1"));
+    EXPECT_EQ(section(run, QStringLiteral("# tab=5"))[15], QStringLiteral("15,1,1,0"));
+    const QStringList hundreds = section(run, QStringLiteral("# tab=1 position=1 size=1"));
+    EXPECT_EQ(hundreds[5], QStringLiteral("5,1,1,1"));
+    EXPECT_EQ(hundreds[0], QStringLiteral("0,0,0,2"));
+    EXPECT_EQ(section(run, QStringLiteral("# tab=2 size=1"))[5], QStringLiteral("5,1,1,1"));
 }
 
 TEST_F(AnalysisReport, SectionsMatchTheWindowsTables) {
@@ -77,19 +78,20 @@ TEST_F(AnalysisReport, SectionsMatchTheWindowsTables) {
 }
 
 TEST_F(AnalysisReport, FiveDigitDrawsUseTheChosenWindow) {
-    const auto right = test::runReport({history("2007010112 12345\n"), "--position-start", "3"});
+    const auto right =
+        test::runReport({history("2007010112 12345\n"), QStringLiteral("--position-start"), QStringLiteral("3")});
     ASSERT_EQ(right.exitCode, 0) << right.error.toStdString();
-    EXPECT_EQ(section(right, "# tab=5")[12], "12,1,1,0"); // 3 + 4 + 5
+    EXPECT_EQ(section(right, QStringLiteral("# tab=5"))[12], QStringLiteral("12,1,1,0")); // 3 + 4 + 5
     const auto left = test::runReport({history("2007010112 12345\n")});
-    EXPECT_EQ(section(left, "# tab=5")[6], "6,1,1,0"); // 1 + 2 + 3
+    EXPECT_EQ(section(left, QStringLiteral("# tab=5"))[6], QStringLiteral("6,1,1,0")); // 1 + 2 + 3
 }
 
 TEST_F(AnalysisReport, ABadFileNamesItsLine) {
     const auto run = test::runReport({history("2007001 123\n2007002 1x3\n")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.error.contains("第2行")) << run.error.toStdString();
+    EXPECT_TRUE(run.error.contains(QStringLiteral("第2行"))) << run.error.toStdString();
     EXPECT_TRUE(run.lines.isEmpty());
-    EXPECT_EQ(test::runReport({dir.filePath("missing.txt")}).exitCode, 1);
+    EXPECT_EQ(test::runReport({dir.filePath(QStringLiteral("missing.txt"))}).exitCode, 1);
 }
 
 // The statistics of every tab over the two bundled histories, compared byte for byte with

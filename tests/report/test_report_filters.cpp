@@ -26,7 +26,8 @@ protected:
         const int at = int(run.lines.indexOf(header));
         if (at < 0) return {};
         QStringList rows;
-        for (int i = at + 1; i < run.lines.size() && !run.lines[i].startsWith('#'); ++i) rows << run.lines[i];
+        for (int i = at + 1; i < run.lines.size() && !run.lines[i].startsWith(QLatin1Char('#')); ++i)
+            rows << run.lines[i];
         return rows;
     }
 };
@@ -34,63 +35,67 @@ protected:
 } // namespace
 
 TEST_F(FilterReport, HistoryReportEndsWithTheTwoSearches) {
-    const auto run = test::runReport({file("h.txt", "2007001 123\r\n2007002 456\r\n2007003 123\r\n")});
+    const auto run = test::runReport({file(QStringLiteral("h.txt"), "2007001 123\r\n2007002 456\r\n2007003 123\r\n")});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
-    const int deviationAt = int(run.lines.indexOf("# deviation"));
-    const int reboundAt = int(run.lines.indexOf("# rebound"));
-    ASSERT_GT(deviationAt, int(run.lines.indexOf("# tab=19")));
+    const int deviationAt = int(run.lines.indexOf(QStringLiteral("# deviation")));
+    const int reboundAt = int(run.lines.indexOf(QStringLiteral("# rebound")));
+    ASSERT_GT(deviationAt, int(run.lines.indexOf(QStringLiteral("# tab=19"))));
     ASSERT_EQ(reboundAt, deviationAt + 1431);
     EXPECT_EQ(run.lines.size(), reboundAt + 1431);
-    const QStringList deviation = section(run, "# deviation");
-    const QStringList rebound = section(run, "# rebound");
-    EXPECT_EQ(deviation[0], "百位胆0,10,3,0");
-    EXPECT_EQ(deviation[1], "百位胆1,10,0,0");
-    EXPECT_EQ(deviation[1170], "奇偶偶偶偶,8,3,0");
-    EXPECT_EQ(rebound[1], "百位胆1,10,0,2,0");
-    EXPECT_EQ(rebound[1170], "偶偶偶,8,3,3,0"); // the rebound names the pattern alone
-    EXPECT_EQ(rebound[1171], "偶偶奇,8,3,3,0");
-    EXPECT_EQ(rebound.last(), "组选奇偶全偶,8,3,3,0");
+    const QStringList deviation = section(run, QStringLiteral("# deviation"));
+    const QStringList rebound = section(run, QStringLiteral("# rebound"));
+    EXPECT_EQ(deviation[0], QStringLiteral("百位胆0,10,3,0"));
+    EXPECT_EQ(deviation[1], QStringLiteral("百位胆1,10,0,0"));
+    EXPECT_EQ(deviation[1170], QStringLiteral("奇偶偶偶偶,8,3,0"));
+    EXPECT_EQ(rebound[1], QStringLiteral("百位胆1,10,0,2,0"));
+    EXPECT_EQ(rebound[1170], QStringLiteral("偶偶偶,8,3,3,0")); // the rebound names the pattern alone
+    EXPECT_EQ(rebound[1171], QStringLiteral("偶偶奇,8,3,3,0"));
+    EXPECT_EQ(rebound.last(), QStringLiteral("组选奇偶全偶,8,3,3,0"));
 }
 
 TEST_F(FilterReport, TotalFilterFromAConditionFile) {
-    const QString conditions = file("c.txt", "# sum 10\nchkhe=10\n");
-    auto run = test::runReport({"total", conditions});
+    const QString conditions = file(QStringLiteral("c.txt"), "# sum 10\nchkhe=10\n");
+    auto run = test::runReport({QStringLiteral("total"), conditions});
     ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
     ASSERT_EQ(run.lines.size(), 64);
-    EXPECT_EQ(run.lines.first(), "019");
-    EXPECT_EQ(run.lines[62], "910");
-    EXPECT_EQ(run.lines.last(), "count,63");
+    EXPECT_EQ(run.lines.first(), QStringLiteral("019"));
+    EXPECT_EQ(run.lines[62], QStringLiteral("910"));
+    EXPECT_EQ(run.lines.last(), QStringLiteral("count,63"));
 
-    const QString list = file("l.txt", "019 028, 910\r\n555 ");
-    run = test::runReport({"total", conditions, "--list", list});
-    EXPECT_EQ(run.lines, (QStringList{"019", "028", "910", "count,3"}));
-    run = test::runReport({"total", conditions, "--to-group", "--list", list});
-    EXPECT_EQ(run.lines, (QStringList{"019", "028", "count,2"}));
-    run = test::runReport({"total", file("none.txt", "")});
+    const QString list = file(QStringLiteral("l.txt"), "019 028, 910\r\n555 ");
+    run = test::runReport({QStringLiteral("total"), conditions, QStringLiteral("--list"), list});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("019"), QStringLiteral("028"), QStringLiteral("910"),
+                                      QStringLiteral("count,3")}));
+    run = test::runReport(
+        {QStringLiteral("total"), conditions, QStringLiteral("--to-group"), QStringLiteral("--list"), list});
+    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("019"), QStringLiteral("028"), QStringLiteral("count,2")}));
+    run = test::runReport({QStringLiteral("total"), file(QStringLiteral("none.txt"), "")});
     EXPECT_EQ(run.lines.size(), 1001);
-    EXPECT_EQ(run.lines.last(), "count,1000");
+    EXPECT_EQ(run.lines.last(), QStringLiteral("count,1000"));
 }
 
 TEST_F(FilterReport, FailuresPrintTheWindowsMessageAlone) {
-    auto run = test::runReport({"total", file("c.txt", "chkhe=10\nedtnum2=x\n")});
+    auto run = test::runReport({QStringLiteral("total"), file(QStringLiteral("c.txt"), "chkhe=10\nedtnum2=x\n")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.lines.isEmpty());
     EXPECT_EQ(run.error, QStringLiteral("'x' 不是一个有效的整形值"));
 
-    run = test::runReport({"total", file("d.txt", "chkhe=10\nchkhe=11\n")});
+    run = test::runReport({QStringLiteral("total"), file(QStringLiteral("d.txt"), "chkhe=10\nchkhe=11\n")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.error, QStringLiteral("条件文件第2行：条件名“chkhe”重复（第1行已给出）！"));
 
     // A list with a header line is refused; a GBK character is named as it reads.
-    run = test::runReport(
-        {"total", file("e.txt", ""), "--list", file("k.txt", toGbk(QStringLiteral("直选共1注\r\n123 ")))});
+    run = test::runReport({QStringLiteral("total"), file(QStringLiteral("e.txt"), ""), QStringLiteral("--list"),
+                           file(QStringLiteral("k.txt"), toGbk(QStringLiteral("直选共1注\r\n123 ")))});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.lines.isEmpty());
     EXPECT_EQ(run.error, QStringLiteral("'直' 不是一个有效的整形值"));
-    run = test::runReport({"total", file("e.txt", ""), "--list", file("empty.txt", "")});
+    run = test::runReport({QStringLiteral("total"), file(QStringLiteral("e.txt"), ""), QStringLiteral("--list"),
+                           file(QStringLiteral("empty.txt"), "")});
     EXPECT_EQ(run.error, QStringLiteral("文件中没有号码！"));
-    run = test::runReport({"total", file("e.txt", ""), "--list", file("big.txt", QByteArray(5 * 1024 * 1024, '1'))});
+    run = test::runReport({QStringLiteral("total"), file(QStringLiteral("e.txt"), ""), QStringLiteral("--list"),
+                           file(QStringLiteral("big.txt"), QByteArray(5 * 1024 * 1024, '1'))});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.error, QStringLiteral("文件超过4MB，不是号码列表文件！"));
-    EXPECT_EQ(test::runReport({"total"}).exitCode, 2);
+    EXPECT_EQ(test::runReport({QStringLiteral("total")}).exitCode, 2);
 }

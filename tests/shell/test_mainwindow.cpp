@@ -4,6 +4,7 @@
 #include "shell/u_main.h"
 #include "shell/windowfactory.h"
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/database.h"
 #include "store/u_datamod.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,11 +37,12 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir.createDatabase({{"中国福彩3D", test::makeDraws(30)}, {"中国体彩排列3", test::makeDraws(20, 3)}});
+        dir.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(30)},
+                            {QStringLiteral("中国体彩排列3"), test::makeDraws(20, 3)}});
         {
-            LotteryOptions o{"重庆时时彩", 1, 10, 3, "22:00", "135"};
+            LotteryOptions o{QStringLiteral("重庆时时彩"), 1, 10, 3, QStringLiteral("22:00"), QStringLiteral("135")};
             addLottery(databasePath(), o, 5);
-            LotteryOptions w{"北京时时彩", 1, 10, 3, "22:00", "246"};
+            LotteryOptions w{QStringLiteral("北京时时彩"), 1, 10, 3, QStringLiteral("22:00"), QStringLiteral("246")};
             addLottery(databasePath(), w, 5);
         }
         datamod = std::make_unique<Tdatamod>();
@@ -62,7 +65,7 @@ protected:
         return index.btnopenClick();
     }
 
-    bool enabled(const char *name) { return main->command(name)->isEnabled(); }
+    bool enabled(const char *name) { return main->command(QString::fromLatin1(name))->isEnabled(); }
 
     test::TempAppDir dir;
     std::unique_ptr<Tdatamod> datamod;
@@ -72,7 +75,7 @@ protected:
 } // namespace
 
 TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
-    EXPECT_EQ(main->windowTitle(), "Corvel");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel"));
     for (const char *always : {"mnuopen", "mnuclose", "mnuexit", "mnumoddata", "mnudownload", "mnubackupdata",
                                "mnustoredata", "mnuhelpcotent", "mnuhelpabout", "mnuweb2", "tlbopen", "tlbexit"})
         EXPECT_TRUE(enabled(always)) << always;
@@ -80,9 +83,9 @@ TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
         EXPECT_FALSE(enabled(needsLottery)) << needsLottery;
     EXPECT_FALSE(main->tabmain()->isVisibleTo(main.get()));
 
-    ASSERT_TRUE(open("中国福彩3D"));
+    ASSERT_TRUE(open(QStringLiteral("中国福彩3D")));
     EXPECT_TRUE(LotteryOpen);
-    EXPECT_EQ(main->windowTitle(), "Corvel《中国福彩3D》");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel《中国福彩3D》"));
     QApplication::processEvents();
     EXPECT_TRUE(main->tabmain()->isVisibleTo(main.get()));
     EXPECT_EQ(main->tabmain()->currentIndex(), 0);
@@ -98,7 +101,7 @@ TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
     main->mnucloseClick();
     EXPECT_FALSE(LotteryOpen);
     EXPECT_TRUE(DrawHistory.empty());
-    EXPECT_EQ(main->windowTitle(), "Corvel");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel"));
     EXPECT_FALSE(enabled("mnucode"));
     QApplication::processEvents();
     EXPECT_FALSE(main->tabmain()->isVisibleTo(main.get()));
@@ -106,33 +109,33 @@ TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndTheTabStripItsTwentyTabs) {
-    EXPECT_EQ(main->command("mnuopen")->text(), "打开彩票(&O)");
-    EXPECT_EQ(main->command("mnustoredata")->text(), "数据恢复(&C)");
-    EXPECT_EQ(main->command("mnuzhusan")->text(), "组选除三分析(&X)");
-    EXPECT_EQ(main->command("mnutozi")->text(), "投资模式分析(&Z)");
-    EXPECT_EQ(main->command("tlbexit")->toolTip(), "退出系统");
+    EXPECT_EQ(main->command(QStringLiteral("mnuopen"))->text(), QStringLiteral("打开彩票(&O)"));
+    EXPECT_EQ(main->command(QStringLiteral("mnustoredata"))->text(), QStringLiteral("数据恢复(&C)"));
+    EXPECT_EQ(main->command(QStringLiteral("mnuzhusan"))->text(), QStringLiteral("组选除三分析(&X)"));
+    EXPECT_EQ(main->command(QStringLiteral("mnutozi"))->text(), QStringLiteral("投资模式分析(&Z)"));
+    EXPECT_EQ(main->command(QStringLiteral("tlbexit"))->toolTip(), QStringLiteral("退出系统"));
     EXPECT_EQ(main->tabmain()->count(), 20);
-    EXPECT_EQ(main->tabmain()->tabText(5), "号码和值分析");
+    EXPECT_EQ(main->tabmain()->tabText(5), QStringLiteral("号码和值分析"));
     // Menu items and tabs come from one table: item n opens tab n, whose caption is the
     // item's caption without its access key; separators follow 总体 and 重码.
     ASSERT_EQ(analysisTabs().size(), 20);
-    QMenu *menu = main->command("mnucode")->associatedObjects().isEmpty()
+    QMenu *menu = main->command(QStringLiteral("mnucode"))->associatedObjects().isEmpty()
                       ? nullptr
-                      : qobject_cast<QMenu *>(main->command("mnucode")->associatedObjects().first());
+                      : qobject_cast<QMenu *>(main->command(QStringLiteral("mnucode"))->associatedObjects().first());
     ASSERT_NE(menu, nullptr);
     QStringList shown;
     for (QAction *a : menu->actions()) shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(shown.indexOf("-"), 3);
-    EXPECT_EQ(shown.lastIndexOf("-"), 17);
-    EXPECT_EQ(shown.count("-"), 2);
-    shown.removeAll("-");
+    EXPECT_EQ(shown.indexOf(QStringLiteral("-")), 3);
+    EXPECT_EQ(shown.lastIndexOf(QStringLiteral("-")), 17);
+    EXPECT_EQ(shown.count(QStringLiteral("-")), 2);
+    shown.removeAll(QStringLiteral("-"));
     for (int tab = 0; tab < 20; ++tab) {
         EXPECT_EQ(shown[tab], analysisTabs()[tab].menuCaption);
         EXPECT_EQ(main->tabmain()->tabText(tab), analysisTabs()[tab].caption());
-        EXPECT_FALSE(analysisTabs()[tab].caption().contains('&')) << tab;
+        EXPECT_FALSE(analysisTabs()[tab].caption().contains(QLatin1Char('&'))) << tab;
         EXPECT_EQ(main->command(analysisTabs()[tab].menuName)->text(), shown[tab]);
     }
-    EXPECT_EQ(analysisTabs()[13].caption(), "复隔中码分析");
+    EXPECT_EQ(analysisTabs()[13].caption(), QStringLiteral("复隔中码分析"));
 }
 
 TEST_F(MainWindowTest, CatalogueShowsOptionsAndTheWindowChoice) {
@@ -143,11 +146,12 @@ TEST_F(MainWindowTest, CatalogueShowsOptionsAndTheWindowChoice) {
 
     test::MessageLog log;
     EXPECT_FALSE(index.btnopenClick());
-    EXPECT_EQ(log.lastText(), "请选择彩票！");
-    EXPECT_EQ(log.messages.back().caption, "错误");
+    EXPECT_EQ(log.lastText(), QStringLiteral("请选择彩票！"));
+    EXPECT_EQ(log.messages.back().caption, QStringLiteral("错误"));
 
-    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("重庆时时彩", Qt::MatchExactly).first());
-    EXPECT_EQ(index.edtcainame->text(), "重庆时时彩");
+    index.lstcaipiao->setCurrentItem(
+        index.lstcaipiao->findItems(QStringLiteral("重庆时时彩"), Qt::MatchExactly).first());
+    EXPECT_EQ(index.edtcainame->text(), QStringLiteral("重庆时时彩"));
     EXPECT_EQ(PositionStart, 3);
     EXPECT_TRUE(index.grppos->isEnabled());
     EXPECT_TRUE(index.chkweek[0]->isChecked());
@@ -155,10 +159,12 @@ TEST_F(MainWindowTest, CatalogueShowsOptionsAndTheWindowChoice) {
     index.optposClick(1);
     EXPECT_EQ(PositionStart, 2);
 
-    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("北京时时彩", Qt::MatchExactly).first());
+    index.lstcaipiao->setCurrentItem(
+        index.lstcaipiao->findItems(QStringLiteral("北京时时彩"), Qt::MatchExactly).first());
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(index.chkweek[k - 1]->isChecked(), k % 2 == 0) << k;
 
-    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("中国福彩3D", Qt::MatchExactly).first());
+    index.lstcaipiao->setCurrentItem(
+        index.lstcaipiao->findItems(QStringLiteral("中国福彩3D"), Qt::MatchExactly).first());
     EXPECT_EQ(PositionStart, 1);
     EXPECT_FALSE(index.grppos->isEnabled());
     EXPECT_EQ(index.optpos->checkedId(), 0);
@@ -171,88 +177,141 @@ TEST_F(MainWindowTest, CatalogueForgetsTheOptionsOfAnUnreadableLottery) {
     }
     Tfrmindex index(main.get());
     test::MessageLog log;
-    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("中国福彩3D", Qt::MatchExactly).first());
-    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("北京时时彩", Qt::MatchExactly).first());
+    index.lstcaipiao->setCurrentItem(
+        index.lstcaipiao->findItems(QStringLiteral("中国福彩3D"), Qt::MatchExactly).first());
+    index.lstcaipiao->setCurrentItem(
+        index.lstcaipiao->findItems(QStringLiteral("北京时时彩"), Qt::MatchExactly).first());
     EXPECT_FALSE(log.messages.empty());
     EXPECT_TRUE(index.edtcainame->text().isEmpty());
     EXPECT_FALSE(index.btnopenClick()); // the lottery selected before is not opened instead
-    EXPECT_EQ(log.lastText(), "请选择彩票！");
+    EXPECT_EQ(log.lastText(), QStringLiteral("请选择彩票！"));
     EXPECT_FALSE(LotteryOpen);
 }
 
 TEST_F(MainWindowTest, FiveDigitLotteryOpensOnItsChosenWindow) {
-    ASSERT_TRUE(open("重庆时时彩")); // empty five-digit table, 右3位
+    ASSERT_TRUE(open(QStringLiteral("重庆时时彩"))); // empty five-digit table, 右3位
     EXPECT_EQ(PositionStart, 3);
-    EXPECT_EQ(main->windowTitle(), "Corvel《重庆时时彩》");
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel《重庆时时彩》"));
 }
 
 TEST_F(MainWindowTest, CatalogueAddAndDelete) {
     Tfrmindex index(main.get());
     test::MessageLog log(true);
     index.btnaddClick();
-    EXPECT_EQ(index.btnadd->text(), "确定添加");
+    EXPECT_EQ(index.btnadd->text(), QStringLiteral("确定添加"));
     EXPECT_FALSE(index.btnopen->isEnabled());
     EXPECT_FALSE(index.edtcainame->isReadOnly());
     EXPECT_TRUE(index.edtcaisum->isReadOnly());
-    index.edtcainame->setText("上海时时彩");
+    index.edtcainame->setText(QStringLiteral("上海时时彩"));
     index.chkweek[2]->setChecked(true);
     index.chkweek[4]->setChecked(true);
     index.btnaddClick();
-    EXPECT_EQ(index.btnadd->text(), "添加彩票");
+    EXPECT_EQ(index.btnadd->text(), QStringLiteral("添加彩票"));
     EXPECT_TRUE(index.btndel->isEnabled());
-    EXPECT_EQ(readOptions(databasePath(), "上海时时彩").weekdays, "35");
+    EXPECT_EQ(readOptions(databasePath(), QStringLiteral("上海时时彩")).weekdays, QStringLiteral("35"));
 
-    index.lstcaipiao->setCurrentItem(index.lstcaipiao->findItems("上海时时彩", Qt::MatchExactly).first());
+    index.lstcaipiao->setCurrentItem(
+        index.lstcaipiao->findItems(QStringLiteral("上海时时彩"), Qt::MatchExactly).first());
     index.btndelClick();
-    EXPECT_TRUE(log.contains("警告：删除该彩票将删除删除所有与该彩票相关的文件，是否确定删除?"));
-    EXPECT_FALSE(listLotteries(databasePath()).contains("上海时时彩"));
+    EXPECT_TRUE(log.contains(QStringLiteral("警告：删除该彩票将删除删除所有与该彩票相关的文件，是否确定删除?")));
+    EXPECT_FALSE(listLotteries(databasePath()).contains(QStringLiteral("上海时时彩")));
 
     index.edtcainame->clear();
     index.btndelClick();
-    EXPECT_EQ(log.lastText(), "请选择你要删除的彩票名称!");
+    EXPECT_EQ(log.lastText(), QStringLiteral("请选择你要删除的彩票名称!"));
 }
 
 TEST_F(MainWindowTest, FailedOpenLeavesTheLotteryClosed) {
     {
-        LotteryOptions lotto{"双色球", 0, 33, 6, "21:30", "247"};
-        addLottery(databasePath(), lotto, 6);
+        // A lotto table of six columns, made outside the catalogue (which makes 3 to 5).
+        Connection con(databasePath());
+        con.exec(createDrawTableSql(QStringLiteral("双色球"), 6));
+        con.exec(createOptionsTableSql(QStringLiteral("双色球")));
+        con.exec(QStringLiteral("insert into \"双色球彩票选项表\" values ('双色球', 0, 33, 6, '21:30', '247')"));
     }
     test::MessageLog log;
-    EXPECT_FALSE(open("双色球"));
+    EXPECT_FALSE(open(QStringLiteral("双色球")));
     EXPECT_FALSE(LotteryOpen);
-    EXPECT_TRUE(log.lastText().contains("无法打开"));
-    EXPECT_EQ(main->windowTitle(), "Corvel");
+    EXPECT_TRUE(log.lastText().contains(QStringLiteral("无法打开")));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel"));
     EXPECT_FALSE(enabled("mnucode"));
 }
 
 TEST_F(MainWindowTest, BackupKeepsTheLotteryOpenAndRestoreRoundTrips) {
-    ASSERT_TRUE(open("中国福彩3D"));
+    ASSERT_TRUE(open(QStringLiteral("中国福彩3D")));
     test::MessageLog log;
-    const QString backup = dir.path() + "备份.db";
+    const QString backup = dir.path() + QStringLiteral("备份.db");
     ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return backup; };
     main->mnubackupdataClick();
-    EXPECT_EQ(log.lastText(), "成功备份！");
+    EXPECT_EQ(log.lastText(), QStringLiteral("成功备份！"));
     EXPECT_TRUE(LotteryOpen);
     EXPECT_TRUE(databaseRefusal(backup).isEmpty());
 
-    deleteLottery(databasePath(), "中国体彩排列3");
+    deleteLottery(databasePath(), QStringLiteral("中国体彩排列3"));
     ui::dialogHooks().openFile = [&](const QString &, const QString &) { return backup; };
     main->mnustoredataClick();
-    EXPECT_EQ(log.lastText(), "成功恢复！");
+    EXPECT_EQ(log.lastText(), QStringLiteral("成功恢复！"));
     EXPECT_FALSE(LotteryOpen);
-    EXPECT_TRUE(listLotteries(databasePath()).contains("中国体彩排列3"));
-    EXPECT_TRUE(open("中国福彩3D"));
+    EXPECT_TRUE(listLotteries(databasePath()).contains(QStringLiteral("中国体彩排列3")));
+    EXPECT_TRUE(open(QStringLiteral("中国福彩3D")));
+}
+
+TEST_F(MainWindowTest, BackupOfADatabaseLeftByACrashIsWhole) {
+    const QString crashed =
+        test::leaveCrashedCopy(databasePath(), QStringLiteral("中国福彩3D"), dir.path() + QStringLiteral("crash"));
+    ASSERT_TRUE(QFile::exists(crashed + QStringLiteral("-journal")));
+    for (const QString &suffix : {QString(), QStringLiteral("-journal")}) {
+        QFile::remove(databasePath() + suffix);
+        ASSERT_TRUE(QFile::copy(crashed + suffix, databasePath() + suffix));
+    }
+    test::MessageLog log;
+    const QString backup = dir.path() + QStringLiteral("备份.db");
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return backup; };
+    main->command(QStringLiteral("mnubackupdata"))->trigger();
+    EXPECT_EQ(log.lastText(), QStringLiteral("成功备份！"));
+    EXPECT_TRUE(integrityProblems(backup).isEmpty());
+    EXPECT_EQ(summaryText(databaseSummary(backup)),
+              QStringLiteral("中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期"));
+}
+
+TEST_F(MainWindowTest, RestoreAsksWithBothDatabasesAndNoKeepsTheCurrentOne) {
+    const QString backup = dir.path() + QStringLiteral("备份.db");
+    backupDatabase(databasePath(), backup);
+    deleteLottery(databasePath(), QStringLiteral("中国体彩排列3"));
+    bool answer = false;
+    ui::Message asked{};
+    std::vector<ui::Message> shown;
+    ui::dialogHooks().message = [&](const ui::Message &m) {
+        shown.push_back(m);
+        if (m.kind == ui::MessageKind::Question) asked = m;
+        return m.kind == ui::MessageKind::Question ? answer : true;
+    };
+    ui::dialogHooks().openFile = [&](const QString &, const QString &) { return backup; };
+    main->command(QStringLiteral("mnustoredata"))->trigger();
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("当前数据库：中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期")))
+        << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("中国体彩排列3 20期")));
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("安全副本")));
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(listLotteries(databasePath()).contains(QStringLiteral("中国体彩排列3")));
+
+    answer = true;
+    main->command(QStringLiteral("mnustoredata"))->trigger();
+    EXPECT_EQ(shown.back().text, QStringLiteral("成功恢复！"));
+    EXPECT_TRUE(listLotteries(databasePath()).contains(QStringLiteral("中国体彩排列3")));
+    ASSERT_EQ(safetyCopies(databasePath()).size(), 1);
+    EXPECT_FALSE(listLotteries(safetyCopies(databasePath())[0]).contains(QStringLiteral("中国体彩排列3")));
 }
 
 TEST_F(MainWindowTest, RestoreRefusesAPictureAndKeepsTheOldData) {
-    const QString picture = dir.path() + "picture.db";
-    QFile::copy(":/图片/flash.jpg", picture);
+    const QString picture = dir.path() + QStringLiteral("picture.db");
+    QFile::copy(QStringLiteral(":/图片/flash.jpg"), picture);
     test::MessageLog log;
     ui::dialogHooks().openFile = [&](const QString &, const QString &) { return picture; };
     main->mnustoredataClick();
-    EXPECT_TRUE(log.lastText().contains("不是本程序的彩票数据库"));
+    EXPECT_TRUE(log.lastText().contains(QStringLiteral("不是本程序的彩票数据库")));
     EXPECT_EQ(listLotteries(databasePath()).size(), 4);
-    EXPECT_TRUE(open("中国福彩3D"));
+    EXPECT_TRUE(open(QStringLiteral("中国福彩3D")));
 
     // A cancelled dialog still leaves the lottery closed.
     ui::dialogHooks().openFile = [](const QString &, const QString &) { return QString(); };
@@ -262,20 +321,24 @@ TEST_F(MainWindowTest, RestoreRefusesAPictureAndKeepsTheOldData) {
 
 TEST_F(MainWindowTest, BackupToAnUnwritableFolderIsReported) {
     test::MessageLog log;
-    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return dir.path() + "no/such/folder/x.db"; };
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) {
+        return dir.path() + QStringLiteral("no/such/folder/x.db");
+    };
     main->mnubackupdataClick();
-    EXPECT_TRUE(log.lastText().startsWith("备份失败"));
+    EXPECT_TRUE(log.lastText().startsWith(QStringLiteral("备份失败")));
 
     // Without a database file the message names the missing database, not the target.
-    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return dir.path() + "copy.db"; };
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) {
+        return dir.path() + QStringLiteral("copy.db");
+    };
     ASSERT_TRUE(QFile::remove(databasePath()));
     main->mnubackupdataClick();
-    EXPECT_TRUE(log.lastText().contains("不存在")) << log.lastText().toStdString();
-    EXPECT_FALSE(QFile::exists(dir.path() + "copy.db"));
+    EXPECT_TRUE(log.lastText().contains(QStringLiteral("不存在"))) << log.lastText().toStdString();
+    EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("copy.db")));
 }
 
 TEST_F(MainWindowTest, BackgroundPictureIsStretchedOverTheClientArea) {
-    ASSERT_TRUE(QFile::copy(":/图片/back.bmp", pictureDir() + "back.bmp"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(":/图片/back.bmp"), pictureDir() + QStringLiteral("back.bmp")));
     Tfrmmain framed;
     framed.resize(1000, 700);
     framed.show();
@@ -289,9 +352,9 @@ TEST_F(MainWindowTest, BackgroundPictureIsStretchedOverTheClientArea) {
 
 TEST(AboutBox, ShowsTheVersion) {
     Tfrmabout about;
-    EXPECT_EQ(about.windowTitle(), "关于本程序");
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("关于本程序"));
     bool found = false;
-    for (QLabel *l : about.findChildren<QLabel *>()) found |= l->text() == "Corvel12.0版";
+    for (QLabel *l : about.findChildren<QLabel *>()) found |= l->text() == QStringLiteral("Corvel12.0版");
     EXPECT_TRUE(found);
 }
 
@@ -301,55 +364,91 @@ TEST(Startup, FirstStartCreatesTheDefaultDatabaseAndInstallsThePictures) {
     EXPECT_TRUE(shell.startupError.isEmpty()) << shell.startupError.toStdString();
     EXPECT_EQ(listLotteries(databasePath()).size(), 2);
     for (const char *picture : {"back.bmp", "flash.jpg", "left.bmp", "right.bmp"})
-        EXPECT_TRUE(QFile::exists(pictureDir() + picture)) << picture;
-    EXPECT_TRUE(QFile::exists(appDir() + "帮助/Corvel帮助.html"));
-    EXPECT_EQ(shell.mainWindow->windowTitle(), "Corvel");
+        EXPECT_TRUE(QFile::exists(pictureDir() + QString::fromLatin1(picture))) << picture;
+    EXPECT_TRUE(QFile::exists(appDir() + QStringLiteral("帮助/Corvel帮助.html")));
+    EXPECT_EQ(shell.mainWindow->windowTitle(), QStringLiteral("Corvel"));
+}
+
+TEST(Startup, AJournalLeftByACrashIsRolledBackAtOnce) {
+    QTemporaryDir folder;
+    const QString dbFolder = folder.path() + QStringLiteral("/数据库");
+    {
+        test::TempAppDir user;
+        user.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(400)}});
+        test::leaveCrashedCopy(databasePath(), QStringLiteral("中国福彩3D"), dbFolder);
+    }
+    const QString db = dbFolder + QStringLiteral("/彩票数据.db");
+    ASSERT_TRUE(QFile::exists(db + QStringLiteral("-journal")));
+    Shell shell = startShell(folder.path());
+    EXPECT_TRUE(shell.startupError.isEmpty()) << shell.startupError.toStdString();
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral("-journal")));
+    EXPECT_EQ(summaryText(databaseSummary(db)), QStringLiteral("中国福彩3D 400期"));
+}
+
+TEST(Startup, AnInterruptedRestoreNeverHidesTheUsersDatabase) {
+    QTemporaryDir folder;
+    const QString dbFolder = folder.path() + QStringLiteral("/数据库");
+    ASSERT_TRUE(QDir().mkpath(dbFolder));
+    const QString db = dbFolder + QStringLiteral("/彩票数据.db");
+    {
+        test::TempAppDir user;
+        user.createDatabase({{QStringLiteral("重庆福彩"), test::makeDraws(12)}});
+        // A restore moved the database aside and stopped before the new one was in place.
+        ASSERT_TRUE(QFile::copy(databasePath(), db + QStringLiteral(".old")));
+        // Another left its copy beside the database.
+        ASSERT_TRUE(QFile::copy(databasePath(), db + QStringLiteral(".restore")));
+    }
+    Shell shell = startShell(folder.path());
+    EXPECT_TRUE(shell.startupError.contains(QStringLiteral("放回原处"))) << shell.startupError.toStdString();
+    EXPECT_TRUE(shell.startupError.contains(QStringLiteral("未完成的恢复")));
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{QStringLiteral("重庆福彩")}); // not a new default database
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral(".restore")));
 }
 
 TEST_F(MainWindowTest, ToolWindowsAreKeptUntilTheLotteryCloses) {
-    ASSERT_TRUE(open("中国福彩3D"));
+    ASSERT_TRUE(open(QStringLiteral("中国福彩3D")));
     ASSERT_TRUE(enabled("mnugudingjihua"));
     // The total filter: the menu item and the tool button "总体过滤" show one window.
     ASSERT_TRUE(enabled("mnutotalfilt"));
-    main->command("mnutotalfilt")->trigger();
-    QWidget *filter = main->toolWindow("Tfrmtotalfilt");
+    main->command(QStringLiteral("mnutotalfilt"))->trigger();
+    QWidget *filter = main->toolWindow(QStringLiteral("Tfrmtotalfilt"));
     ASSERT_NE(filter, nullptr);
-    EXPECT_EQ(filter->windowTitle(), "总体过滤");
-    main->command("tlbala")->trigger();
-    EXPECT_EQ(main->toolWindow("Tfrmtotalfilt"), filter);
+    EXPECT_EQ(filter->windowTitle(), QStringLiteral("总体过滤"));
+    main->command(QStringLiteral("tlbala"))->trigger();
+    EXPECT_EQ(main->toolWindow(QStringLiteral("Tfrmtotalfilt")), filter);
     EXPECT_TRUE(enabled("mnupiantai"));
     EXPECT_TRUE(enabled("mnuyilou"));
     QPointer<QWidget> filterWatch(filter);
-    QWidget *plan = main->showToolWindow("Tfrmgudingjihua");
+    QWidget *plan = main->showToolWindow(QStringLiteral("Tfrmgudingjihua"));
     ASSERT_NE(plan, nullptr);
-    auto *days = plan->findChild<QLineEdit *>("edtdays");
+    auto *days = plan->findChild<QLineEdit *>(QStringLiteral("edtdays"));
     ASSERT_NE(days, nullptr);
-    days->setText("12");
-    main->command("tlbgudingjihua")->trigger(); // the tool button shows the same window
-    EXPECT_EQ(main->toolWindow("Tfrmgudingjihua"), plan);
+    days->setText(QStringLiteral("12"));
+    main->command(QStringLiteral("tlbgudingjihua"))->trigger(); // the tool button shows the same window
+    EXPECT_EQ(main->toolWindow(QStringLiteral("Tfrmgudingjihua")), plan);
 
     QPointer<QWidget> watch(plan);
     main->mnucloseClick();
     EXPECT_TRUE(watch.isNull());
     EXPECT_TRUE(filterWatch.isNull());
-    EXPECT_EQ(main->toolWindow("Tfrmgudingjihua"), nullptr);
+    EXPECT_EQ(main->toolWindow(QStringLiteral("Tfrmgudingjihua")), nullptr);
 
-    ASSERT_TRUE(open("中国福彩3D"));
-    QWidget *fresh = main->showToolWindow("Tfrmgudingjihua");
-    EXPECT_EQ(fresh->findChild<QLineEdit *>("edtdays")->text(), "80");
+    ASSERT_TRUE(open(QStringLiteral("中国福彩3D")));
+    QWidget *fresh = main->showToolWindow(QStringLiteral("Tfrmgudingjihua"));
+    EXPECT_EQ(fresh->findChild<QLineEdit *>(QStringLiteral("edtdays"))->text(), QStringLiteral("80"));
 }
 
 TEST_F(MainWindowTest, EverySelectionOfATabRecreatesItsWindow) {
-    ASSERT_TRUE(open("中国福彩3D"));
+    ASSERT_TRUE(open(QStringLiteral("中国福彩3D")));
     QPointer<QWidget> trend(main->activeAnalysisWindow());
     ASSERT_FALSE(trend.isNull());
-    main->command("mnuhei")->trigger();
+    main->command(QStringLiteral("mnuhei"))->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(trend.isNull());
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(main->tabmain()->currentIndex(), 5);
     QPointer<QWidget> sum(main->activeAnalysisWindow());
-    main->command("mnuhei")->trigger(); // the tab already selected
+    main->command(QStringLiteral("mnuhei"))->trigger(); // the tab already selected
     QApplication::processEvents();
     EXPECT_TRUE(sum.isNull());
     EXPECT_NE(main->activeAnalysisWindow(), nullptr);

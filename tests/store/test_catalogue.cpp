@@ -42,91 +42,116 @@ void openLottery(const QString &name) {
 
 TEST(Catalogue, ListsLotteriesBesideUnrelatedTables) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});
     {
         Connection con(databasePath());
-        con.exec("create table \"备注\"(x integer)");
-        con.exec("create table \"彩票号码表\"(x integer)"); // the suffix alone names no lottery
+        con.exec(QStringLiteral("create table \"备注\"(x integer)"));
+        con.exec(QStringLiteral("create table \"彩票号码表\"(x integer)")); // the suffix alone names no lottery
     }
-    EXPECT_EQ(listLotteries(databasePath()), QStringList{"中国福彩3D"});
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{QStringLiteral("中国福彩3D")});
 }
 
 TEST(Catalogue, AddAndDeleteWithChineseNames) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", {}}});
-    LotteryOptions o{"重庆时时彩", 1, 10, 3, "22:00", "246"};
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {}}});
+    LotteryOptions o{QStringLiteral("重庆时时彩"), 1, 10, 3, QStringLiteral("22:00"), QStringLiteral("246")};
     addLottery(databasePath(), o, 5);
-    EXPECT_TRUE(listLotteries(databasePath()).contains("重庆时时彩"));
-    const LotteryOptions back = readOptions(databasePath(), "重庆时时彩");
+    EXPECT_TRUE(listLotteries(databasePath()).contains(QStringLiteral("重庆时时彩")));
+    const LotteryOptions back = readOptions(databasePath(), QStringLiteral("重庆时时彩"));
     EXPECT_EQ(back.name, o.name);
-    EXPECT_EQ(back.weekdays, "246");
-    EXPECT_EQ(back.drawTime, "22:00");
+    EXPECT_EQ(back.weekdays, QStringLiteral("246"));
+    EXPECT_EQ(back.drawTime, QStringLiteral("22:00"));
     {
         Connection con(databasePath());
-        EXPECT_EQ(digitColumns(con.db(), "重庆时时彩"), (QStringList{"1", "2", "3", "4", "5"}));
+        EXPECT_EQ(digitColumns(con.db(), QStringLiteral("重庆时时彩")),
+                  (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                               QStringLiteral("5")}));
     }
     EXPECT_THROW(addLottery(databasePath(), o, 5), UserError); // exists already
-    deleteLottery(databasePath(), "重庆时时彩");
-    EXPECT_EQ(listLotteries(databasePath()), QStringList{"中国福彩3D"});
-    EXPECT_THROW(deleteLottery(databasePath(), "重庆时时彩"), UserError);
+    deleteLottery(databasePath(), QStringLiteral("重庆时时彩"));
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{QStringLiteral("中国福彩3D")});
+    EXPECT_THROW(deleteLottery(databasePath(), QStringLiteral("重庆时时彩")), UserError);
+}
+
+TEST(Catalogue, CaseTwinsAndImpossibleDigitCountsAreRefusedBeforeAnySql) {
+    test::TempAppDir dir;
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});
+    LotteryOptions upper{QStringLiteral("ABC"), 1, 10, 3, QStringLiteral("22:00"), QStringLiteral("135")};
+    addLottery(databasePath(), upper, 3);
+    LotteryOptions lower = upper;
+    lower.name = QStringLiteral("abc");
+    EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), lower, 3); }),
+              "彩票“abc”与已有的彩票“ABC”只差字母大小写，不能再添加！");
+    EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), upper, 3); }), "彩票“ABC”已经存在！");
+    for (int columns : {-1, 0, 2, 6, 1999}) {
+        LotteryOptions o{QStringLiteral("新彩票"), 1, 10, columns, QStringLiteral(""), QStringLiteral("")};
+        EXPECT_EQ(test::userErrorOf([&] { addLottery(databasePath(), o, columns); }),
+                  QStringLiteral("选择号码数“%1”无效：只能是3到5！").arg(columns).toStdString());
+    }
+    EXPECT_EQ(listLotteries(databasePath()), (QStringList{QStringLiteral("中国福彩3D"), QStringLiteral("ABC")}));
 }
 
 TEST(Catalogue, NamesThatCouldChangeAStatementAreRefused) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
-    for (const QString bad : {"x\"(a int);drop table \"中国福彩3D彩票号码表\";--", "a b", "it's", "",
-                              "一二三四五六七八九十一二三四五六七八九十一"}) {
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});
+    for (const QString &bad :
+         {QStringLiteral("x\"(a int);drop table \"中国福彩3D彩票号码表\";--"), QStringLiteral("a b"),
+          QStringLiteral("it's"), QStringLiteral(""), QStringLiteral("一二三四五六七八九十一二三四五六七八九十一")}) {
         EXPECT_FALSE(validLotteryName(bad)) << bad.toStdString();
         LotteryOptions options;
         options.name = bad;
         EXPECT_THROW(addLottery(databasePath(), options, 3), UserError);
         EXPECT_THROW(deleteLottery(databasePath(), bad), UserError);
     }
-    EXPECT_EQ(listLotteries(databasePath()), QStringList{"中国福彩3D"});
-    EXPECT_EQ(rowCount("中国福彩3D"), 1);
-    EXPECT_TRUE(validLotteryName("中国体彩排列3"));
+    EXPECT_EQ(listLotteries(databasePath()), QStringList{QStringLiteral("中国福彩3D")});
+    EXPECT_EQ(rowCount(QStringLiteral("中国福彩3D")), 1);
+    EXPECT_TRUE(validLotteryName(QStringLiteral("中国体彩排列3")));
 }
 
 TEST(Catalogue, DrawTableColumnsRefuseBadValues) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", {}}});
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {}}});
     Connection con(databasePath());
-    EXPECT_THROW(con.exec("insert into \"中国福彩3D彩票号码表\" values ('20070011', 1, 2, 3, null)"), UserError);
-    EXPECT_THROW(con.exec("insert into \"中国福彩3D彩票号码表\" values ('2007001', 'a', 2, 3, null)"), UserError);
-    EXPECT_THROW(con.exec("insert into \"中国福彩3D彩票号码表\" values ('2007001', 10, 2, 3, null)"), UserError);
-    con.exec("insert into \"中国福彩3D彩票号码表\" values ('2007001', '4', 2, 3, null)");
-    EXPECT_EQ(drawTableCount(con.db(), "中国福彩3D"), 1);
+    EXPECT_THROW(con.exec(QStringLiteral("insert into \"中国福彩3D彩票号码表\" values ('20070011', 1, 2, 3, null)")),
+                 UserError);
+    EXPECT_THROW(con.exec(QStringLiteral("insert into \"中国福彩3D彩票号码表\" values ('2007001', 'a', 2, 3, null)")),
+                 UserError);
+    EXPECT_THROW(con.exec(QStringLiteral("insert into \"中国福彩3D彩票号码表\" values ('2007001', 10, 2, 3, null)")),
+                 UserError);
+    con.exec(QStringLiteral("insert into \"中国福彩3D彩票号码表\" values ('2007001', '4', 2, 3, null)"));
+    EXPECT_EQ(drawTableCount(con.db(), QStringLiteral("中国福彩3D")), 1);
 }
 
 TEST(Loader, TrimsToTwelveThousandOldestFirst) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", test::makeDraws(12001)}, {"中国体彩排列3", test::makeDraws(12000, 2)}});
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(12001)},
+                        {QStringLiteral("中国体彩排列3"), test::makeDraws(12000, 2)}});
     Tdatamod dm;
-    const QString lowest = lowestIssue("中国福彩3D");
-    openLottery("中国福彩3D");
+    const QString lowest = lowestIssue(QStringLiteral("中国福彩3D"));
+    openLottery(QStringLiteral("中国福彩3D"));
     EXPECT_EQ(DrawCount, 12000);
-    EXPECT_EQ(rowCount("中国福彩3D"), 12000);
-    EXPECT_GT(lowestIssue("中国福彩3D"), lowest);
+    EXPECT_EQ(rowCount(QStringLiteral("中国福彩3D")), 12000);
+    EXPECT_GT(lowestIssue(QStringLiteral("中国福彩3D")), lowest);
     EXPECT_EQ(NumberCount, 1000);
     EXPECT_TRUE(FillDrawHistory().isEmpty());
     EXPECT_EQ(DrawHistory.size(), 12000u);
     EXPECT_EQ(TrendRows.size(), 12000u);
-    EXPECT_EQ(QString::number(DrawHistory.front()[0]), lowestIssue("中国福彩3D"));
+    EXPECT_EQ(QString::number(DrawHistory.front()[0]), lowestIssue(QStringLiteral("中国福彩3D")));
 
-    const QString lowest2 = lowestIssue("中国体彩排列3");
-    openLottery("中国体彩排列3");
-    EXPECT_EQ(rowCount("中国体彩排列3"), 12000);
-    EXPECT_EQ(lowestIssue("中国体彩排列3"), lowest2);
+    const QString lowest2 = lowestIssue(QStringLiteral("中国体彩排列3"));
+    openLottery(QStringLiteral("中国体彩排列3"));
+    EXPECT_EQ(rowCount(QStringLiteral("中国体彩排列3")), 12000);
+    EXPECT_EQ(lowestIssue(QStringLiteral("中国体彩排列3")), lowest2);
 }
 
 TEST(Loader, EmptyTableAndResetChoices) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", {}}});
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {}}});
     Tdatamod dm;
     Choices.indicatorCategory[3] = 7; // 和尾 window's scheme
     Choices.position = 3;
     DirectNumbers = {};
-    openLottery("中国福彩3D");
+    openLottery(QStringLiteral("中国福彩3D"));
     EXPECT_EQ(DrawCount, 0);
     EXPECT_EQ(Choices.indicatorCategory[3], 1);
     EXPECT_EQ(Choices.position, 1);
@@ -138,16 +163,16 @@ TEST(Loader, EmptyTableAndResetChoices) {
 TEST(Loader, FailuresLeaveTheStateAndTheDataAlone) {
     test::TempAppDir dir;
     Tdatamod dm;
-    EXPECT_THROW(openLottery("中国福彩3D"), UserError); // no database file
-    EXPECT_FALSE(QFile::exists(databasePath()));        // and none was created by the attempt
+    EXPECT_THROW(openLottery(QStringLiteral("中国福彩3D")), UserError); // no database file
+    EXPECT_FALSE(QFile::exists(databasePath()));                        // and none was created by the attempt
 
-    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
-    EXPECT_THROW(openLottery("中国体彩排列3"), UserError); // missing table
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});
+    EXPECT_THROW(openLottery(QStringLiteral("中国体彩排列3")), UserError); // missing table
 
     LotteryName = "中国福彩3D";
     LotteryKind = 0; // lotto profile: refused
     EXPECT_THROW(LoadLottery(), UserError);
-    EXPECT_EQ(rowCount("中国福彩3D"), 1);
+    EXPECT_EQ(rowCount(QStringLiteral("中国福彩3D")), 1);
 
     // A file that is not a database at all.
     QFile::remove(databasePath());
@@ -155,30 +180,30 @@ TEST(Loader, FailuresLeaveTheStateAndTheDataAlone) {
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4096, '\x7f'));
     junk.close();
-    EXPECT_THROW(openLottery("中国福彩3D"), UserError);
+    EXPECT_THROW(openLottery(QStringLiteral("中国福彩3D")), UserError);
 }
 
 TEST(Database, RefusesFilesThatAreNotOurs) {
     test::TempAppDir dir;
-    dir.createDatabase({{"中国福彩3D", {"2007001 123"}}});
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {QStringLiteral("2007001 123")}}});
     EXPECT_TRUE(databaseRefusal(databasePath()).isEmpty());
 
-    const QString picture = dir.path() + "图片/back.db";
+    const QString picture = dir.path() + QStringLiteral("图片/back.db");
     QFile f(picture);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("BM\x36\x00\x00\x00 not a database");
     f.close();
     EXPECT_FALSE(databaseRefusal(picture).isEmpty());
-    EXPECT_FALSE(databaseRefusal(dir.path() + "nothing.db").isEmpty());
+    EXPECT_FALSE(databaseRefusal(dir.path() + QStringLiteral("nothing.db")).isEmpty());
 
-    const QString other = dir.path() + "other.db";
+    const QString other = dir.path() + QStringLiteral("other.db");
     {
         QFile create(other);
         ASSERT_TRUE(create.open(QIODevice::WriteOnly));
     }
     {
         Connection con(other);
-        con.exec("create table t(x integer)");
+        con.exec(QStringLiteral("create table t(x integer)"));
     }
     EXPECT_FALSE(databaseRefusal(other).isEmpty());
 }
@@ -189,26 +214,27 @@ TEST(Database, DefaultDatabaseHoldsTheBundledHistories) {
     EXPECT_FALSE(ensureDefaultDatabase(databasePath()));
     QStringList names = listLotteries(databasePath());
     names.sort();
-    EXPECT_EQ(names, (QStringList{"中国体彩排列3", "中国福彩3D"}));
-    EXPECT_EQ(rowCount("中国福彩3D"), 8703);
-    EXPECT_EQ(rowCount("中国体彩排列3"), 7632);
-    EXPECT_EQ(lowestIssue("中国福彩3D"), "2002001");
-    const LotteryOptions o = readOptions(databasePath(), "中国福彩3D");
+    EXPECT_EQ(names, (QStringList{QStringLiteral("中国体彩排列3"), QStringLiteral("中国福彩3D")}));
+    EXPECT_EQ(rowCount(QStringLiteral("中国福彩3D")), 8703);
+    EXPECT_EQ(rowCount(QStringLiteral("中国体彩排列3")), 7632);
+    EXPECT_EQ(lowestIssue(QStringLiteral("中国福彩3D")), QStringLiteral("2002001"));
+    const LotteryOptions o = readOptions(databasePath(), QStringLiteral("中国福彩3D"));
     EXPECT_EQ(o.kind, 1);
     EXPECT_EQ(o.range, 10);
     EXPECT_EQ(o.pick, 3);
-    EXPECT_EQ(o.weekdays, "1234567");
+    EXPECT_EQ(o.weekdays, QStringLiteral("1234567"));
 }
 
 TEST(TextFiles, GbkWithCrLfRoundTrip) {
     test::TempAppDir dir;
-    const QString path = dir.path() + "附属/测试.txt";
-    writeTextLines(path, {"中国福彩3D", "2007001 123", ""});
+    const QString path = dir.path() + QStringLiteral("附属/测试.txt");
+    writeTextLines(path, {QStringLiteral("中国福彩3D"), QStringLiteral("2007001 123"), QStringLiteral("")});
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    EXPECT_EQ(bytes, toGbk("中国福彩3D") + "\r\n2007001 123\r\n\r\n");
-    EXPECT_EQ(readTextLines(path), (QStringList{"中国福彩3D", "2007001 123", ""}));
-    EXPECT_THROW(readTextLines(dir.path() + "missing.txt"), UserError);
-    EXPECT_THROW(writeTextLines(dir.path() + "no/such/folder/x.txt", {"a"}), UserError);
+    EXPECT_EQ(bytes, toGbk(QStringLiteral("中国福彩3D")) + QByteArray("\r\n2007001 123\r\n\r\n"));
+    EXPECT_EQ(readTextLines(path),
+              (QStringList{QStringLiteral("中国福彩3D"), QStringLiteral("2007001 123"), QStringLiteral("")}));
+    EXPECT_THROW(readTextLines(dir.path() + QStringLiteral("missing.txt")), UserError);
+    EXPECT_THROW(writeTextLines(dir.path() + QStringLiteral("no/such/folder/x.txt"), {QStringLiteral("a")}), UserError);
 }

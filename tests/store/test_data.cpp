@@ -1,6 +1,7 @@
 // The data window: choosing a table, edit mode, rows typed by hand, export and import.
 
 #include "store/appdir.h"
+#include "store/backup.h"
 #include "store/database.h"
 #include "store/drawtable.h"
 #include "store/textfile.h"
@@ -36,7 +37,7 @@ struct DataWindow {
     std::unique_ptr<Tfrmdata> window;
 
     explicit DataWindow(const QStringList &draws, bool choose = true) {
-        dir.createDatabase({{Fc3d, draws}, {QStringLiteral("中国体彩排列3"), {"2007001 999"}}});
+        dir.createDatabase({{Fc3d, draws}, {QStringLiteral("中国体彩排列3"), {QStringLiteral("2007001 999")}}});
         window = std::make_unique<Tfrmdata>();
         window->show();
         if (choose) select(Fc3d);
@@ -52,7 +53,7 @@ struct DataWindow {
         model()->setData(model()->index(row, column(columnName)), text);
     }
     void typeRow(int row, const QString &issue, const QString &digits) {
-        type(row, "记录期号", issue);
+        type(row, QStringLiteral("记录期号"), issue);
         for (int c = 0; c < digits.size(); ++c) type(row, QString::number(c + 1), digits.mid(c, 1));
     }
     int currentRow() const { return window->grdcaipiao->currentIndex().row(); }
@@ -75,12 +76,12 @@ TEST(DataWindow, ChoosingALotteryShowsItsTableAtTheNewestDraw) {
     QAbstractItemModelTester tester(w.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(w.model()->rowCount(), 300);
     EXPECT_EQ(w.currentRow(), 299);
-    EXPECT_EQ(w.cell(299, "记录期号"), draws.last().section(' ', 0, 0));
-    EXPECT_EQ(w.model()->record().fieldName(0), "记录期号");
-    EXPECT_EQ(w.model()->record().fieldName(4), "开奖日期");
+    EXPECT_EQ(w.cell(299, QStringLiteral("记录期号")), draws.last().section(QLatin1Char(' '), 0, 0));
+    EXPECT_EQ(w.model()->record().fieldName(0), QStringLiteral("记录期号"));
+    EXPECT_EQ(w.model()->record().fieldName(4), QStringLiteral("开奖日期"));
     EXPECT_TRUE(w.window->btnedit->isEnabled());
     EXPECT_EQ(w.window->grdcaipiao->editTriggers(), QAbstractItemView::NoEditTriggers);
-    w.select("中国体彩排列3");
+    w.select(QStringLiteral("中国体彩排列3"));
     EXPECT_EQ(w.model()->rowCount(), 1);
     EXPECT_TRUE(w.log.messages.empty());
 }
@@ -96,8 +97,9 @@ TEST(DataWindow, ATableThatCannotBeOpenedLeavesNoLotteryChosen) {
     w.window->show();
     w.select(Fc3d);
     ASSERT_EQ(w.window->lottery(), Fc3d);
-    w.select("坏表");
-    EXPECT_TRUE(w.log.lastText().contains("无法打开坏表的开奖号码表")) << w.log.lastText().toStdString();
+    w.select(QStringLiteral("坏表"));
+    EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("无法打开坏表的开奖号码表")))
+        << w.log.lastText().toStdString();
     EXPECT_FALSE(w.window->btnedit->isEnabled());
     EXPECT_EQ(w.window->grdcaipiao->model(), nullptr); // 中国福彩3D is no longer shown
     // Neither export nor import acts on the lottery shown before.
@@ -106,9 +108,9 @@ TEST(DataWindow, ATableThatCannotBeOpenedLeavesNoLotteryChosen) {
         return QString();
     };
     w.window->Button1Click();
-    EXPECT_EQ(w.log.lastText(), "请选择要导入的彩票！");
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导入的彩票！"));
     w.window->btnsaveClick();
-    EXPECT_EQ(w.log.lastText(), "请选择要导出的彩票！");
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导出的彩票！"));
     w.select(Fc3d);
     EXPECT_EQ(w.model()->rowCount(), 5);
     EXPECT_TRUE(w.window->btnedit->isEnabled());
@@ -131,8 +133,9 @@ TEST(DataWindow, ColumnWidthsAndThePlusButtonFollowTheWindowSize) {
         const QRect fifth = w.window->dbv_caipiao->button(DbNavigator::Insert)->geometry();
         EXPECT_LE(std::abs(fifth.left() - nav.width() * 4 / 10), 1);
         EXPECT_EQ(w.window->grdcaipiao->columnWidth(0), 70);
-        const auto expected = dataColumnWidths(w.window->grdcaipiao->viewport()->width(),
-                                               w.window->grdcaipiao->fontMetrics().horizontalAdvance('0'), 5);
+        const auto expected =
+            dataColumnWidths(w.window->grdcaipiao->viewport()->width(),
+                             w.window->grdcaipiao->fontMetrics().horizontalAdvance(QLatin1Char('0')), 5);
         EXPECT_EQ(w.window->grdcaipiao->columnWidth(2), expected[2]);
     }
 }
@@ -141,7 +144,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
     DataWindow w(test::makeDraws(5));
     w.window->btneditClick();
     EXPECT_TRUE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), "完成添加");
+    EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("完成添加(&A)"));
     EXPECT_FALSE(w.window->btnext->isEnabled());
     EXPECT_TRUE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->btnadd->isEnabled());
@@ -150,25 +153,26 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
 
     EXPECT_FALSE(w.window->close());
     EXPECT_TRUE(w.window->isVisible());
-    EXPECT_EQ(w.log.lastText(), "请单击《完成添加》按钮保存添加");
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("请单击《完成添加》按钮保存添加"));
 
     w.window->btneditClick();
     EXPECT_FALSE(w.window->editing());
-    EXPECT_EQ(w.window->btnedit->text(), "开始添加");
+    EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("开始添加(&A)"));
     EXPECT_TRUE(w.window->btnext->isEnabled());
     EXPECT_FALSE(w.window->dbv_caipiao->isEnabled());
     EXPECT_TRUE(w.window->close());
 }
 
 TEST(DataWindow, PlusStoresTheTypedRowBeforeAppendingTheNext) {
-    DataWindow w({"2007001 111", "2007002 222"});
+    DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222")});
     w.window->btneditClick();
     w.window->btnaddClick();
     EXPECT_EQ(w.model()->rowCount(), 3);
     EXPECT_EQ(w.currentRow(), 2);
-    w.typeRow(2, " 2007003 ", "345");
+    w.typeRow(2, QStringLiteral(" 2007003 "), QStringLiteral("345"));
     w.window->btnaddClick(); // stores 2007003, then a fresh row
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 222", "2007003 345"}));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 222"),
+                                         QStringLiteral("2007003 345")}));
     EXPECT_EQ(w.model()->rowCount(), 4);
     EXPECT_EQ(w.currentRow(), 3);
     // A new row nobody typed into is dropped when editing ends.
@@ -179,85 +183,99 @@ TEST(DataWindow, PlusStoresTheTypedRowBeforeAppendingTheNext) {
 }
 
 TEST(DataWindow, RefusedRowsKeepTheTypingAndNameTheProblem) {
-    DataWindow w({"2007001 111"});
+    DataWindow w({QStringLiteral("2007001 111")});
     w.window->btneditClick();
     const struct {
         QString issue, d1, d2, d3, problem;
     } cases[] = {
-        {"2007002", "1", "a", "3", "第2位号码“a”"},   {"2007002", "1", "2", "", "请输入第3位号码"},
-        {"20070021", "1", "2", "3", "超过7个字符"},   {"2007x02", "1", "2", "3", "只能由数字组成"},
-        {"", "1", "2", "3", "请输入记录期号"},        {"2007002", "1", "2", "10", "第3位号码“10”"},
-        {"2007002", "-1", "2", "3", "第1位号码“-1”"},
+        {QStringLiteral("2007002"), QStringLiteral("1"), QStringLiteral("a"), QStringLiteral("3"),
+         QStringLiteral("第2位号码“a”")},
+        {QStringLiteral("2007002"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral(""),
+         QStringLiteral("请输入第3位号码")},
+        {QStringLiteral("20070021"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+         QStringLiteral("超过7个字符")},
+        {QStringLiteral("2007x02"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+         QStringLiteral("只能由数字组成")},
+        {QStringLiteral(""), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+         QStringLiteral("请输入记录期号")},
+        {QStringLiteral("2007002"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("10"),
+         QStringLiteral("第3位号码“10”")},
+        {QStringLiteral("2007002"), QStringLiteral("-1"), QStringLiteral("2"), QStringLiteral("3"),
+         QStringLiteral("第1位号码“-1”")},
     };
     for (const auto &c : cases) {
         w.window->btnaddClick();
         const int row = w.model()->rowCount() - 1;
-        w.type(row, "记录期号", c.issue);
-        w.type(row, "1", c.d1);
-        w.type(row, "2", c.d2);
-        w.type(row, "3", c.d3);
+        w.type(row, QStringLiteral("记录期号"), c.issue);
+        w.type(row, QStringLiteral("1"), c.d1);
+        w.type(row, QStringLiteral("2"), c.d2);
+        w.type(row, QStringLiteral("3"), c.d3);
         w.window->btneditClick();
         EXPECT_TRUE(w.window->editing()) << c.problem.toStdString();
         EXPECT_TRUE(w.log.lastText().contains(c.problem)) << w.log.lastText().toStdString();
-        EXPECT_EQ(w.cell(row, "记录期号"), c.issue); // still there to be corrected
-        EXPECT_EQ(tableLines(), QStringList{"2007001 111"});
+        EXPECT_EQ(w.cell(row, QStringLiteral("记录期号")), c.issue); // still there to be corrected
+        EXPECT_EQ(tableLines(), QStringList{QStringLiteral("2007001 111")});
         w.window->dbv_caipiaoClick(DbNavigator::Cancel);
         EXPECT_EQ(w.model()->rowCount(), 1);
     }
     // Corrected, the row is stored.
     w.window->btnaddClick();
-    w.typeRow(1, "2007002", "1a3");
+    w.typeRow(1, QStringLiteral("2007002"), QStringLiteral("1a3"));
     EXPECT_FALSE(w.window->post());
-    w.type(1, "2", "7");
+    w.type(1, QStringLiteral("2"), QStringLiteral("7"));
     EXPECT_TRUE(w.window->post());
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 173"}));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 173")}));
 }
 
 TEST(DataWindow, TypingThroughTheGridEditorIsStored) {
-    DataWindow w({"2007001 111", "2007002 222"});
+    DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222")});
     w.window->btneditClick();
     QTableView *grid = w.window->grdcaipiao;
-    const QModelIndex cell = w.model()->index(0, w.column("2"));
+    const QModelIndex cell = w.model()->index(0, w.column(QStringLiteral("2")));
     grid->setCurrentIndex(cell);
     grid->edit(cell);
     auto *editor = grid->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
-    editor->setText("9");
+    editor->setText(QStringLiteral("9"));
     w.window->btneditClick(); // hands the editor's text over and stores the row
     EXPECT_FALSE(w.window->editing()) << w.log.lastText().toStdString();
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 191", "2007002 222"}));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 191"), QStringLiteral("2007002 222")}));
 }
 
 TEST(DataWindow, LeavingAChangedRowStoresItOrTakesTheCursorBack) {
-    DataWindow w({"2007001 111", "2007002 222", "2007003 333"});
+    DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222"), QStringLiteral("2007003 333")});
     w.window->btneditClick();
     QTableView *grid = w.window->grdcaipiao;
     grid->setCurrentIndex(w.model()->index(0, 1));
-    w.type(0, "1", "5");
+    w.type(0, QStringLiteral("1"), QStringLiteral("5"));
     grid->setCurrentIndex(w.model()->index(2, 1));
     QTest::qWait(20);
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 511", "2007002 222", "2007003 333"}));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 511"), QStringLiteral("2007002 222"),
+                                         QStringLiteral("2007003 333")}));
     EXPECT_EQ(w.currentRow(), 2);
 
-    w.type(2, "3", "x");
+    w.type(2, QStringLiteral("3"), QStringLiteral("x"));
     grid->setCurrentIndex(w.model()->index(0, 1));
     QTest::qWait(20);
-    EXPECT_TRUE(w.log.lastText().contains("第3位号码“x”"));
+    EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("第3位号码“x”")));
     EXPECT_EQ(w.currentRow(), 2);
-    EXPECT_EQ(w.cell(2, "3"), "x");
-    EXPECT_EQ(tableLines().last(), "2007003 333");
+    EXPECT_EQ(w.cell(2, QStringLiteral("3")), QStringLiteral("x"));
+    EXPECT_EQ(tableLines().last(), QStringLiteral("2007003 333"));
 }
 
 TEST(DataWindow, NavigatorDeletesOneRowEvenWhenAnotherIsIdentical) {
-    DataWindow w({"2007001 111", "2007002 222", "2007002 222", "2007003 333"});
+    DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222"), QStringLiteral("2007002 222"),
+                  QStringLiteral("2007003 333")});
     w.window->btneditClick();
     w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 0));
     w.window->dbv_caipiaoClick(DbNavigator::Delete);
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 222", "2007003 333"}));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 222"),
+                                         QStringLiteral("2007003 333")}));
     w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 1));
-    w.type(1, "1", "8");
+    w.type(1, QStringLiteral("1"), QStringLiteral("8"));
     w.window->dbv_caipiaoClick(DbNavigator::Post);
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 111", "2007002 822", "2007003 333"}));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 822"),
+                                         QStringLiteral("2007003 333")}));
     w.window->dbv_caipiaoClick(DbNavigator::First);
     EXPECT_EQ(w.currentRow(), 0);
     EXPECT_FALSE(w.window->dbv_caipiao->button(DbNavigator::Prior)->isEnabled());
@@ -267,12 +285,12 @@ TEST(DataWindow, NavigatorDeletesOneRowEvenWhenAnotherIsIdentical) {
 }
 
 TEST(DataWindow, ExportAndImportNeedALottery) {
-    DataWindow w({"2007001 111"}, false);
+    DataWindow w({QStringLiteral("2007001 111")}, false);
     w.window->btnsaveClick();
-    EXPECT_EQ(w.log.lastText(), "请选择要导出的彩票！");
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导出的彩票！"));
     EXPECT_EQ(w.log.messages.back().kind, ui::MessageKind::Error);
     w.window->Button1Click();
-    EXPECT_EQ(w.log.lastText(), "请选择要导入的彩票！");
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导入的彩票！"));
 }
 
 TEST(DataWindow, ExportWritesTheHistoryFile) {
@@ -281,35 +299,66 @@ TEST(DataWindow, ExportWritesTheHistoryFile) {
     QString proposed;
     ui::dialogHooks().saveFile = [&](const QString &, const QString &initial) {
         proposed = initial;
-        return w.dir.path() + "导出.txt";
+        return w.dir.path() + QStringLiteral("导出.txt");
     };
     w.window->btnsaveClick();
-    EXPECT_EQ(proposed, attachmentDir() + "中国福彩3D历史号码.txt");
-    EXPECT_EQ(w.log.lastText(), "成功保存！");
-    EXPECT_EQ(readTextLines(w.dir.path() + "导出.txt"), draws);
+    EXPECT_EQ(proposed, attachmentDir() + QStringLiteral("中国福彩3D历史号码.txt"));
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("成功保存！"));
+    EXPECT_EQ(readTextLines(w.dir.path() + QStringLiteral("导出.txt")), draws);
 }
 
 TEST(DataWindow, ImportReplacesTheTableOrLeavesItWhole) {
     DataWindow w(test::makeDraws(25));
     const QStringList before = tableLines();
-    const QString good = w.dir.path() + "good.txt", bad = w.dir.path() + "bad.txt";
-    writeTextLines(good, {"2007001 123", "2007002,456"});
-    writeTextLines(bad, {"2008001 123", "2008002 4b6", "2008003 789"});
+    const QString good = w.dir.path() + QStringLiteral("good.txt"), bad = w.dir.path() + QStringLiteral("bad.txt");
+    writeTextLines(good, {QStringLiteral("2007001 123"), QStringLiteral("2007002,456")});
+    writeTextLines(bad, {QStringLiteral("2008001 123"), QStringLiteral("2008002 4b6"), QStringLiteral("2008003 789")});
     QString chosen = bad, startFolder;
     ui::dialogHooks().openFile = [&](const QString &, const QString &initial) {
         startFolder = initial;
         return chosen;
     };
     w.window->Button1Click();
-    EXPECT_EQ(startFolder, ShellFolderPath("Desktop"));
-    EXPECT_TRUE(w.log.lastText().contains("第2行")) << w.log.lastText().toStdString();
+    EXPECT_EQ(startFolder, ShellFolderPath(QStringLiteral("Desktop")));
+    EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("第2行"))) << w.log.lastText().toStdString();
     EXPECT_EQ(tableLines(), before);
     EXPECT_EQ(w.model()->rowCount(), 25);
 
     chosen = good;
     w.window->Button1Click();
-    EXPECT_EQ(w.log.lastText(), "成功导入！");
-    EXPECT_EQ(tableLines(), (QStringList{"2007001 123", "2007002 456"}));
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("成功导入！"));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
     EXPECT_EQ(w.model()->rowCount(), 2);
     EXPECT_EQ(w.currentRow(), 1);
+}
+
+TEST(DataWindow, ImportAsksBeforeReplacingAndNoLeavesTheTable) {
+    DataWindow w(test::makeDraws(25));
+    const QStringList before = tableLines();
+    const QString file = w.dir.path() + QStringLiteral("two.txt");
+    writeTextLines(file, {QStringLiteral("2007001 123"), QStringLiteral("2007002,456")});
+    ui::dialogHooks().openFile = [&](const QString &, const QString &) { return file; };
+    bool answer = false;
+    ui::Message asked{};
+    ui::dialogHooks().message = [&](const ui::Message &m) {
+        w.log.messages.push_back(m);
+        if (m.kind == ui::MessageKind::Question) asked = m;
+        return m.kind == ui::MessageKind::Question ? answer : true;
+    };
+    w.window->Button1->click();
+    // The question gives both counts and names the safety copy.
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("现有25期"))) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("中的2期"))) << asked.text.toStdString();
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("安全副本")));
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("数据恢复")));
+    EXPECT_EQ(tableLines(), before);
+    EXPECT_EQ(w.log.lastText(), asked.text); // no success message after No
+    EXPECT_TRUE(safetyCopies(databasePath()).isEmpty());
+
+    answer = true;
+    w.window->Button1->click();
+    EXPECT_EQ(w.log.lastText(), QStringLiteral("成功导入！"));
+    EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
+    ASSERT_EQ(safetyCopies(databasePath()).size(), 1);
+    EXPECT_EQ(test::tableLinesOf(safetyCopies(databasePath())[0], Fc3d), before);
 }

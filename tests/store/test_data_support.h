@@ -9,18 +9,22 @@
 
 namespace corvel::test {
 
-// The rows of a draw table in issue order as "issue digits" (an empty cell as '-').
-inline QStringList tableLines(const QString &lottery) {
-    Connection con(databasePath());
+// The rows of a draw table of the database file at `path` in issue order as "issue
+// digits" (an empty cell as '-').
+inline QStringList tableLinesOf(const QString &path, const QString &lottery) {
+    Connection con(path);
     const RawDrawTable table = readDrawTable(con.db(), lottery);
     QStringList lines;
     for (const RawDraw &row : table.rows) {
         QString digits;
         for (int c = 0; c < table.columnCount; ++c)
             digits += row.digits[c] ? QString::number(*row.digits[c]) : QStringLiteral("-");
-        lines << QString::fromStdString(row.issue) + ' ' + digits;
+        lines << QString::fromStdString(row.issue) + QLatin1Char(' ') + digits;
     }
     return lines;
 }
+
+// The same for the program's database.
+inline QStringList tableLines(const QString &lottery) { return tableLinesOf(databasePath(), lottery); }
 
 } // namespace corvel::test

@@ -19,7 +19,8 @@ using corvel::test::tableLines;
 
 namespace {
 
-QString writeFile(const test::TempAppDir &dir, const QByteArray &bytes, const QString &name = "in.txt") {
+QString writeFile(const test::TempAppDir &dir, const QByteArray &bytes,
+                  const QString &name = QStringLiteral("in.txt")) {
     const QString path = dir.path() + name;
     QFile f(path);
     f.open(QIODevice::WriteOnly);
@@ -111,7 +112,7 @@ TEST(HistoryImport, ReplacesTheTableWithTheFilesDraws) {
     dir.createDatabase({{Fc3d, test::makeDraws(20)}});
     const QString path = writeFile(dir, "2007001 123\r\n2007002,456\r\n");
     EXPECT_EQ(importFile(Fc3d, path), 2);
-    EXPECT_EQ(tableLines(Fc3d), (QStringList{"2007001 123", "2007002 456"}));
+    EXPECT_EQ(tableLines(Fc3d), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
     Connection con(databasePath());
     QSqlQuery q(con.db());
     q.exec(QStringLiteral("select count(*) from %1 where \"开奖日期\" is null").arg(quoteIdent(drawTableName(Fc3d))));
@@ -144,14 +145,14 @@ TEST(HistoryImport, AnyBadFileLeavesTheTableExactlyAsItWas) {
         }
         EXPECT_EQ(tableLines(Fc3d), before);
     }
-    EXPECT_THROW(importFile(Fc3d, dir.path() + "missing.txt"), UserError);
+    EXPECT_THROW(importFile(Fc3d, dir.path() + QStringLiteral("missing.txt")), UserError);
     EXPECT_EQ(tableLines(Fc3d), before);
 }
 
 TEST(HistoryImport, HugeFileIsRefusedUnread) {
     test::TempAppDir dir;
     dir.createDatabase({{Fc3d, test::makeDraws(3)}});
-    const QString path = dir.path() + "huge.txt";
+    const QString path = dir.path() + QStringLiteral("huge.txt");
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -182,7 +183,7 @@ TEST(HistoryExport, RoundTripKeepsIssuesAndDigits) {
     test::TempAppDir dir;
     const QStringList draws = test::makeDraws(50, 9);
     dir.createDatabase({{Fc3d, draws}});
-    const QString path = dir.path() + "out.txt";
+    const QString path = dir.path() + QStringLiteral("out.txt");
     {
         Connection con(databasePath());
         EXPECT_EQ(exportHistory(con.db(), Fc3d, path), 50);
@@ -190,7 +191,7 @@ TEST(HistoryExport, RoundTripKeepsIssuesAndDigits) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    EXPECT_TRUE(bytes.startsWith((draws[0] + "\r\n").toLatin1())); // CR LF ends
+    EXPECT_TRUE(bytes.startsWith((draws[0] + QStringLiteral("\r\n")).toLatin1())); // CR LF ends
     EXPECT_EQ(bytes.count('\n'), 50);
     f.close();
     importFile(Fc3d, writeFile(dir, "2009001 999\r\n"));
@@ -201,13 +202,13 @@ TEST(HistoryExport, RoundTripKeepsIssuesAndDigits) {
 TEST(HistoryExport, FiveDigitGameWritesFiveAndImportsThree) {
     test::TempAppDir dir;
     const QString ssc = QStringLiteral("重庆时时彩");
-    dir.createDatabase({{ssc, {"0701001 12345", "0701002 67890"}}});
-    const QString path = dir.path() + "ssc.txt";
+    dir.createDatabase({{ssc, {QStringLiteral("0701001 12345"), QStringLiteral("0701002 67890")}}});
+    const QString path = dir.path() + QStringLiteral("ssc.txt");
     {
         Connection con(databasePath());
         exportHistory(con.db(), ssc, path);
     }
-    EXPECT_EQ(readTextLines(path), (QStringList{"0701001 12345", "0701002 67890"}));
+    EXPECT_EQ(readTextLines(path), (QStringList{QStringLiteral("0701001 12345"), QStringLiteral("0701002 67890")}));
     importFile(ssc, path);
-    EXPECT_EQ(tableLines(ssc), (QStringList{"0701001 123--", "0701002 678--"}));
+    EXPECT_EQ(tableLines(ssc), (QStringList{QStringLiteral("0701001 123--"), QStringLiteral("0701002 678--")}));
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkProxy>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -44,6 +46,8 @@ public:
     }
     void reply(const QString &path, const QByteArray &raw) { replies_[path] = raw; }
     void silent(const QString &path) { replies_[path] = QByteArray(); }
+    // Sends the headers of a long body, then one byte every `ms` for ever.
+    void trickle(const QString &path, int ms) { trickle_[path] = ms; }
     QStringList requests;
 
     static QByteArray response(int status, const QByteArray &reason, const QByteArray &body,
@@ -62,6 +66,13 @@ private:
             if (!buffer->contains("\r\n\r\n")) return;
             const QString path = QString::fromLatin1(buffer->split(' ').value(1));
             requests << path;
+            if (trickle_.contains(path)) {
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: 1000000\r\n\r\n");
+                auto *timer = new QTimer(socket);
+                QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("2"); });
+                timer->start(trickle_.value(path));
+                return;
+            }
             const QByteArray raw = replies_.value(path, response(404, "Not Found", "<html>404</html>"));
             if (raw.isEmpty()) return; // silent
             socket->write(raw);
@@ -70,6 +81,7 @@ private:
     }
     QTcpServer server_;
     QMap<QString, QByteArray> replies_;
+    QMap<QString, int> trickle_;
 };
 
 QByteArray drawFile(int from, int to) {
@@ -134,21 +146,23 @@ struct DownloadWindow {
 } // namespace
 
 TEST(DownloadWindow, AppendsOnlyIssuesAboveTheLastStored) {
-    DownloadWindow w({"2007120 021", "2007121 121", "2007122 221"}, {"2007001 999"});
-    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007120, 2007125)));
-    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007004)));
-    w.sources("/3d.txt", "/Pls/ZongheZs-200.html");
-    EXPECT_EQ(w.window->comdown->currentText(), "所有彩票");
+    DownloadWindow w({QStringLiteral("2007120 021"), QStringLiteral("2007121 121"), QStringLiteral("2007122 221")},
+                     {QStringLiteral("2007001 999")});
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(drawFile(2007120, 2007125)));
+    w.server.reply(QStringLiteral("/Pls/ZongheZs-200.html"), CannedServer::ok(chartPage(2007001, 2007004)));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral("/Pls/ZongheZs-200.html"));
+    EXPECT_EQ(w.window->comdown->currentText(), QStringLiteral("所有彩票"));
     w.run(0);
-    EXPECT_EQ(tableLines(Fc3d),
-              QStringList({"2007120 021", "2007121 121", "2007122 221"}) + drawLines(2007123, 2007125));
-    EXPECT_EQ(tableLines(Pl3), QStringList{"2007001 999"} + drawLines(2007002, 2007004));
-    EXPECT_TRUE(w.status().contains("中国福彩3D：新增3期")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().contains("中国体彩排列3：新增3期")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().startsWith("下载完成\n")) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList({QStringLiteral("2007120 021"), QStringLiteral("2007121 121"),
+                                             QStringLiteral("2007122 221")}) +
+                                    drawLines(2007123, 2007125));
+    EXPECT_EQ(tableLines(Pl3), QStringList{QStringLiteral("2007001 999")} + drawLines(2007002, 2007004));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：新增3期"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：新增3期"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().startsWith(QStringLiteral("下载完成\n"))) << w.status().toStdString();
     EXPECT_TRUE(w.window->btnclose->isVisible());
     EXPECT_FALSE(w.window->btndown->isVisible());
-    QFile working(appDir() + "号码.txt");
+    QFile working(appDir() + QStringLiteral("号码.txt"));
     ASSERT_TRUE(working.open(QIODevice::ReadOnly));
     EXPECT_EQ(working.readAll(), chartPage(2007001, 2007004)); // the last download stays on disk
 }
@@ -158,35 +172,36 @@ TEST(DownloadWindow, EmptyTableTakesEverythingAndRepeatsAreStoredOnce) {
     QByteArray body = drawFile(2007001, 2007003);
     body.replace(' ', ',');
     body += drawFile(2007002, 2007002);
-    w.server.reply("/3d.txt", CannedServer::ok(body));
-    w.sources("/3d.txt", "");
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(body));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
     w.run(1);
     EXPECT_EQ(tableLines(Fc3d), drawLines(2007001, 2007003));
-    EXPECT_TRUE(w.status().contains("新增3期"));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("新增3期")));
     EXPECT_FALSE(w.status().contains(Pl3)); // not chosen
 }
 
 TEST(DownloadWindow, ChoosingPickThreeLeavesThe3DTableAlone) {
-    DownloadWindow w({"2007001 123"}, {});
-    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007002, 2007009)));
-    w.server.reply("/Pls/ZongheZs-200.html", CannedServer::ok(chartPage(2007001, 2007002)));
-    w.sources("/3d.txt", "");
-    w.window->edtpl3url->setText(w.server.url("")); // the server alone: the page's own path is asked for
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(drawFile(2007002, 2007009)));
+    w.server.reply(QStringLiteral("/Pls/ZongheZs-200.html"), CannedServer::ok(chartPage(2007001, 2007002)));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
+    w.window->edtpl3url->setText(
+        w.server.url(QStringLiteral(""))); // the server alone: the page's own path is asked for
     w.run(2);
-    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007001 123")});
     EXPECT_EQ(tableLines(Pl3), drawLines(2007001, 2007002));
-    EXPECT_EQ(w.server.requests, QStringList{"/Pls/ZongheZs-200.html"});
+    EXPECT_EQ(w.server.requests, QStringList{QStringLiteral("/Pls/ZongheZs-200.html")});
 }
 
 TEST(DownloadWindow, RedirectsAreFollowedAndNothingNewIsSaid) {
-    DownloadWindow w({"2007005 111"}, {});
-    w.server.reply("/old", CannedServer::response(302, "Found", "", "Location: /3d.txt\r\n"));
-    w.server.reply("/3d.txt", CannedServer::ok(drawFile(2007001, 2007005)));
-    w.sources("/old", "");
+    DownloadWindow w({QStringLiteral("2007005 111")}, {});
+    w.server.reply(QStringLiteral("/old"), CannedServer::response(302, "Found", "", "Location: /3d.txt\r\n"));
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok(drawFile(2007001, 2007005)));
+    w.sources(QStringLiteral("/old"), QStringLiteral(""));
     w.run(1);
-    EXPECT_EQ(w.server.requests, (QStringList{"/old", "/3d.txt"}));
-    EXPECT_TRUE(w.status().contains("中国福彩3D：没有新的开奖号码")) << w.status().toStdString();
-    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007005 111"});
+    EXPECT_EQ(w.server.requests, (QStringList{QStringLiteral("/old"), QStringLiteral("/3d.txt")}));
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：没有新的开奖号码"))) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007005 111")});
 }
 
 TEST(DownloadWindow, EveryFailureIsReportedAndStoresNothing) {
@@ -194,54 +209,56 @@ TEST(DownloadWindow, EveryFailureIsReportedAndStoresNothing) {
         QByteArray reply;
         QString expected;
     } cases[] = {
-        {CannedServer::response(500, "Internal Server Error", "<html>oops</html>"), "500"},
-        {CannedServer::ok("<html><head><title>Error</title></head><body>维护中</body></html>"), "无法识别"},
-        {CannedServer::ok(""), "空"},
-        {CannedServer::ok(drawFile(2007001, 2007004) + "2007005 1 2"), "第5行"},
-        {QByteArray(), "没有响应"},
+        {CannedServer::response(500, "Internal Server Error", "<html>oops</html>"), QStringLiteral("500")},
+        {CannedServer::ok("<html><head><title>Error</title></head><body>维护中</body></html>"),
+         QStringLiteral("无法识别")},
+        {CannedServer::ok(""), QStringLiteral("空")},
+        {CannedServer::ok(drawFile(2007001, 2007004) + "2007005 1 2"), QStringLiteral("第5行")},
+        {QByteArray(), QStringLiteral("没有响应")},
     };
     for (const auto &c : cases) {
         DownloadWindow w({}, {});
         w.window->timeoutMs = 300;
         if (c.reply.isEmpty())
-            w.server.silent("/3d.txt");
+            w.server.silent(QStringLiteral("/3d.txt"));
         else
-            w.server.reply("/3d.txt", c.reply);
-        w.sources("/3d.txt", "");
+            w.server.reply(QStringLiteral("/3d.txt"), c.reply);
+        w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
         w.run(0);
-        EXPECT_TRUE(w.status().contains("中国福彩3D：")) << w.status().toStdString();
+        EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D："))) << w.status().toStdString();
         EXPECT_TRUE(w.status().contains(c.expected)) << w.status().toStdString();
-        EXPECT_TRUE(w.status().contains("没有添加")) << w.status().toStdString();
-        EXPECT_TRUE(w.status().contains("中国体彩排列3：未设置下载地址")) << w.status().toStdString();
-        EXPECT_FALSE(w.status().contains("下载完成"));
+        EXPECT_TRUE(w.status().contains(QStringLiteral("没有添加"))) << w.status().toStdString();
+        EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：未设置下载地址"))) << w.status().toStdString();
+        EXPECT_FALSE(w.status().contains(QStringLiteral("下载完成")));
         EXPECT_TRUE(tableLines(Fc3d).isEmpty());
     }
 }
 
 TEST(DownloadWindow, UnreachableServerIsReported) {
-    DownloadWindow w({"2007001 123"}, {});
-    w.window->edtfc3durl->setText("http://127.0.0.1:1/3d.txt"); // nothing listens there
-    w.window->edtpl3url->setText("ftp://example.com/pl3");
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.window->edtfc3durl->setText(QStringLiteral("http://127.0.0.1:1/3d.txt")); // nothing listens there
+    w.window->edtpl3url->setText(QStringLiteral("ftp://example.com/pl3"));
     w.run(0);
-    EXPECT_TRUE(w.status().contains("中国福彩3D：下载失败")) << w.status().toStdString();
-    EXPECT_TRUE(w.status().contains("中国体彩排列3：下载地址“ftp://example.com/pl3”无效")) << w.status().toStdString();
-    EXPECT_EQ(tableLines(Fc3d), QStringList{"2007001 123"});
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：下载失败"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：下载地址“ftp://example.com/pl3”无效")))
+        << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007001 123")});
 }
 
 TEST(DownloadWindow, SourceAddressesAreRemembered) {
     DownloadWindow w({}, {});
-    w.window->edtfc3durl->setText(" http://data.example:881/3d.txt ");
-    w.window->edtpl3url->setText("http://chart.example/Pls/ZongheZs-200.html");
+    w.window->edtfc3durl->setText(QStringLiteral(" http://data.example:881/3d.txt "));
+    w.window->edtpl3url->setText(QStringLiteral("http://chart.example/Pls/ZongheZs-200.html"));
     emit w.window->edtfc3durl->editingFinished();
     Tfrmdownload2 again;
-    EXPECT_EQ(again.edtfc3durl->text(), "http://data.example:881/3d.txt");
-    EXPECT_EQ(again.edtpl3url->text(), "http://chart.example/Pls/ZongheZs-200.html");
+    EXPECT_EQ(again.edtfc3durl->text(), QStringLiteral("http://data.example:881/3d.txt"));
+    EXPECT_EQ(again.edtpl3url->text(), QStringLiteral("http://chart.example/Pls/ZongheZs-200.html"));
 }
 
 TEST(DownloadWindow, ClosingDuringADownloadDropsIt) {
     DownloadWindow w({}, {});
-    w.server.silent("/3d.txt");
-    w.sources("/3d.txt", "");
+    w.server.silent(QStringLiteral("/3d.txt"));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
     w.window->btndownClick();
     EXPECT_TRUE(w.window->downloading());
     EXPECT_FALSE(w.window->btnclose->isVisible());
@@ -249,4 +266,61 @@ TEST(DownloadWindow, ClosingDuringADownloadDropsIt) {
     EXPECT_FALSE(w.window->downloading());
     QTest::qWait(50);
     EXPECT_TRUE(tableLines(Fc3d).isEmpty());
+}
+
+TEST(DownloadWindow, AServerThatTricklesIsGivenUpAtTheDeadline) {
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.server.trickle(QStringLiteral("/3d.txt"), 100); // every byte comes well within the idle time
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
+    w.window->timeoutMs = 1000;
+    w.window->deadlineMs = 1500;
+    w.run(1);
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：下载失败（服务器在1.5秒内没有传完数据）")))
+        << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), QStringList{QStringLiteral("2007001 123")});
+}
+
+TEST(DownloadWindow, CancelStopsASilentServerAndSkipsTheRest) {
+    DownloadWindow w({QStringLiteral("2007001 123")}, {});
+    w.server.silent(QStringLiteral("/3d.txt"));
+    w.server.reply(QStringLiteral("/Pls/ZongheZs-200.html"), CannedServer::ok(chartPage(2007001, 2007002)));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral("/Pls/ZongheZs-200.html"));
+    QSignalSpy done(w.window.get(), &Tfrmdownload2::downloadFinished);
+    w.window->btndown->click();
+    // While it waits: a busy bar and "取消", nothing else to press.
+    EXPECT_TRUE(w.window->prgbusy->isVisible());
+    EXPECT_TRUE(w.window->btncancel->isVisible());
+    EXPECT_FALSE(w.window->btnclose->isVisible());
+    QTest::qWait(100);
+    w.window->btncancel->click();
+    if (done.isEmpty()) {
+        ASSERT_TRUE(done.wait(5000));
+    }
+    EXPECT_TRUE(w.status().startsWith(QStringLiteral("下载已取消\n"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：已取消"))) << w.status().toStdString();
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国体彩排列3：已取消"))) << w.status().toStdString();
+    EXPECT_TRUE(tableLines(Pl3).isEmpty()); // not fetched at all
+    EXPECT_EQ(w.server.requests, QStringList{QStringLiteral("/3d.txt")});
+    EXPECT_FALSE(w.window->prgbusy->isVisible());
+    EXPECT_FALSE(w.window->btncancel->isVisible());
+    EXPECT_TRUE(w.window->btnclose->isVisible());
+}
+
+TEST(DownloadWindow, ARedirectWithoutATargetIsSaidPlainly) {
+    DownloadWindow w({}, {});
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::response(302, "Found", ""));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
+    w.run(1);
+    EXPECT_TRUE(w.status().contains(QStringLiteral("服务器要求转到别的地址（302），但没有给出有效的新地址")))
+        << w.status().toStdString();
+}
+
+TEST(DownloadWindow, StoredIssuesWithABadLineDoNotBlockTheNewOnes) {
+    DownloadWindow w({QStringLiteral("2007120 021"), QStringLiteral("2007121 121")}, {});
+    w.server.reply(QStringLiteral("/3d.txt"), CannedServer::ok("2007120 0 2 x\r\n2007121 1 2 1\r\n2007122 2 2 1\r\n"));
+    w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
+    w.run(1);
+    EXPECT_TRUE(w.status().contains(QStringLiteral("中国福彩3D：新增1期"))) << w.status().toStdString();
+    EXPECT_EQ(tableLines(Fc3d), (QStringList{QStringLiteral("2007120 021"), QStringLiteral("2007121 121"),
+                                             QStringLiteral("2007122 221")}));
 }

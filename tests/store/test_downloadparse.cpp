@@ -41,8 +41,9 @@ std::string errorOf(auto parse, const std::string &text) {
 QStringList texts(const std::vector<ParsedDraw> &draws) {
     QStringList out;
     for (const ParsedDraw &d : draws)
-        out << QString::fromStdString(d.issue) + ' ' +
-                   QString::number(d.digits[0] * 100 + d.digits[1] * 10 + d.digits[2]).rightJustified(3, '0');
+        out << QString::fromStdString(d.issue) + QLatin1Char(' ') +
+                   QString::number(d.digits[0] * 100 + d.digits[1] * 10 + d.digits[2])
+                       .rightJustified(3, QLatin1Char('0'));
     return out;
 }
 
@@ -53,7 +54,8 @@ const QString Fc3d = QStringLiteral("中国福彩3D");
 TEST(DrawFile, ItemsAreSplitAtBlanksAndCommas) {
     const auto draws =
         parseDrawFile("2007120 1 2 3\r\n2007121,4,5,6\n  2007122 , 7 ,8, 9  \n\n2007123\t0\t0\t7 extra\n");
-    EXPECT_EQ(texts(draws), (QStringList{"2007120 123", "2007121 456", "2007122 789", "2007123 007"}));
+    EXPECT_EQ(texts(draws), (QStringList{QStringLiteral("2007120 123"), QStringLiteral("2007121 456"),
+                                         QStringLiteral("2007122 789"), QStringLiteral("2007123 007")}));
 }
 
 TEST(DrawFile, AnythingButDrawsIsRefusedWithTheLine) {
@@ -75,7 +77,8 @@ TEST(DrawFile, AnythingButDrawsIsRefusedWithTheLine) {
 }
 
 TEST(ChartPage, ReadsTheDrawsAfterTheDataTable) {
-    const QStringList draws{"2007120 456", "2007121 012", "2007122 999"};
+    const QStringList draws{QStringLiteral("2007120 456"), QStringLiteral("2007121 012"),
+                            QStringLiteral("2007122 999")};
     EXPECT_EQ(texts(parseChartPage(chartPage(draws))), draws); // the line before "cpdata" is no draw
 }
 
@@ -85,7 +88,7 @@ TEST(ChartPage, PagesThatDoNotFollowTheLayoutAreRefused) {
     EXPECT_NE(errorOf(parseChartPage, chartPage({})).find("没有开奖号码"), std::string::npos);
     EXPECT_NE(errorOf(parseChartPage, "").find("空"), std::string::npos);
 
-    std::string page = chartPage({"2007120 456", "2007121 012"});
+    std::string page = chartPage({QStringLiteral("2007120 456"), QStringLiteral("2007121 012")});
     const std::string cut = page.substr(0, page.find("<td class=\"b\">1</td>"));
     EXPECT_NE(errorOf(parseChartPage, cut).find("不完整"), std::string::npos) << errorOf(parseChartPage, cut);
 
@@ -111,7 +114,8 @@ TEST(NewDraws, OnlyIssuesAboveTheLastAndNeverTwice) {
 
 TEST(AppendDownload, AppendsTheNewIssuesInOneGo) {
     test::TempAppDir dir;
-    dir.createDatabase({{Fc3d, {"2007120 111", "2007121 222", "2007122 333"}}});
+    dir.createDatabase(
+        {{Fc3d, {QStringLiteral("2007120 111"), QStringLiteral("2007121 222"), QStringLiteral("2007122 333")}}});
     Connection con(databasePath());
     const StoredIssues before = storedIssues(con.db(), Fc3d);
     EXPECT_EQ(before.last, 2007122);
@@ -122,8 +126,9 @@ TEST(AppendDownload, AppendsTheNewIssuesInOneGo) {
     std::vector<ParsedDraw> rows;
     for (const RawDraw &r : readDrawTable(con.db(), Fc3d).rows)
         rows.push_back({r.issue, {*r.digits[0], *r.digits[1], *r.digits[2]}});
-    EXPECT_EQ(texts(rows),
-              (QStringList{"2007120 111", "2007121 222", "2007122 333", "2007123 456", "2007124 789", "2007125 012"}));
+    EXPECT_EQ(texts(rows), (QStringList{QStringLiteral("2007120 111"), QStringLiteral("2007121 222"),
+                                        QStringLiteral("2007122 333"), QStringLiteral("2007123 456"),
+                                        QStringLiteral("2007124 789"), QStringLiteral("2007125 012")}));
     // A body that cannot be read appends nothing, not even its good lines.
     const StoredIssues now = storedIssues(con.db(), Fc3d);
     EXPECT_THROW(appendDownload(con.db(), Fc3d, DrawSource::DrawFile, "2007126 1 2 3\r\n2007127 4 5", now), UserError);
@@ -132,16 +137,57 @@ TEST(AppendDownload, AppendsTheNewIssuesInOneGo) {
 }
 
 TEST(AppendDownload, AddressesMustBeHttp) {
-    EXPECT_TRUE(sourceUrl("http://127.0.0.1:881/3d.txt").isValid());
-    EXPECT_EQ(sourceUrl("  example.com:881/3d.txt ").scheme(), "http");
-    EXPECT_FALSE(sourceUrl("").isValid());
-    EXPECT_FALSE(sourceUrl("ftp://example.com/3d.txt").isValid());
-    EXPECT_FALSE(sourceUrl("file:///etc/passwd").isValid());
+    EXPECT_TRUE(sourceUrl(QStringLiteral("http://127.0.0.1:881/3d.txt")).isValid());
+    EXPECT_EQ(sourceUrl(QStringLiteral("  example.com:881/3d.txt ")).scheme(), QStringLiteral("http"));
+    EXPECT_FALSE(sourceUrl(QStringLiteral("")).isValid());
+    EXPECT_FALSE(sourceUrl(QStringLiteral("ftp://example.com/3d.txt")).isValid());
+    EXPECT_FALSE(sourceUrl(QStringLiteral("file:///etc/passwd")).isValid());
     // A server named alone gets the source's own port and resource; a full address stays as typed.
     const DownloadTarget &fc3d = downloadTargets().at(0), &pl3 = downloadTargets().at(1);
-    EXPECT_EQ(targetUrl(fc3d, "data.example").toString(), "http://data.example:881/3d.txt");
-    EXPECT_EQ(targetUrl(fc3d, "data.example:8080/").toString(), "http://data.example:8080/3d.txt");
-    EXPECT_EQ(targetUrl(pl3, "https://chart.example").toString(), "https://chart.example/Pls/ZongheZs-200.html");
-    EXPECT_EQ(targetUrl(fc3d, "http://mirror.example/draws/3d.txt").toString(), "http://mirror.example/draws/3d.txt");
-    EXPECT_FALSE(targetUrl(pl3, "ftp://chart.example").isValid());
+    EXPECT_EQ(targetUrl(fc3d, QStringLiteral("data.example")).toString(),
+              QStringLiteral("http://data.example:881/3d.txt"));
+    EXPECT_EQ(targetUrl(fc3d, QStringLiteral("data.example:8080/")).toString(),
+              QStringLiteral("http://data.example:8080/3d.txt"));
+    EXPECT_EQ(targetUrl(pl3, QStringLiteral("https://chart.example")).toString(),
+              QStringLiteral("https://chart.example/Pls/ZongheZs-200.html"));
+    EXPECT_EQ(targetUrl(fc3d, QStringLiteral("http://mirror.example/draws/3d.txt")).toString(),
+              QStringLiteral("http://mirror.example/draws/3d.txt"));
+    EXPECT_FALSE(targetUrl(pl3, QStringLiteral("ftp://chart.example")).isValid());
+}
+
+TEST(DrawFile, ABadLineAmongStoredIssuesBlocksNothing) {
+    const std::string text = "2007120 1 2 x\r\n2007121 garbage\r\n2007122 4 5 6\r\n2007123,7,8,9\r\n";
+    // Only the lines above the last stored issue would be appended, so only they are checked.
+    EXPECT_EQ(texts(parseDrawFileAfter(text, 2007121)),
+              (QStringList{QStringLiteral("2007122 456"), QStringLiteral("2007123 789")}));
+    EXPECT_NE(errorOf(parseDrawFile, text).find("第1行"), std::string::npos);
+    // A bad line that would be appended still stops the download, and so does a line without an issue.
+    EXPECT_NE(errorOf([](std::string_view t) { return parseDrawFileAfter(t, 2007121); }, text + "2007124 1 2\r\n")
+                  .find("第5行"),
+              std::string::npos);
+    EXPECT_NE(
+        errorOf([](std::string_view t) { return parseDrawFileAfter(t, 2007121); }, "<html>\r\n" + text).find("第1行"),
+        std::string::npos);
+    // Everything stored already: nothing new, no error.
+    EXPECT_TRUE(parseDrawFileAfter("2007120 1 2 3\r\n", 2007125).empty());
+    // A line of separators alone has no issue to compare: it is refused, not read past its end.
+    EXPECT_NE(errorOf([](std::string_view t) { return parseDrawFileAfter(t, 2007121); }, text + ",\r\n").find("第5行"),
+              std::string::npos);
+}
+
+TEST(ChartPage, DamagedDigitsOfStoredIssuesBlockNothing) {
+    std::string page =
+        chartPage({QStringLiteral("2007120 456"), QStringLiteral("2007121 012"), QStringLiteral("2007122 999")});
+    page.replace(page.find(">5</td>"), 7, ">-</td>"); // the damage is in 2007120
+    EXPECT_EQ(texts(parseChartPageAfter(page, 2007120)),
+              (QStringList{QStringLiteral("2007121 012"), QStringLiteral("2007122 999")}));
+    EXPECT_TRUE(parseChartPageAfter(page, 2007122).empty());
+    EXPECT_NE(errorOf(parseChartPage, page).find("第"), std::string::npos);
+}
+
+TEST(AppendDownload, AddressesAreRefusedNotRewritten) {
+    EXPECT_FALSE(sourceUrl(QStringLiteral("http://[::1")).isValid());
+    EXPECT_FALSE(targetUrl(downloadTargets().at(0), QStringLiteral("http://[::1")).isValid());
+    EXPECT_EQ(sourceUrl(QStringLiteral("http://[::1]:881/3d.txt")).host(), QStringLiteral("::1"));
+    EXPECT_EQ(sourceUrl(QStringLiteral("data.example")).toString(), QStringLiteral("http://data.example"));
 }

@@ -1,5 +1,5 @@
-// One HTTP GET with an inactivity time-out: a server that keeps sending, however slowly,
-// is waited for; one that goes quiet is given up after the time-out.
+// One HTTP GET with an inactivity time-out and a distant deadline: a server that keeps
+// sending, however slowly, is waited for; one that goes quiet is given up after the time-out.
 
 #include "store/download.h"
 
@@ -51,7 +51,7 @@ std::optional<FetchResult> fetch(const QUrl &url, int timeoutMs) {
     HttpFetch http;
     std::optional<FetchResult> result;
     QObject::connect(&http, &HttpFetch::finished, &http, [&result](const FetchResult &r) { result = r; });
-    http.get(url, timeoutMs);
+    http.get(url, timeoutMs, 60000);
     if (!QTest::qWaitFor([&] { return result.has_value(); }, 20000)) return std::nullopt;
     return result;
 }

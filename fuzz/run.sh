@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a fixed time from its seed corpus.
+#   fuzz/run.sh [SECONDS_PER_TARGET] [TARGET ...]     (default 20 s, every target)
+# New inputs go to build-fuzz/corpus/<target>; a crash leaves build-fuzz/crash-* and
+# stops with status 1. Without clang it says so and does nothing (status 0).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+shift || true
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "fuzz: clang++ not found, fuzz targets skipped"
+  exit 0
+fi
+probe=$(mktemp -d)
+trap 'rm -rf "$probe"' EXIT
+printf '#include <cstddef>\n#include <cstdint>\nextern "C" int LLVMFuzzerTestOneInput(const uint8_t *, size_t) { return 0; }\n' >"$probe/p.cpp"
+if ! clang++ -fsanitize=fuzzer "$probe/p.cpp" -o "$probe/p" >/dev/null 2>&1; then
+  echo "fuzz: clang++ has no libFuzzer here (package libclang-rt-dev), fuzz targets skipped"
+  exit 0
+fi
+cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz -j2 >/dev/null
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for exe in build-fuzz/fuzz_*; do targets+=("$(basename "$exe")"); done
+fi
+for target in "${targets[@]}"; do
+  name=${target#fuzz_}
+  work=build-fuzz/corpus/$name
+  mkdir -p "$work"
+  echo "fuzz: $target for ${seconds}s"
+  status=0
+  (cd build-fuzz && "./$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \
+      -print_final_stats=1 "corpus/$name" "../fuzz/corpus/$name" >"$target.log" 2>&1) || status=$?
+  if [ "$status" -ne 0 ]; then
+    tail -n 60 "build-fuzz/$target.log"
+    echo "fuzz: $target found a fault (log: build-fuzz/$target.log)"
+    exit 1
+  fi
+  grep -E "^stat::(number_of_executed_units|new_units_added)" "build-fuzz/$target.log" || true
+done

@@ -1,0 +1,42 @@
+#pragma once
+// Keyboard use shared by every window: standard shortcuts on a window's own buttons and the
+// Escape key of tool windows.
+//
+// Usage, in a window's constructor after its buttons exist:
+//
+//     ui::addSaveShortcut(btnsave);   // Ctrl+S clicks "保存"
+//     ui::addPrintShortcut(btnprint); // Ctrl+P clicks "打印"
+//     ui::addShortcut(btnfilt, QKeySequence(Qt::Key_F5));
+//
+// A shortcut clicks its button only while the button is enabled and shown, so it never runs
+// a command the window has switched off, and the button's tool tip names the key. Adding
+// the same key to the same button twice is harmless.
+//
+// Tool windows registered in src/shell/windowfactory.cpp need nothing of this: the main
+// window calls addStandardKeys on each when it creates it, so a window whose buttons are
+// named "btnclose", "btnsave" and "btnprint" gets Escape, Ctrl+S and Ctrl+P by itself.
+// Buttons named otherwise (a menu button "tlbtnsave", say) call the functions above.
+
+#include <QKeySequence>
+
+class QAbstractButton;
+class QWidget;
+
+namespace corvel::ui {
+
+// `keys` pressed anywhere in the button's window clicks the button (when enabled and shown).
+void addShortcut(QAbstractButton *button, const QKeySequence &keys);
+// Ctrl+S on a window's "保存" button, Ctrl+P on its "打印" button.
+void addSaveShortcut(QAbstractButton *button);
+void addPrintShortcut(QAbstractButton *button);
+
+// Escape clicks `closeButton`, so it closes the window exactly as "关闭" does; while the
+// button is disabled (a run in progress) neither Escape nor the title bar's close button
+// closes the window.
+void closeWithEscape(QWidget *window, QAbstractButton *closeButton);
+
+// Escape on the window's "btnclose", Ctrl+S on its "btnsave", Ctrl+P on its "btnprint"
+// (for each of them the window has).
+void addStandardKeys(QWidget *window);
+
+} // namespace corvel::ui

@@ -1,0 +1,67 @@
+// The data window by keyboard: Tab leaves the grid, the buttons have access keys and
+// Escape closes the window except while an addition is under way.
+
+#include "store/appdir.h"
+#include "store/u_data.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace corvel {
+namespace {
+
+QString u(const char *text) { return QString::fromUtf8(text); }
+
+struct KeyedDataWindow {
+    test::TempAppDir dir;
+    test::MessageLog log;
+    std::unique_ptr<Tfrmdata> window;
+
+    KeyedDataWindow() {
+        dir.createDatabase({{u("中国福彩3D"), test::makeDraws(40, 2)}});
+        window = std::make_unique<Tfrmdata>();
+        window->show();
+        window->lstcaipiao->setCurrentRow(0);
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+    }
+};
+
+TEST(DataWindowKeys, TabLeavesTheGridAndTheButtonsHaveAccessKeys) {
+    KeyedDataWindow w;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    for (QPushButton *b : {w.window->btnedit, w.window->btnsave, w.window->Button1, w.window->btnext})
+        EXPECT_TRUE(b->text().contains(u("(&"))) << b->text().toStdString();
+
+    w.window->grdcaipiao->setFocus();
+    ASSERT_TRUE(w.window->grdcaipiao->hasFocus());
+    const QModelIndex before = w.window->grdcaipiao->currentIndex();
+    QTest::keyClick(w.window->grdcaipiao, Qt::Key_Tab);
+    EXPECT_FALSE(w.window->grdcaipiao->hasFocus());
+    EXPECT_EQ(w.window->grdcaipiao->currentIndex(), before); // the grid's cell did not move
+
+    // An access key is a button's Alt shortcut.
+    EXPECT_EQ(w.window->Button1->shortcut(), QKeySequence(u("Alt+I")));
+    EXPECT_EQ(w.window->btnsave->shortcut(), QKeySequence(u("Alt+S")));
+}
+
+TEST(DataWindowKeys, EscapeClosesButNotWhileAddingDraws) {
+    KeyedDataWindow w;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    w.window->btnedit->click(); // 开始添加: 关闭 is off
+    ASSERT_FALSE(w.window->btnext->isEnabled());
+    QTest::keyClick(w.window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(w.window->isVisible());
+    w.window->btnedit->click(); // 完成添加
+    ASSERT_TRUE(w.window->btnext->isEnabled());
+    QTest::keyClick(w.window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(w.window->isVisible());
+}
+
+} // namespace
+} // namespace corvel
