@@ -2,9 +2,12 @@
 
 #include "core/u_public.h"
 #include "core/usererror.h"
+#include "maintenance/u_index.h"
+#include "shell/u_main.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
 #include "store/database.h"
+#include "store/drawtable.h"
 #include "ui/printing.h"
 
 #include <QDir>
@@ -13,6 +16,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QAction>
+#include <QButtonGroup>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -160,6 +168,38 @@ bool MessageLog::contains(const QString &text) const {
     for (const auto &m : messages)
         if (m.text.contains(text)) return true;
     return false;
+}
+
+QStringList tableLinesOf(const QString &path, const QString &lottery) {
+    Connection con(path);
+    const RawDrawTable table = readDrawTable(con.db(), lottery);
+    QStringList lines;
+    for (const RawDraw &row : table.rows) {
+        QString digits;
+        for (int c = 0; c < table.columnCount; ++c)
+            digits += row.digits[c] ? QString::number(*row.digits[c]) : QStringLiteral("-");
+        lines << QString::fromStdString(row.issue) + QLatin1Char(' ') + digits;
+    }
+    return lines;
+}
+
+QStringList tableLines(const QString &lottery) { return tableLinesOf(databasePath(), lottery); }
+
+bool openThroughCatalogue(Tfrmmain &main, const QString &lottery, int window) {
+    // The catalogue is modal: it is answered from inside its own event loop.
+    QTimer::singleShot(0, &main, [&main, lottery, window] {
+        auto *index = main.findChild<Tfrmindex *>();
+        if (!index) return;
+        const auto items = index->lstcaipiao->findItems(lottery, Qt::MatchExactly);
+        if (!items.isEmpty()) {
+            index->lstcaipiao->setCurrentItem(items.first());
+            if (window >= 0) index->optpos->button(window)->click();
+            index->btnopen->click();
+        }
+        if (index->isVisible()) index->btnext->click();
+    });
+    main.command(QStringLiteral("mnuopen"))->trigger();
+    return LotteryOpen;
 }
 
 } // namespace corvel::test

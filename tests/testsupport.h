@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+namespace corvel {
+class Tfrmmain;
+}
+
 namespace corvel::test {
 
 // A temporary program folder: AppDir points at it and its sub-folders exist. The
@@ -81,5 +85,14 @@ struct MessageLog {
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
     bool contains(const QString &text) const;
 };
+
+// Opens `lottery` as a user does: 打开彩票, pick it in the catalogue (and the digit window
+// `window` 0–2 if given), "打开". False when the lottery is not listed or does not open.
+bool openThroughCatalogue(Tfrmmain &main, const QString &lottery, int window = -1);
+
+// The rows of a draw table of the database file at `path` in issue order as "issue
+// digits" (an empty cell as '-'); tableLines reads the program's database.
+QStringList tableLinesOf(const QString &path, const QString &lottery);
+QStringList tableLines(const QString &lottery);
 
 } // namespace corvel::test

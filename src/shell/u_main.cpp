@@ -8,7 +8,7 @@
 #include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/u_datamod.h"
-#include "store/u_index.h"
+#include "maintenance/u_index.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/shortcuts.h"
@@ -393,7 +393,7 @@ void Tfrmmain::lotteryOpened() {
 void Tfrmmain::mnuopenClick() {
     mnucloseClick();
     Tfrmindex dialog(this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) lotteryOpened();
 }
 
 void Tfrmmain::mnucloseClick() {

@@ -26,8 +26,8 @@
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
 #include "planning/u_tozi.h"
-#include "store/u_data.h"
-#include "store/u_download2.h"
+#include "maintenance/u_data.h"
+#include "maintenance/u_download2.h"
 
 namespace corvel {
 

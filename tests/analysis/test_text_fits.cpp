@@ -5,7 +5,6 @@
 #include "core/u_public.h"
 #include "shell/u_main.h"
 #include "store/u_datamod.h"
-#include "store/u_index.h"
 #include "testsupport.h"
 #include "ui/barchart.h"
 #include "ui/gridheader.h"
@@ -75,11 +74,7 @@ TEST(TextFits, EveryTabAtA1280By700Window) {
     Tfrmmain main;
     main.resize(1280, 700);
     main.show();
-    {
-        Tfrmindex index(&main);
-        index.lstcaipiao->setCurrentRow(0);
-        ASSERT_TRUE(index.btnopenClick());
-    }
+    ASSERT_TRUE(test::openThroughCatalogue(main, u("中国福彩3D")));
     QApplication::processEvents();
     for (int tab = 0; tab < 20; ++tab) {
         main.showAnalysisTab(tab);

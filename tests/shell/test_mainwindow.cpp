@@ -8,7 +8,7 @@
 #include "store/catalogue.h"
 #include "store/database.h"
 #include "store/u_datamod.h"
-#include "store/u_index.h"
+#include "maintenance/u_index.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -57,13 +57,7 @@ protected:
     }
 
     // Opens a lottery through the catalogue window as a user would.
-    bool open(const QString &name) {
-        Tfrmindex index(main.get());
-        const auto items = index.lstcaipiao->findItems(name, Qt::MatchExactly);
-        if (items.isEmpty()) return false;
-        index.lstcaipiao->setCurrentItem(items.first());
-        return index.btnopenClick();
-    }
+    bool open(const QString &name) { return test::openThroughCatalogue(*main, name); }
 
     bool enabled(const char *name) { return main->command(QString::fromLatin1(name))->isEnabled(); }
 

@@ -7,7 +7,6 @@
 #include "shell/u_main.h"
 #include "store/appdir.h"
 #include "store/u_datamod.h"
-#include "store/u_index.h"
 #include "testsupport.h"
 #include "ui/dialogs.h"
 #include "ui/textfit.h"
@@ -51,14 +50,7 @@ protected:
         datamod.reset();
         CloseLotteryState();
     }
-    bool open(const QString &name, int window = -1) {
-        Tfrmindex index(main.get());
-        const auto items = index.lstcaipiao->findItems(name, Qt::MatchExactly);
-        if (items.isEmpty()) return false;
-        index.lstcaipiao->setCurrentItem(items.first());
-        if (window >= 0) index.optpos->button(window)->click();
-        return index.btnopenClick();
-    }
+    bool open(const QString &name, int window = -1) { return test::openThroughCatalogue(*main, name, window); }
     // The offscreen platform does not always hand activation on when a window hides.
     static bool activate(QWidget *w) {
         w->activateWindow();

@@ -7,7 +7,6 @@
 #include "store/drawio.h"
 #include "store/drawtable.h"
 #include "store/textfile.h"
-#include "test_data_support.h"
 #include "testsupport.h"
 
 #include <QFile>

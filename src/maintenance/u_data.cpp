@@ -1,4 +1,4 @@
-#include "store/u_data.h"
+#include "maintenance/u_data.h"
 
 #include "core/drawparse.h"
 #include "core/usererror.h"

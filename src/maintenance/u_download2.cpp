@@ -1,4 +1,4 @@
-#include "store/u_download2.h"
+#include "maintenance/u_download2.h"
 
 #include "core/usererror.h"
 #include "store/appdir.h"

@@ -1,8 +1,7 @@
-#include "store/u_index.h"
+#include "maintenance/u_index.h"
 
 #include "core/u_public.h"
 #include "core/usererror.h"
-#include "shell/u_main.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
 #include "store/u_datamod.h"
@@ -174,7 +173,6 @@ bool Tfrmindex::btnopenClick() {
         return false;
     LotteryOpen = true;
     accept();
-    if (Tfrmmain *main = Tfrmmain::instance()) main->lotteryOpened();
     return true;
 }
 

@@ -5,8 +5,7 @@
 #include "store/database.h"
 #include "store/drawtable.h"
 #include "store/textfile.h"
-#include "store/u_data.h"
-#include "test_data_support.h"
+#include "maintenance/u_data.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModelTester>

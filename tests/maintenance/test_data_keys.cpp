@@ -2,7 +2,7 @@
 // Escape closes the window except while an addition is under way.
 
 #include "store/appdir.h"
-#include "store/u_data.h"
+#include "maintenance/u_data.h"
 #include "testsupport.h"
 
 #include <QApplication>

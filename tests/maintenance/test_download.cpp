@@ -3,8 +3,7 @@
 #include "store/appdir.h"
 #include "store/database.h"
 #include "store/drawtable.h"
-#include "store/u_download2.h"
-#include "test_data_support.h"
+#include "maintenance/u_download2.h"
 #include "testsupport.h"
 
 #include <QComboBox>
