@@ -10,16 +10,16 @@
 #include "store/drawtable.h"
 #include "ui/printing.h"
 
+#include <QAction>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSqlQuery>
-#include <QAction>
-#include <QButtonGroup>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <random>

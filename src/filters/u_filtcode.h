@@ -19,9 +19,9 @@ class GridModel;
 
 // What an analysis window hands to the view; read again every time the view is activated.
 struct FiltCodeSource {
-    int tab = 0;                                 // the main window's tab index (1..19)
-    std::function<CandidateList()> candidates;   // digits + pass mark (0 = listed)
-    std::function<std::string()> description;   // e.g. "大小组合大大大"
+    int tab = 0;                               // the main window's tab index (1..19)
+    std::function<CandidateList()> candidates; // digits + pass mark (0 = listed)
+    std::function<std::string()> description;  // e.g. "大小组合大大大"
 };
 
 class Tfrmfiltcode : public QDialog {

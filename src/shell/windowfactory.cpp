@@ -22,12 +22,12 @@
 #include "generators/u_jiaoqi.h"
 #include "generators/u_reima.h"
 #include "generators/u_sanma.h"
+#include "maintenance/u_data.h"
+#include "maintenance/u_download2.h"
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
 #include "planning/u_tozi.h"
-#include "maintenance/u_data.h"
-#include "maintenance/u_download2.h"
 
 namespace corvel {
 

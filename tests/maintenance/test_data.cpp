@@ -1,11 +1,11 @@
 // The data window: choosing a table, edit mode, rows typed by hand, export and import.
 
+#include "maintenance/u_data.h"
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/database.h"
 #include "store/drawtable.h"
 #include "store/textfile.h"
-#include "maintenance/u_data.h"
 #include "testsupport.h"
 
 #include <QAbstractItemModelTester>

@@ -1,8 +1,8 @@
 // The data window by keyboard: Tab leaves the grid, the buttons have access keys and
 // Escape closes the window except while an addition is under way.
 
-#include "store/appdir.h"
 #include "maintenance/u_data.h"
+#include "store/appdir.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #include "core/u_public.h"
+#include "maintenance/u_index.h"
 #include "shell/startup.h"
 #include "shell/u_about.h"
 #include "shell/u_main.h"
@@ -8,7 +9,6 @@
 #include "store/catalogue.h"
 #include "store/database.h"
 #include "store/u_datamod.h"
-#include "maintenance/u_index.h"
 #include "testsupport.h"
 
 #include <QAction>
