@@ -1,7 +1,6 @@
 #include "maintenance/u_data.h"
 
 #include "core/drawparse.h"
-#include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/catalogue.h"
@@ -23,7 +22,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTableView>
 #include <QTimer>
@@ -87,44 +85,19 @@ DrawTableModel::DrawTableModel(QObject *parent, const QSqlDatabase &db) : QSqlTa
     setEditStrategy(OnManualSubmit);
 }
 
-QString DrawTableModel::whereRow(int row, QVariantList &binds) const {
-    const QSqlRecord values = primaryValues(row); // the row as it was read
-    QStringList conditions;
-    for (int i = 0; i < values.count(); ++i) {
-        conditions << quoteIdent(values.fieldName(i)) + QStringLiteral(" is ?");
-        binds << values.value(i);
-    }
-    return QStringLiteral("rowid = (select rowid from %1 where %2 limit 1)")
-        .arg(quoteIdent(tableName()), conditions.join(QStringLiteral(" and ")));
-}
-
 bool DrawTableModel::updateRowInTable(int row, const QSqlRecord &values) {
-    QStringList sets;
-    QVariantList binds;
-    for (int i = 0; i < values.count(); ++i) {
-        if (!values.isGenerated(i)) continue;
-        sets << quoteIdent(values.fieldName(i)) + QStringLiteral(" = ?");
-        binds << values.value(i);
-    }
-    if (sets.isEmpty()) return true;
-    const QString where = whereRow(row, binds);
-    QSqlQuery q(database());
-    q.prepare(
-        QStringLiteral("update %1 set %2 where %3").arg(quoteIdent(tableName()), sets.join(QLatin1Char(',')), where));
-    for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
-    if (q.exec()) return true;
-    setLastError(q.lastError());
+    QSqlDatabase db = database();
+    const QSqlError error = updateDrawRow(db, tableName(), primaryValues(row), values);
+    if (error.type() == QSqlError::NoError) return true;
+    setLastError(error);
     return false;
 }
 
 bool DrawTableModel::deleteRowFromTable(int row) {
-    QVariantList binds;
-    const QString where = whereRow(row, binds);
-    QSqlQuery q(database());
-    q.prepare(QStringLiteral("delete from %1 where %2").arg(quoteIdent(tableName()), where));
-    for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
-    if (q.exec()) return true;
-    setLastError(q.lastError());
+    QSqlDatabase db = database();
+    const QSqlError error = deleteDrawRow(db, tableName(), primaryValues(row));
+    if (error.type() == QSqlError::NoError) return true;
+    setLastError(error);
     return false;
 }
 
@@ -232,12 +205,10 @@ void Tfrmdata::FormCreate() {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QDialog::close);
     connect(dbv_caipiao, &DbNavigator::clicked, this, &Tfrmdata::dbv_caipiaoClick);
 
-    try {
+    ui::runCommand(this, [this] {
         con = std::make_unique<Connection>(databasePath());
         lstcaipiao->addItems(listLotteries(databasePath()));
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-    }
+    });
 }
 
 bool Tfrmdata::eventFilter(QObject *watched, QEvent *event) {
@@ -448,22 +419,6 @@ bool Tfrmdata::checkRow(int row) {
     return true;
 }
 
-QString Tfrmdata::submitInTransaction() {
-    QSqlDatabase &db = con->db();
-    if (!db.transaction()) return db.lastError().text();
-    if (!rst->submitAll()) {
-        const QString error = rst->lastError().text();
-        db.rollback();
-        return error.isEmpty() ? QStringLiteral("保存失败") : error;
-    }
-    if (!db.commit()) {
-        const QString error = db.lastError().text();
-        db.rollback();
-        return error;
-    }
-    return {};
-}
-
 bool Tfrmdata::post() {
     delegate_->finishEditing();
     if (!rst || !rst->isDirty()) return true;
@@ -485,9 +440,7 @@ void Tfrmdata::finishPost(int row) {
     const QModelIndex current = grdcaipiao->currentIndex();
     const int keepRow = current.isValid() ? current.row() : row;
     const QString keepIssue = cellText(keepRow, issueColumn());
-    const QString error = submitInTransaction();
-    if (!error.isEmpty()) {
-        ui::showError(this, databaseMessage(QStringLiteral("数据库错误"), error));
+    if (!ui::runCommand(this, [this] { submitDrawChanges(con->db(), *rst); })) {
         setCurrent(row, current.column());
         return;
     }
@@ -551,11 +504,7 @@ void Tfrmdata::deleteCurrentRow() {
     rst->revertAll(); // changes typed into the row go with it
     newRow_.reset();
     rst->removeRow(row);
-    const QString error = submitInTransaction();
-    if (!error.isEmpty()) {
-        rst->revertAll();
-        ui::showError(this, databaseMessage(QStringLiteral("数据库错误"), error));
-    }
+    if (!ui::runCommand(this, [this] { submitDrawChanges(con->db(), *rst); })) rst->revertAll();
     reselect(keepIssue, row);
 }
 
@@ -610,12 +559,7 @@ void Tfrmdata::btnsaveClick() {
     if (!post()) return;
     const QString path = ui::getSaveFileName(this, defaultHistoryFile(lottery_));
     if (path.isEmpty()) return;
-    try {
-        exportHistory(con->db(), lottery_, path);
-    } catch (const UserError &e) {
-        ui::showError(this, QString::fromStdString(e.what()));
-        return;
-    }
+    if (!ui::runCommand(this, [&] { exportHistory(con->db(), lottery_, path); })) return;
     ui::showInformation(this, QStringLiteral("成功保存！"));
 }
 

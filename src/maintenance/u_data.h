@@ -55,10 +55,6 @@ public:
 protected:
     bool updateRowInTable(int row, const QSqlRecord &values) override;
     bool deleteRowFromTable(int row) override;
-
-private:
-    // "rowid = (the first row holding the row's values as read)" and its bound values.
-    QString whereRow(int row, QVariantList &binds) const;
 };
 
 // Cells are typed as plain text, so what the user typed stays in the cell until it is
@@ -133,8 +129,6 @@ private:
     int firstDirtyRow() const;
     bool rowIsEmpty(int row) const;
     bool checkRow(int row);
-    // Writes the pending change in one transaction; the database's message on failure.
-    QString submitInTransaction();
     QString cellText(int row, int column) const;
     void setCurrent(int row, int column);
     void finishPost(int row);

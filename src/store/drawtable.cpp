@@ -7,12 +7,31 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlTableModel>
 
 namespace corvel {
 
 namespace {
 [[noreturn]] void fail(const QSqlQuery &q) {
     throw UserError(databaseMessage(QStringLiteral("数据库错误"), q.lastError()).toStdString());
+}
+
+// "rowid = (the first row holding `original`'s values)"; its values are appended to `binds`.
+QString whereRow(const QString &table, const QSqlRecord &original, QVariantList &binds) {
+    QStringList conditions;
+    for (int i = 0; i < original.count(); ++i) {
+        conditions << quoteIdent(original.fieldName(i)) + QStringLiteral(" is ?");
+        binds << original.value(i);
+    }
+    return QStringLiteral("rowid = (select rowid from %1 where %2 limit 1)")
+        .arg(quoteIdent(table), conditions.join(QStringLiteral(" and ")));
+}
+
+QSqlError run(QSqlDatabase &db, const QString &statement, const QVariantList &binds) {
+    QSqlQuery q(db);
+    if (!q.prepare(statement)) return q.lastError();
+    for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
+    return q.exec() ? QSqlError() : q.lastError();
 }
 } // namespace
 
@@ -64,6 +83,44 @@ int drawTableCount(QSqlDatabase &db, const QString &lottery) {
     if (!q.exec(QStringLiteral("select count(*) from %1").arg(quoteIdent(drawTableName(lottery)))) || !q.next())
         fail(q);
     return q.value(0).toInt();
+}
+
+QSqlError updateDrawRow(QSqlDatabase &db, const QString &table, const QSqlRecord &original, const QSqlRecord &values) {
+    QStringList sets;
+    QVariantList binds;
+    for (int i = 0; i < values.count(); ++i) {
+        if (!values.isGenerated(i)) continue;
+        sets << quoteIdent(values.fieldName(i)) + QStringLiteral(" = ?");
+        binds << values.value(i);
+    }
+    if (sets.isEmpty()) return {};
+    const QString where = whereRow(table, original, binds);
+    return run(db,
+               QStringLiteral("update %1 set %2 where %3").arg(quoteIdent(table), sets.join(QLatin1Char(',')), where),
+               binds);
+}
+
+QSqlError deleteDrawRow(QSqlDatabase &db, const QString &table, const QSqlRecord &original) {
+    QVariantList binds;
+    const QString where = whereRow(table, original, binds);
+    return run(db, QStringLiteral("delete from %1 where %2").arg(quoteIdent(table), where), binds);
+}
+
+void submitDrawChanges(QSqlDatabase &db, QSqlTableModel &model) {
+    auto failWith = [](const QString &error) {
+        throw UserError(databaseMessage(QStringLiteral("数据库错误"), error).toStdString());
+    };
+    if (!db.transaction()) failWith(db.lastError().text());
+    if (!model.submitAll()) {
+        const QString error = model.lastError().text();
+        db.rollback();
+        failWith(error.isEmpty() ? QStringLiteral("保存失败") : error);
+    }
+    if (!db.commit()) {
+        const QString error = db.lastError().text();
+        db.rollback();
+        failWith(error);
+    }
 }
 
 int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep) {

@@ -1,11 +1,15 @@
 #pragma once
-// Reading and trimming a lottery's draw table.
+// Reading, changing and trimming a lottery's draw table.
 
 #include "core/drawhistory.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
+
+class QSqlRecord;
+class QSqlTableModel;
 
 namespace corvel {
 
@@ -21,5 +25,20 @@ int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep);
 
 // Number of rows of the draw table.
 int drawTableCount(QSqlDatabase &db, const QString &lottery);
+
+// A row is found by its own rowid: the first row (in rowid order) holding every value of
+// `original`, the row as it was read. So of two rows with the same values exactly one is
+// changed or deleted. Both return the database's error (type NoError on success); they
+// run inside the caller's transaction.
+
+// Sets the generated fields of `values` in that row of `table` (the plain table name).
+QSqlError updateDrawRow(QSqlDatabase &db, const QString &table, const QSqlRecord &original, const QSqlRecord &values);
+// Deletes that row of `table`.
+QSqlError deleteDrawRow(QSqlDatabase &db, const QString &table, const QSqlRecord &original);
+
+// Writes the pending changes of a table model on `db` in one transaction. Throws
+// UserError ("数据库错误" with the database's message) after a rollback; the table is then
+// as it was and the model keeps its pending changes.
+void submitDrawChanges(QSqlDatabase &db, QSqlTableModel &model);
 
 } // namespace corvel

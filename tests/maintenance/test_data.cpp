@@ -106,9 +106,9 @@ TEST(DataWindow, ATableThatCannotBeOpenedLeavesNoLotteryChosen) {
         ADD_FAILURE() << "import went on without a lottery";
         return QString();
     };
-    w.window->Button1Click();
+    w.window->Button1->click();
     EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导入的彩票！"));
-    w.window->btnsaveClick();
+    w.window->btnsave->click();
     EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导出的彩票！"));
     w.select(Fc3d);
     EXPECT_EQ(w.model()->rowCount(), 5);
@@ -141,7 +141,7 @@ TEST(DataWindow, ColumnWidthsAndThePlusButtonFollowTheWindowSize) {
 
 TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
     DataWindow w(test::makeDraws(5));
-    w.window->btneditClick();
+    w.window->btnedit->click();
     EXPECT_TRUE(w.window->editing());
     EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("完成添加(&A)"));
     EXPECT_FALSE(w.window->btnext->isEnabled());
@@ -154,7 +154,7 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
     EXPECT_TRUE(w.window->isVisible());
     EXPECT_EQ(w.log.lastText(), QStringLiteral("请单击《完成添加》按钮保存添加"));
 
-    w.window->btneditClick();
+    w.window->btnedit->click();
     EXPECT_FALSE(w.window->editing());
     EXPECT_EQ(w.window->btnedit->text(), QStringLiteral("开始添加(&A)"));
     EXPECT_TRUE(w.window->btnext->isEnabled());
@@ -164,18 +164,18 @@ TEST(DataWindow, EditModeSwitchesControlsAndRefusesClosing) {
 
 TEST(DataWindow, PlusStoresTheTypedRowBeforeAppendingTheNext) {
     DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222")});
-    w.window->btneditClick();
-    w.window->btnaddClick();
+    w.window->btnedit->click();
+    w.window->btnadd->click();
     EXPECT_EQ(w.model()->rowCount(), 3);
     EXPECT_EQ(w.currentRow(), 2);
     w.typeRow(2, QStringLiteral(" 2007003 "), QStringLiteral("345"));
-    w.window->btnaddClick(); // stores 2007003, then a fresh row
+    w.window->btnadd->click(); // stores 2007003, then a fresh row
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 222"),
                                          QStringLiteral("2007003 345")}));
     EXPECT_EQ(w.model()->rowCount(), 4);
     EXPECT_EQ(w.currentRow(), 3);
     // A new row nobody typed into is dropped when editing ends.
-    w.window->btneditClick();
+    w.window->btnedit->click();
     EXPECT_FALSE(w.window->editing());
     EXPECT_EQ(w.model()->rowCount(), 3);
     EXPECT_TRUE(w.log.messages.empty()) << w.log.lastText().toStdString();
@@ -183,7 +183,7 @@ TEST(DataWindow, PlusStoresTheTypedRowBeforeAppendingTheNext) {
 
 TEST(DataWindow, RefusedRowsKeepTheTypingAndNameTheProblem) {
     DataWindow w({QStringLiteral("2007001 111")});
-    w.window->btneditClick();
+    w.window->btnedit->click();
     const struct {
         QString issue, d1, d2, d3, problem;
     } cases[] = {
@@ -203,22 +203,22 @@ TEST(DataWindow, RefusedRowsKeepTheTypingAndNameTheProblem) {
          QStringLiteral("第1位号码“-1”")},
     };
     for (const auto &c : cases) {
-        w.window->btnaddClick();
+        w.window->btnadd->click();
         const int row = w.model()->rowCount() - 1;
         w.type(row, QStringLiteral("记录期号"), c.issue);
         w.type(row, QStringLiteral("1"), c.d1);
         w.type(row, QStringLiteral("2"), c.d2);
         w.type(row, QStringLiteral("3"), c.d3);
-        w.window->btneditClick();
+        w.window->btnedit->click();
         EXPECT_TRUE(w.window->editing()) << c.problem.toStdString();
         EXPECT_TRUE(w.log.lastText().contains(c.problem)) << w.log.lastText().toStdString();
         EXPECT_EQ(w.cell(row, QStringLiteral("记录期号")), c.issue); // still there to be corrected
         EXPECT_EQ(tableLines(), QStringList{QStringLiteral("2007001 111")});
-        w.window->dbv_caipiaoClick(DbNavigator::Cancel);
+        w.window->dbv_caipiao->button(DbNavigator::Cancel)->click();
         EXPECT_EQ(w.model()->rowCount(), 1);
     }
     // Corrected, the row is stored.
-    w.window->btnaddClick();
+    w.window->btnadd->click();
     w.typeRow(1, QStringLiteral("2007002"), QStringLiteral("1a3"));
     EXPECT_FALSE(w.window->post());
     w.type(1, QStringLiteral("2"), QStringLiteral("7"));
@@ -228,7 +228,7 @@ TEST(DataWindow, RefusedRowsKeepTheTypingAndNameTheProblem) {
 
 TEST(DataWindow, TypingThroughTheGridEditorIsStored) {
     DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222")});
-    w.window->btneditClick();
+    w.window->btnedit->click();
     QTableView *grid = w.window->grdcaipiao;
     const QModelIndex cell = w.model()->index(0, w.column(QStringLiteral("2")));
     grid->setCurrentIndex(cell);
@@ -236,14 +236,14 @@ TEST(DataWindow, TypingThroughTheGridEditorIsStored) {
     auto *editor = grid->findChild<QLineEdit *>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("9"));
-    w.window->btneditClick(); // hands the editor's text over and stores the row
+    w.window->btnedit->click(); // hands the editor's text over and stores the row
     EXPECT_FALSE(w.window->editing()) << w.log.lastText().toStdString();
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 191"), QStringLiteral("2007002 222")}));
 }
 
 TEST(DataWindow, LeavingAChangedRowStoresItOrTakesTheCursorBack) {
     DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222"), QStringLiteral("2007003 333")});
-    w.window->btneditClick();
+    w.window->btnedit->click();
     QTableView *grid = w.window->grdcaipiao;
     grid->setCurrentIndex(w.model()->index(0, 1));
     w.type(0, QStringLiteral("1"), QStringLiteral("5"));
@@ -265,30 +265,30 @@ TEST(DataWindow, LeavingAChangedRowStoresItOrTakesTheCursorBack) {
 TEST(DataWindow, NavigatorDeletesOneRowEvenWhenAnotherIsIdentical) {
     DataWindow w({QStringLiteral("2007001 111"), QStringLiteral("2007002 222"), QStringLiteral("2007002 222"),
                   QStringLiteral("2007003 333")});
-    w.window->btneditClick();
+    w.window->btnedit->click();
     w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 0));
-    w.window->dbv_caipiaoClick(DbNavigator::Delete);
+    w.window->dbv_caipiao->button(DbNavigator::Delete)->click();
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 222"),
                                          QStringLiteral("2007003 333")}));
     w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 1));
     w.type(1, QStringLiteral("1"), QStringLiteral("8"));
-    w.window->dbv_caipiaoClick(DbNavigator::Post);
+    w.window->dbv_caipiao->button(DbNavigator::Post)->click();
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 822"),
                                          QStringLiteral("2007003 333")}));
-    w.window->dbv_caipiaoClick(DbNavigator::First);
+    w.window->dbv_caipiao->button(DbNavigator::First)->click();
     EXPECT_EQ(w.currentRow(), 0);
     EXPECT_FALSE(w.window->dbv_caipiao->button(DbNavigator::Prior)->isEnabled());
-    w.window->dbv_caipiaoClick(DbNavigator::Last);
+    w.window->dbv_caipiao->button(DbNavigator::Last)->click();
     EXPECT_EQ(w.currentRow(), 2);
     EXPECT_FALSE(w.window->dbv_caipiao->button(DbNavigator::Next)->isEnabled());
 }
 
 TEST(DataWindow, ExportAndImportNeedALottery) {
     DataWindow w({QStringLiteral("2007001 111")}, false);
-    w.window->btnsaveClick();
+    w.window->btnsave->click();
     EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导出的彩票！"));
     EXPECT_EQ(w.log.messages.back().kind, ui::MessageKind::Error);
-    w.window->Button1Click();
+    w.window->Button1->click();
     EXPECT_EQ(w.log.lastText(), QStringLiteral("请选择要导入的彩票！"));
 }
 
@@ -300,7 +300,7 @@ TEST(DataWindow, ExportWritesTheHistoryFile) {
         proposed = initial;
         return w.dir.path() + QStringLiteral("导出.txt");
     };
-    w.window->btnsaveClick();
+    w.window->btnsave->click();
     EXPECT_EQ(proposed, attachmentDir() + QStringLiteral("中国福彩3D历史号码.txt"));
     EXPECT_EQ(w.log.lastText(), QStringLiteral("成功保存！"));
     EXPECT_EQ(readTextLines(w.dir.path() + QStringLiteral("导出.txt")), draws);
@@ -317,14 +317,14 @@ TEST(DataWindow, ImportReplacesTheTableOrLeavesItWhole) {
         startFolder = initial;
         return chosen;
     };
-    w.window->Button1Click();
+    w.window->Button1->click();
     EXPECT_EQ(startFolder, ShellFolderPath(QStringLiteral("Desktop")));
     EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("第2行"))) << w.log.lastText().toStdString();
     EXPECT_EQ(tableLines(), before);
     EXPECT_EQ(w.model()->rowCount(), 25);
 
     chosen = good;
-    w.window->Button1Click();
+    w.window->Button1->click();
     EXPECT_EQ(w.log.lastText(), QStringLiteral("成功导入！"));
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
     EXPECT_EQ(w.model()->rowCount(), 2);

@@ -4,12 +4,14 @@
 #include "maintenance/u_data.h"
 #include "store/appdir.h"
 #include "testsupport.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace corvel {
@@ -44,10 +46,36 @@ TEST(DataWindowKeys, TabLeavesTheGridAndTheButtonsHaveAccessKeys) {
     QTest::keyClick(w.window->grdcaipiao, Qt::Key_Tab);
     EXPECT_FALSE(w.window->grdcaipiao->hasFocus());
     EXPECT_EQ(w.window->grdcaipiao->currentIndex(), before); // the grid's cell did not move
+}
 
-    // An access key is a button's Alt shortcut.
-    EXPECT_EQ(w.window->Button1->shortcut(), QKeySequence(u("Alt+I")));
-    EXPECT_EQ(w.window->btnsave->shortcut(), QKeySequence(u("Alt+S")));
+TEST(DataWindowKeys, AccessKeysPressTheirButtons) {
+    KeyedDataWindow w;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    int saveAsked = 0, openAsked = 0;
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) {
+        ++saveAsked;
+        return QString(); // cancelled
+    };
+    ui::dialogHooks().openFile = [&](const QString &, const QString &) {
+        ++openAsked;
+        return QString();
+    };
+
+    // A button's access key presses it the way a click does (shown briefly pressed first).
+    auto press = [&](Qt::Key key, const std::function<bool()> &done, int waitMs = 2000) {
+        QTest::keyClick(w.window.get(), key, Qt::AltModifier);
+        return QTest::qWaitFor(done, waitMs);
+    };
+    EXPECT_TRUE(press(Qt::Key_S, [&] { return saveAsked == 1; }));      // 保存开奖
+    EXPECT_TRUE(press(Qt::Key_I, [&] { return openAsked == 1; }));      // 导入开奖
+    EXPECT_TRUE(press(Qt::Key_A, [&] { return w.window->editing(); })); // 开始添加
+    // 关闭 is off while adding: its access key does nothing.
+    EXPECT_FALSE(press(
+        Qt::Key_C, [&] { return !w.window->isVisible(); }, 400));
+    EXPECT_TRUE(press(Qt::Key_A, [&] { return !w.window->editing(); }));   // 完成添加
+    EXPECT_TRUE(press(Qt::Key_C, [&] { return !w.window->isVisible(); })); // 关闭
+    EXPECT_EQ(saveAsked + openAsked, 2);
+    EXPECT_TRUE(w.log.messages.empty()) << w.log.lastText().toStdString();
 }
 
 TEST(DataWindowKeys, EscapeClosesButNotWhileAddingDraws) {

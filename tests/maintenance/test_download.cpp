@@ -134,7 +134,7 @@ struct DownloadWindow {
     void run(int choice) {
         window->comdown->setCurrentIndex(choice);
         QSignalSpy done(window.get(), &Tfrmdownload2::downloadFinished);
-        window->btndownClick();
+        window->btndown->click();
         if (done.isEmpty()) {
             ASSERT_TRUE(done.wait(15000));
         }
@@ -258,7 +258,7 @@ TEST(DownloadWindow, ClosingDuringADownloadDropsIt) {
     DownloadWindow w({}, {});
     w.server.silent(QStringLiteral("/3d.txt"));
     w.sources(QStringLiteral("/3d.txt"), QStringLiteral(""));
-    w.window->btndownClick();
+    w.window->btndown->click();
     EXPECT_TRUE(w.window->downloading());
     EXPECT_FALSE(w.window->btnclose->isVisible());
     w.window->close();
