@@ -86,6 +86,11 @@ HistoryFill fillDrawHistory(const RawDrawTable &table, const std::string &lotter
             break;
         }
     }
+    out.issues.resize(n);
+    for (size_t i = 0; i < n; ++i) {
+        int64_t issue = 0;
+        out.issues[i] = tryStrToInt64(table.rows[i].issue, issue) ? issue : out.history[i][0];
+    }
     return out;
 }
 

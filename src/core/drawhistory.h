@@ -32,6 +32,10 @@ TrendRow makeTrendRow(int32_t issue, int64_t number, int d1, int d2, int d3);
 struct HistoryFill {
     DrawTable history;
     TrendTable trend;
+    // The issue of every row as a 64-bit number: the stored text whole (so an issue of
+    // more than 7 digits keeps its first two), or the history's issue when the text is
+    // not a number.
+    std::vector<int64_t> issues;
     // Empty when every row converted; otherwise the conversion message of the first bad
     // row (rows from that one on stay 0, the tables keep their full size).
     std::string error;

@@ -15,6 +15,7 @@ const std::array<std::string, 4> PositionNames{"", "百", "十", "个"};
 DirectNumberTable DirectNumbers{};
 DrawTable DrawHistory;
 TrendTable TrendRows;
+std::vector<int64_t> DrawIssues;
 WindowChoices Choices;
 
 int32_t Combinations(int32_t n, int32_t k) {

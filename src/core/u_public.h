@@ -59,6 +59,8 @@ extern DirectNumberTable DirectNumbers;
 // Filled when the draw trend window is created.
 extern DrawTable DrawHistory;
 extern TrendTable TrendRows;
+// The issues of DrawHistory's draws as stored, whole, in 64 bits (HistoryFill::issues).
+extern std::vector<int64_t> DrawIssues;
 
 extern WindowChoices Choices;
 

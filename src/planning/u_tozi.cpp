@@ -1,12 +1,10 @@
 #include "planning/u_tozi.h"
 
-#include "core/intconv.h"
 #include "core/usererror.h"
 #include "planning/replaysearch.h"
 #include "planning/u_tozithread.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
-#include "store/u_datamod.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -268,17 +266,6 @@ int Tfrmtozi::kindIndex() const { return std::max(0, optzhuzhi->checkedId()); }
 
 bool Tfrmtozi::hasList() const { return !hits_.empty() && !list_.empty(); }
 
-std::vector<int64_t> Tfrmtozi::historyIssues() const {
-    std::vector<int64_t> issues(DrawHistory.size());
-    const Tdatamod *data = Tdatamod::instance();
-    for (size_t i = 0; i < issues.size(); ++i) {
-        int64_t issue = DrawHistory[i][0];
-        if (data && i < data->t_caipiao.rows.size()) tryStrToInt64(data->t_caipiao.rows[i].issue, issue);
-        issues[i] = issue;
-    }
-    return issues;
-}
-
 void Tfrmtozi::btnfiltClick() {
     ui::runCommand(this, [&] {
         const BetKind kind = betKindFromIndex(kindIndex());
@@ -291,7 +278,10 @@ void Tfrmtozi::btnfiltClick() {
 
 void Tfrmtozi::takeList(const NumberList &numbers) {
     list_ = numbers;
-    hits_ = buildHitColumn(DrawHistory, historyIssues(), betKindFromIndex(kindIndex()), list_);
+    // The stored issues, whole, when they belong to this history; the history's own otherwise.
+    const bool issuesLoaded = DrawIssues.size() == DrawHistory.size();
+    hits_ = buildHitColumn(DrawHistory, issuesLoaded ? DrawIssues : std::vector<int64_t>{},
+                           betKindFromIndex(kindIndex()), list_);
     showListAndHits();
     // A new list makes the statistics and the replay of the old one meaningless.
     showIntervalStats(intervalStats(hits_));

@@ -124,7 +124,6 @@ private:
     void applySettings(const ToziSettings &settings);
     void setKind(int index);
     void applyList(const InvestmentList &list);
-    std::vector<int64_t> historyIssues() const;
     QString proposedName(const QString &suffix) const;
     QString lastIssueText() const;
 

@@ -63,12 +63,14 @@ QString FillDrawHistory() {
     HistoryFill fill = fillDrawHistory(dm->t_caipiao, LotteryName, PositionStart);
     DrawHistory = std::move(fill.history);
     TrendRows = std::move(fill.trend);
+    DrawIssues = std::move(fill.issues);
     return QString::fromStdString(fill.error);
 }
 
 void CloseLotteryState() {
     DrawHistory.clear();
     TrendRows.clear();
+    DrawIssues.clear();
     LotteryOpen = false;
 }
 

@@ -37,11 +37,12 @@ private:
 // apart from the closed connection.
 void LoadLottery();
 
-// Builds DrawHistory and TrendRows from the open draw table. Returns the conversion
+// Builds DrawHistory, TrendRows and DrawIssues from the open draw table. Returns the conversion
 // message of the first bad row, or an empty text.
 QString FillDrawHistory();
 
-// Closes the lottery's in-memory state: empties DrawHistory and TrendRows, LotteryOpen := false.
+// Closes the lottery's in-memory state: empties DrawHistory, TrendRows and DrawIssues,
+// LotteryOpen := false.
 void CloseLotteryState();
 
 } // namespace corvel

@@ -127,12 +127,29 @@ TEST(HistoryFill, BadRowsStopTheFillButKeepTheSize) {
     f = fillDrawHistory(t, "中国福彩3D", 1);
     EXPECT_EQ(f.error, "'20x7003' 不是一个有效的整形值");
     EXPECT_EQ(f.history[1][0], 2007002);
+    // Every row has its 64-bit issue; one that is not a number takes the history's (0 here).
+    EXPECT_EQ(f.issues, (std::vector<int64_t>{2007001, 2007002, 0, 2007004}));
 
     // A digit outside 0..9 would index past the trend row: refused.
     t.rows[2] = raw("2007003", {1, 12, 3});
     f = fillDrawHistory(t, "中国福彩3D", 1);
     EXPECT_FALSE(f.error.empty());
     EXPECT_EQ(f.history[2][0], 0);
+}
+
+TEST(HistoryFill, LongIssuesStayWholeInTheSixtyFourBitIssues) {
+    RawDrawTable t;
+    t.rows = {raw("20240101001", {1, 2, 3}), raw("99991231999", {4, 5, 6}), raw("2007003", {7, 8, 9})};
+    const HistoryFill f = fillDrawHistory(t, "中国福彩3D", 1);
+    ASSERT_TRUE(f.error.empty()) << f.error;
+    EXPECT_EQ(f.history[0][0], 240101001); // the 32-bit issue drops the first two characters
+    EXPECT_EQ(f.history[1][0], 991231999);
+    EXPECT_EQ(f.issues, (std::vector<int64_t>{20240101001, 99991231999, 2007003}));
+    EXPECT_GT(f.issues[0], int64_t{INT32_MAX});
+    // 黑龙江时时彩 keeps its text whole in both.
+    RawDrawTable h;
+    h.rows = {raw("2007001", {1, 2, 3})};
+    EXPECT_EQ(fillDrawHistory(h, "黑龙江时时彩", 1).issues, std::vector<int64_t>{2007001});
 }
 
 TEST(HistoryFill, EmptyTable) {

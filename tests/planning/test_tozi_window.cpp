@@ -48,6 +48,7 @@ protected:
     void TearDown() override {
         w.reset();
         DrawHistory.clear();
+        DrawIssues.clear();
     }
     static void setHistory(int n, unsigned seed = 4) {
         std::mt19937 rng(seed);
@@ -149,6 +150,22 @@ TEST_F(ToziWindow, RandomListFillsTheGrids) {
     // Group lists hold ascending digits of their form.
     generate(90, 2);
     for (const Number &g : w->betList()) EXPECT_TRUE(g[0] <= g[1] && g[1] <= g[2]);
+}
+
+TEST_F(ToziWindow, HitsShowTheLoadedIssuesWhole) {
+    // Issues of 11 digits, as the loader keeps them beside the 32-bit history.
+    DrawIssues.clear();
+    for (const DrawRow &d : DrawHistory) DrawIssues.push_back(int64_t{20240000000} + d[0]);
+    generate(30);
+    ASSERT_EQ(model(w->grdsep)->rowCount(), 600);
+    EXPECT_EQ(cell(w->grdsep, 0, 0), QStringLiteral("20242020001"));
+    EXPECT_EQ(cell(w->grdsep, 599, 0), QString::number(int64_t{20240000000} + DrawHistory[599][0]));
+
+    // Issues that belong to another history are not used.
+    DrawIssues.pop_back();
+    generate(30);
+    EXPECT_EQ(cell(w->grdsep, 0, 0), QStringLiteral("2020001"));
+    DrawIssues.clear();
 }
 
 TEST_F(ToziWindow, BadCountsAreRefusedAndKeepTheList) {

@@ -144,6 +144,39 @@ TEST(Loader, TrimsToTwelveThousandOldestFirst) {
     EXPECT_EQ(lowestIssue(QStringLiteral("中国体彩排列3")), lowest2);
 }
 
+TEST(Loader, IssuesAreLoadedWholeInSixtyFourBitsOnceAndClosedWithTheLottery) {
+    test::TempAppDir dir;
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), {}}});
+    {
+        // The program's own tables keep issues to 7 characters; a table from an older
+        // database has no such limit, and the loader reads it as it is.
+        Connection con(databasePath());
+        const QString table = quoteIdent(drawTableName(QStringLiteral("中国福彩3D")));
+        con.exec(QStringLiteral("drop table %1").arg(table));
+        con.exec(QStringLiteral("create table %1(\"记录期号\" varchar(20), \"1\" integer, \"2\" integer, "
+                                "\"3\" integer, \"开奖日期\" varchar(10))")
+                     .arg(table));
+        con.exec(QStringLiteral("insert into %1 values ('20241231120', 7, 8, 9, null), ('20240101001', 1, 2, 3, null), "
+                                "('20240101002', 4, 5, 6, null)")
+                     .arg(table));
+    }
+    Tdatamod dm;
+    openLottery(QStringLiteral("中国福彩3D"));
+    EXPECT_TRUE(FillDrawHistory().isEmpty());
+    std::vector<int64_t> stored;
+    for (const QString &line : test::tableLines(QStringLiteral("中国福彩3D")))
+        stored.push_back(line.section(QLatin1Char(' '), 0, 0).toLongLong());
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(DrawIssues, stored);
+    EXPECT_EQ(DrawIssues.front(), 20240101001);
+    EXPECT_EQ(DrawIssues.size(), DrawHistory.size());
+    EXPECT_EQ(DrawHistory.front()[0], 240101001);
+
+    CloseLotteryState();
+    EXPECT_TRUE(DrawIssues.empty());
+    EXPECT_TRUE(DrawHistory.empty());
+}
+
 TEST(Loader, EmptyTableAndResetChoices) {
     test::TempAppDir dir;
     dir.createDatabase({{QStringLiteral("中国福彩3D"), {}}});
