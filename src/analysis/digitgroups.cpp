@@ -191,11 +191,6 @@ std::vector<std::array<std::string, 4>> groupStatisticsRows(const std::vector<Di
 
 std::string occurrenceCellText(int32_t cell) { return cell == OccurrenceHit ? "●" : std::to_string(cell); }
 
-int chartPageCount(int bars, int pageSize) {
-    if (pageSize <= 0 || bars <= pageSize) return 1;
-    return (bars + pageSize - 1) / pageSize;
-}
-
 std::string positionGroupDescription(const std::string &positionName, const std::string &label) {
     return "第" + positionName + "位号码组合" + label;
 }

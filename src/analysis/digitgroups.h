@@ -77,9 +77,6 @@ std::vector<std::array<std::string, 4>> groupStatisticsRows(const std::vector<Di
 // Text of an occurrence cell: "●" for a hit, else the omission count.
 std::string occurrenceCellText(int32_t cell);
 
-// Pages of a chart with `bars` bars, `pageSize` a page: at least 1.
-int chartPageCount(int bars, int pageSize = GroupChartPageSize);
-
 // Descriptions handed to the filtered-code view.
 std::string positionGroupDescription(const std::string &positionName, const std::string &label);
 std::string overallGroupDescription(const std::string &label);

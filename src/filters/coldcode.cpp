@@ -35,20 +35,6 @@ NumberList coldCandidates(BetKind kind) {
     return out;
 }
 
-int coldCandidateTotal(BetKind kind) {
-    switch (kind) {
-    case BetKind::Direct:
-        return 1000;
-    case BetKind::AllGroup:
-        return 210;
-    case BetKind::Group3:
-        return 90;
-    case BetKind::Group6:
-        return 120;
-    }
-    return 0;
-}
-
 Number drawForm(const DrawRow &draw, BetKind kind) {
     Number n{draw[1], draw[2], draw[3]};
     if (kind != BetKind::Direct) std::sort(n.begin(), n.end());

@@ -32,7 +32,6 @@ public:
     void btncloseClick();
     void comcurqiChange();
 
-    int predictionIndex() const { return ci_; }
     const NumberList &numbers() const { return list_; }
     const std::vector<OmissionRow> &statistics() const { return stats_; }
     OmissionTexts texts() const;

@@ -9,9 +9,6 @@ namespace corvel {
 class Tfrmpiantai : public SearchWindow {
     Q_OBJECT
 public:
-    // Choosing a value in the threshold box.
-    void compiantaiClick() { comthresholdClick(); }
-
     explicit Tfrmpiantai(QWidget *parent = nullptr);
 
     QTableView *grdpiantai = nullptr;

@@ -31,9 +31,8 @@ public:
     void btncopyClick();
     void btncloseClick();
 
-    // The list shown, ascending, and the kind it was made for.
+    // The list shown, ascending.
     const NumberList &numbers() const { return replay_.numbers; }
-    BetKind listKind() const { return listKind_; }
     BetKind chosenKind() const;
 
     QButtonGroup *optzhizhu = nullptr;

@@ -10,9 +10,6 @@ namespace corvel {
 class Tfrmyilou : public SearchWindow {
     Q_OBJECT
 public:
-    // Choosing a value in the threshold box.
-    void comyilouClick() { comthresholdClick(); }
-
     explicit Tfrmyilou(QWidget *parent = nullptr);
 
     QTableView *grdyilou = nullptr;

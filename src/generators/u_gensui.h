@@ -39,7 +39,6 @@ public:
 
     // State, for the tests.
     const FollowSelection &selection() const { return selection_; }
-    const NumberList &combinedList() const { return shown_.combined; }
     ui::GridModel *followModel() const { return followModel_; }
     ui::GridModel *codeModel(int which) const; // 1, 2, 3 as grdcode1..3
 

@@ -23,6 +23,7 @@
 #include <QShortcut>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QStackedLayout>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -58,25 +59,34 @@ DbNavigator::DbNavigator(QWidget *parent) : QWidget(parent) {
     static const char *const glyphs[ButtonCount] = {"|◀", "◀", "▶", "▶|", "+", "−", "▲", "✓", "✕", "↻"};
     static const char *const hints[ButtonCount] = {"首条记录", "前面一条", "下面一条", "最末记录", "添加记录",
                                                    "删除记录", "修改记录", "保存修改", "取消修改", "刷新记录"};
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     for (int i = 0; i < ButtonCount; ++i) {
         auto *b = new QToolButton(this);
         b->setText(QString::fromUtf8(glyphs[i]));
         b->setToolTip(QString::fromUtf8(hints[i]));
         b->setFocusPolicy(Qt::NoFocus);
+        // Equal shares of the width, whatever the glyphs need.
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
         connect(b, &QToolButton::clicked, this, [this, i] { emit clicked(i); });
         buttons_[size_t(i)] = b;
+        // Each button's place can take a second button over it.
+        auto *place = new QStackedLayout;
+        place->setStackingMode(QStackedLayout::StackAll);
+        place->addWidget(b);
+        places_[size_t(i)] = place;
+        row->addLayout(place, 1);
     }
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 QSize DbNavigator::sizeHint() const { return {ButtonCount * 30, buttons_[0]->sizeHint().height() + 2}; }
 
-void DbNavigator::resizeEvent(QResizeEvent *event) {
-    QWidget::resizeEvent(event);
-    for (int i = 0; i < ButtonCount; ++i) {
-        const int left = width() * i / ButtonCount, right = width() * (i + 1) / ButtonCount;
-        buttons_[size_t(i)]->setGeometry(left, 0, right - left, height());
-    }
+void DbNavigator::cover(Button b, QAbstractButton *cover) {
+    cover->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    places_[size_t(b)]->addWidget(cover);
+    places_[size_t(b)]->setCurrentWidget(cover); // on top
 }
 
 // ---- DrawTableModel ----
@@ -166,11 +176,12 @@ void Tfrmdata::FormCreate() {
     dbv_caipiao = new DbNavigator(this);
     dbv_caipiao->setObjectName("dbv_caipiao");
     dbv_caipiao->setEnabled(false);
-    dbv_caipiao->installEventFilter(this);
+    // "+" lies over the navigator's own 添加 button: it appends after the last draw.
     btnadd = new QPushButton(QStringLiteral("+"), this);
     btnadd->setObjectName("btnadd");
     btnadd->setToolTip(QStringLiteral("添加记录"));
     btnadd->setEnabled(false);
+    dbv_caipiao->cover(DbNavigator::Insert, btnadd);
     btnedit = new QPushButton(QStringLiteral("开始添加(&A)"), this);
     btnedit->setEnabled(false);
     btnsave = new QPushButton(QStringLiteral("保存开奖(&S)"), this);
@@ -190,7 +201,6 @@ void Tfrmdata::FormCreate() {
     layout->addLayout(buttons, 3, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
-    btnadd->raise();
     setMinimumSize(560, 360);
     resize(780, 540);
     setSizeGripEnabled(true);
@@ -212,22 +222,8 @@ void Tfrmdata::FormCreate() {
 }
 
 bool Tfrmdata::eventFilter(QObject *watched, QEvent *event) {
-    const bool geometry = event->type() == QEvent::Resize || event->type() == QEvent::Move;
-    if (watched == dbv_caipiao && geometry) placeAddButton();
     if (watched == grdcaipiao->viewport() && event->type() == QEvent::Resize) fitColumns();
     return QDialog::eventFilter(watched, event);
-}
-
-void Tfrmdata::resizeEvent(QResizeEvent *event) {
-    QDialog::resizeEvent(event);
-    placeAddButton();
-    fitColumns();
-}
-
-void Tfrmdata::placeAddButton() {
-    const QRect nav = dbv_caipiao->geometry();
-    btnadd->setGeometry(nav.left() + nav.width() * 4 / 10, nav.top(), nav.width() / 10, nav.height());
-    btnadd->raise();
 }
 
 void Tfrmdata::fitColumns() {

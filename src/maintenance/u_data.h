@@ -11,8 +11,10 @@
 #include <optional>
 #include <vector>
 
+class QAbstractButton;
 class QListWidget;
 class QPushButton;
+class QStackedLayout;
 class QTableView;
 class QToolButton;
 
@@ -34,15 +36,15 @@ public:
     explicit DbNavigator(QWidget *parent = nullptr);
     QToolButton *button(Button b) const { return buttons_[b]; }
     QSize sizeHint() const override;
+    // Lays `cover` over button `b`, in its place and of its size, for as long as both live.
+    void cover(Button b, QAbstractButton *cover);
 
 signals:
     void clicked(int button);
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     std::array<QToolButton *, ButtonCount> buttons_{};
+    std::array<QStackedLayout *, ButtonCount> places_{};
 };
 
 // A draw table in issue order. A row is changed or deleted by its own rowid, so two rows
@@ -106,14 +108,12 @@ public:
 
 protected:
     void reject() override; // FormCloseQuery: refused while editing
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     // Shows `model` (or no table) in the grid in place of the table shown before.
     void replaceModel(DrawTableModel *model);
-    void placeAddButton();
     void fitColumns();
     void setEditing(bool on);
     void updateNavigator();

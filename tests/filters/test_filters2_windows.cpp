@@ -220,7 +220,7 @@ TEST_F(Filters2Window, OmissionStatisticsAndFilterAtAnyPredictionIssue) {
     w.chkyilou1->click();
     w.chkyilou2->click();
     w.comcurqi->setCurrentIndex(500);
-    w.comcurqiChange();
+    emit w.comcurqi->activated(500); // chosen by the user
     const DrawRow &d = DrawHistory[500];
     EXPECT_EQ(w.lblkaijiang->text(),
               QStringLiteral("目前开奖：") + QString::fromStdString(numberText({d[1], d[2], d[3]})));
@@ -262,7 +262,7 @@ TEST_F(Filters2Window, IntervalSearchRunsOnTheWorkerAndVerifiesTheStages) {
 
     // Ten draws back: stages 1 … 10 can be verified.
     w.comcurqi->setCurrentIndex(790);
-    w.comcurqiChange();
+    emit w.comcurqi->activated(790); // chosen by the user
     EXPECT_EQ(w.startIndex(), 790);
     w.edtjian1->setText(QStringLiteral("100"));
     w.edtjushu->setText(QStringLiteral("300"));
@@ -290,7 +290,7 @@ TEST_F(Filters2Window, IntervalSearchRunsOnTheWorkerAndVerifiesTheStages) {
     EXPECT_TRUE(log.lastText().startsWith(QStringLiteral("中出次数：")));
 
     w.comindex->setCurrentIndex(15);
-    w.comindexChange();
+    emit w.comindex->activated(15); // chosen by the user
     EXPECT_EQ(w.lblkaijiang->text(), QStringLiteral("目前开奖:"));
     EXPECT_EQ(w.pgc->currentIndex(), 0);
 
@@ -313,14 +313,20 @@ TEST_F(Filters2Window, IntervalSearchRunsOnTheWorkerAndVerifiesTheStages) {
 
     // The first issue cannot be the start issue.
     w.comcurqi->setCurrentIndex(0);
-    w.comcurqiChange();
+    emit w.comcurqi->activated(0); // chosen by the user
     EXPECT_EQ(w.startIndex(), 790);
     EXPECT_EQ(w.comcurqi->currentIndex(), 790);
 
     // The repeated runs go back from the newest draw and can be stopped too.
     w.edtjian1->setText(QStringLiteral("100"));
     w.edtjushu->setText(QStringLiteral("50"));
-    w.FormDblClick();
+    // A double click on the window itself, off its controls.
+    QPoint bare;
+    for (int y = 1; y < w.height() && bare.isNull(); y += 2)
+        for (int x = 1; x < w.width() && bare.isNull(); x += 2)
+            if (!w.childAt(QPoint(x, y))) bare = QPoint(x, y);
+    ASSERT_FALSE(bare.isNull());
+    QTest::mouseDClick(&w, Qt::LeftButton, {}, bare);
     ASSERT_TRUE(w.searching());
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.runsDone() >= 2; }, 20000));
     w.btnstop->click();

@@ -119,18 +119,22 @@ TEST(DataWindow, ColumnWidthsAndThePlusButtonFollowTheWindowSize) {
     const std::vector<int> widths = dataColumnWidths(540, 8, 5);
     ASSERT_EQ(widths.size(), 5u);
     EXPECT_EQ(widths[0], 70);
-    EXPECT_EQ(widths[1], (540 - 40) / 8 / 5 * 8 + 4);
+    EXPECT_EQ(widths[1], 100); // 500 pixels: 62 characters, 12 a column, 96 pixels and the margin
     EXPECT_EQ(widths[4], widths[1]);
+    EXPECT_TRUE(dataColumnWidths(540, 8, 0).empty());
 
     DataWindow w(test::makeDraws(10));
     for (const QSize size : {QSize(700, 480), QSize(1000, 700)}) {
         w.window->resize(size);
         QApplication::processEvents();
-        const QRect nav = w.window->dbv_caipiao->geometry();
-        EXPECT_EQ(w.window->btnadd->geometry(),
-                  QRect(nav.left() + nav.width() * 4 / 10, nav.top(), nav.width() / 10, nav.height()));
+        // "+" covers the navigator's fifth button, a tenth of its width, whatever the size.
+        const QRect nav = w.window->dbv_caipiao->rect();
         const QRect fifth = w.window->dbv_caipiao->button(DbNavigator::Insert)->geometry();
         EXPECT_LE(std::abs(fifth.left() - nav.width() * 4 / 10), 1);
+        EXPECT_LE(std::abs(fifth.width() - nav.width() / 10), 1);
+        EXPECT_EQ(fifth.height(), nav.height());
+        EXPECT_EQ(w.window->btnadd->geometry(), fifth);
+        EXPECT_EQ(w.window->dbv_caipiao->childAt(fifth.center()), w.window->btnadd); // on top
         EXPECT_EQ(w.window->grdcaipiao->columnWidth(0), 70);
         const auto expected =
             dataColumnWidths(w.window->grdcaipiao->viewport()->width(),

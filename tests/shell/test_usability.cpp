@@ -202,7 +202,7 @@ TEST_F(UsabilityTest, ToolWindowsOpenCentredThenWhereTheyWereLeft) {
         w->resize(area.width() / 2, area.height() / 2);
         const QRect left = w->geometry();
         w->findChild<QAbstractButton *>(QStringLiteral("btnclose"))->click();
-        main->mnucloseClick(); // the window is forgotten, its place is not
+        main->command(QStringLiteral("mnuclose"))->trigger(); // the window is forgotten, its place is not
         ASSERT_TRUE(open(u("中国福彩3D")));
         QWidget *again = main->showToolWindow(className);
         QApplication::processEvents();
@@ -251,6 +251,6 @@ TEST_F(UsabilityTest, ThreeDigitTableOpensWhateverTheWindowChoice) {
         EXPECT_EQ(QString::number(DrawHistory[0][1]) + QString::number(DrawHistory[0][2]) +
                       QString::number(DrawHistory[0][3]),
                   first);
-        main->mnucloseClick();
+        main->command(QStringLiteral("mnuclose"))->trigger();
     }
 }
