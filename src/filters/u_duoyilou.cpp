@@ -3,6 +3,7 @@
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -92,18 +93,12 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
     lbljushu = new QLabel(this);
     lbljushu->setObjectName(QStringLiteral("lbljushu"));
 
-    const auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    btngencode = button("btngencode", "过滤");
+    btngencode = ui::commandButton(this, QStringLiteral("btngencode"), QStringLiteral("过滤"));
     btngencode->setDefault(true);
-    btntongji = button("btntongji", "统计");
-    btnsave = button("btnsave", "保存");
-    btncopy = button("btncopy", "复制");
-    btnclose = button("btnclose", "关闭");
+    btntongji = ui::commandButton(this, QStringLiteral("btntongji"), QStringLiteral("统计"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
 
     auto *left = new QVBoxLayout;
     left->addLayout(settings);

@@ -3,6 +3,7 @@
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -72,19 +73,13 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
     edtyilou->setObjectName(QStringLiteral("edtyilou"));
     edtyilou->setReadOnly(true);
 
-    const auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    btnfilt = button("btnfilt", "开始搜索");
+    btnfilt = ui::commandButton(this, QStringLiteral("btnfilt"), QStringLiteral("开始搜索"));
     btnfilt->setDefault(true);
-    btnload = button("btnload", "载入");
-    btnsave = button("btnsave", "保存");
-    btnprint = button("btnprint", "打印");
-    btncopy = button("btncopy", "复制号码");
-    btnclose = button("btnclose", "关闭");
+    btnload = ui::commandButton(this, QStringLiteral("btnload"), QStringLiteral("载入"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btnprint = ui::commandButton(this, QStringLiteral("btnprint"), QStringLiteral("打印"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制号码"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(kinds);

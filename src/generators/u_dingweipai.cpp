@@ -1,6 +1,7 @@
 #include "generators/u_dingweipai.h"
 
 #include "generators/u_jiaoqi.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
@@ -39,17 +40,12 @@ Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
     range->addWidget(edtnum2);
     range->addStretch(1);
 
-    const auto button = [this](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    btndaoru = button("btndaoru", QStringLiteral("导入大底"));
-    btnjiaoqi = button("btnjiaoqi", QStringLiteral("提取号码"));
-    btnsave = button("btnsave", QStringLiteral("保存号码"));
-    btncopy = button("btncopy", QStringLiteral("复制"));
-    btnstop = button("btnstop", QStringLiteral("停止"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btndaoru = ui::commandButton(this, QStringLiteral("btndaoru"), QStringLiteral("导入大底"));
+    btnjiaoqi = ui::commandButton(this, QStringLiteral("btnjiaoqi"), QStringLiteral("提取号码"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存号码"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     auto *commands = new QGridLayout;
     commands->addWidget(btndaoru, 0, 0);
     commands->addWidget(btnjiaoqi, 0, 1);

@@ -3,6 +3,7 @@
 #include "core/usererror.h"
 #include "generators/u_fushi.h"
 #include "store/appdir.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
@@ -105,18 +106,13 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     params->addWidget(chkyilou, 2, 0, 1, 3);
     params->addWidget(edtyilou, 2, 3);
 
-    const auto button = [this](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    btndaoru = button("btndaoru", QStringLiteral("导入大底"));
-    btnjiaoqi = button("btnjiaoqi", QStringLiteral("大底交集"));
-    btnzhuan = button("btnzhuan", QStringLiteral("直选转组"));
-    btnsave = button("btnsave", QStringLiteral("保存号码"));
-    btncopy = button("btncopy", QStringLiteral("复制"));
-    btnstop = button("btnstop", QStringLiteral("停止"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btndaoru = ui::commandButton(this, QStringLiteral("btndaoru"), QStringLiteral("导入大底"));
+    btnjiaoqi = ui::commandButton(this, QStringLiteral("btnjiaoqi"), QStringLiteral("大底交集"));
+    btnzhuan = ui::commandButton(this, QStringLiteral("btnzhuan"), QStringLiteral("直选转组"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存号码"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     auto *commands = new QGridLayout;
     commands->addWidget(btndaoru, 0, 0);
     commands->addWidget(btnjiaoqi, 0, 1);

@@ -2,6 +2,7 @@
 
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -56,17 +57,13 @@ AutoPlanWindow::AutoPlanWindow(QWidget *parent, PlanKind kind) : QWidget(parent)
         edtzuijingcode1->hide();
     draws->addRow(QStringLiteral("最新开奖(３位）："), edtzuijingcode2);
 
-    const auto button = [&](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromUtf8(name));
-        return b;
-    };
-    btngencode = button("btngencode", threeDigits() ? QStringLiteral("生成三码") : QStringLiteral("生成二码"));
-    btnnewjihua = button("btnnewjihua", QStringLiteral("开始新计划"));
-    btncopy = button("btncopy", QStringLiteral("复制号码"));
-    btnsavejihua = button("btnsavejihua", QStringLiteral("保存计划"));
-    btnloadjihua = button("btnloadjihua", QStringLiteral("载入计划"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btngencode = ui::commandButton(this, QStringLiteral("btngencode"),
+                                   threeDigits() ? QStringLiteral("生成三码") : QStringLiteral("生成二码"));
+    btnnewjihua = ui::commandButton(this, QStringLiteral("btnnewjihua"), QStringLiteral("开始新计划"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制号码"));
+    btnsavejihua = ui::commandButton(this, QStringLiteral("btnsavejihua"), QStringLiteral("保存计划"));
+    btnloadjihua = ui::commandButton(this, QStringLiteral("btnloadjihua"), QStringLiteral("载入计划"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {btngencode, btnnewjihua, btncopy, btnsavejihua, btnloadjihua, btnclose})
         buttons->addWidget(b);
