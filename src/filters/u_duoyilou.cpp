@@ -7,8 +7,8 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/tooldialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -24,21 +24,8 @@ namespace corvel {
 
 using namespace filters2;
 
-namespace {
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-} // namespace
-
 Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmduoyilou"));
-    setWindowTitle(QStringLiteral("多重遗漏排除选号超稳大底"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmduoyilou"), QStringLiteral("多重遗漏排除选号超稳大底"));
 
     const auto edit = [this](const char *name) {
         auto *e = new QLineEdit(this);
@@ -175,7 +162,7 @@ void Tfrmduoyilou::comcurqiChange() {
 void Tfrmduoyilou::btntongjiClick() {
     ui::runCommand(this, [this] {
         const OmissionSettings settings = texts().read();
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         stats_ = omissionStatistics(DrawHistory, settings);
         showStatistics();
     });
@@ -205,7 +192,7 @@ void Tfrmduoyilou::showStatistics() {
 void Tfrmduoyilou::btngencodeClick() {
     ui::runCommand(this, [this] {
         const OmissionSettings settings = texts().read();
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         list_ = omissionFilter(DrawHistory, stats_, ci_, settings);
         showNumbers(codeModel_, list_);
         lbljushu->setText(QStringLiteral("号码注数：") + QString::number(list_.size()));

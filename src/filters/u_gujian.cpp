@@ -9,6 +9,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/tooldialog.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -36,11 +37,7 @@ QString drawText(const DrawRow &draw) { return q(numberText({draw[1], draw[2], d
 } // namespace
 
 Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmgujian"));
-    setWindowTitle(QStringLiteral("无穷最优间隔选号"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmgujian"), QStringLiteral("无穷最优间隔选号"));
 
     const auto combo = [this](const char *name) {
         auto *box = new QComboBox(this);

@@ -9,8 +9,8 @@
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/printing.h"
+#include "ui/tooldialog.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,22 +31,10 @@ namespace {
 
 const char *const KindCaptions[4] = {"直选", "全组选", "组选3", "组选6"};
 
-// Busy cursor for the length of a command.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
 } // namespace
 
 Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmsujifilt"));
-    setWindowTitle(QStringLiteral("冷码搜索"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmsujifilt"), QStringLiteral("冷码搜索"));
 
     auto *kinds = new QGroupBox(QStringLiteral("投注方式"), this);
     kinds->setObjectName(QStringLiteral("optzhizhu"));
@@ -137,7 +125,7 @@ void Tfrmsujifilt::btnfiltClick() {
         const BetKind kind = chosenKind();
         const int64_t count = ui::readInt64(edtjushu);
         checkColdCount(kind, count);
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         showResult(kind, coldSearch(DrawHistory, kind, count));
     });
 }
@@ -173,7 +161,7 @@ void Tfrmsujifilt::btnloadClick() {
         const ColdList list = readColdList(toStdLines(readListFile(path)));
         optzhizhu->button(static_cast<int>(list.kind))->setChecked(true);
         edtjushu->setText(QString::number(list.count));
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         showResult(list.kind, list.numbers);
     });
 }

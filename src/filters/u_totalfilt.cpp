@@ -9,12 +9,13 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/tooldialog.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,13 +38,6 @@ constexpr qint64 MaxConditionFileBytes = 1024 * 1024;
 QString q(const std::string &text) { return QString::fromStdString(text); }
 std::string s(const QString &text) { return text.toStdString(); }
 QString name(const char *prefix, int index) { return QString::fromLatin1(prefix) + QString::number(index); }
-
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 template <size_t N> void readBoxes(const std::vector<QCheckBox *> &boxes, std::array<bool, N> &out) {
     for (size_t i = 0; i < N && i < boxes.size(); ++i) out[i] = boxes[i]->isChecked();
@@ -457,7 +451,7 @@ void Tfrmtotalfilt::setResult(const QString &text, const QString &label) {
 
 void Tfrmtotalfilt::btnfiltClick() {
     ui::runCommand(this, [this] {
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         const std::vector<int> kept = runTotalFilter(DirectNumbers, settings(), loadedList_);
         setResult(q(resultText(kept)), q(resultLabel(kept.size())));
         btncopyClick();

@@ -7,6 +7,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/tooldialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,11 +23,7 @@ namespace corvel {
 using namespace filters2;
 
 Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmzhongpai"));
-    setWindowTitle(QStringLiteral("综合立体全位排杀选号"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmzhongpai"), QStringLiteral("综合立体全位排杀选号"));
 
     auto *rules = new QGridLayout;
     int row = 0;
