@@ -15,8 +15,6 @@ namespace corvel {
 // The kind's candidates in ascending order: 1000 direct numbers, 210 group
 // combinations without leopards, 90 group-three or 120 group-six combinations.
 NumberList coldCandidates(BetKind kind);
-// The candidate total of the kind (1000, 210, 90, 120).
-int coldCandidateTotal(BetKind kind);
 
 // A draw as the kind compares it: position order for "直选", ascending for the groups.
 Number drawForm(const DrawRow &draw, BetKind kind);

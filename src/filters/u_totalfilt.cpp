@@ -15,8 +15,8 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,13 +50,6 @@ template <size_t N> void writeBoxes(const std::array<bool, N> &in, const std::ve
 int checkedIndex(const QButtonGroup *group) { return std::max(0, group->checkedId()); }
 void check(QButtonGroup *group, int index) {
     if (QAbstractButton *b = group->button(index)) b->setChecked(true);
-}
-
-std::vector<std::string> stdLines(const QStringList &lines) {
-    std::vector<std::string> out;
-    out.reserve(size_t(lines.size()));
-    for (const QString &line : lines) out.push_back(s(line));
-    return out;
 }
 
 const QString TileStyle = QStringLiteral("QPushButton:checked { background-color: rgb(255, 50, 50); }");
@@ -475,7 +468,7 @@ void Tfrmtotalfilt::btnloadClick() {
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
         if (QFileInfo(path).size() > MaxListFileBytes) throw UserError(listFileTooLargeMessage());
-        const std::vector<int> loaded = readLoadedList(stdLines(readTextLines(path)));
+        const std::vector<int> loaded = readLoadedList(toStdLines(readTextLines(path)));
         markLoaded(DirectNumbers, loaded);
         setResult(q(resultText(loaded)), q(resultLabel(loaded.size())));
         btncopyClick();

@@ -261,11 +261,9 @@ void FollowWindow::followStat(int width) {
 }
 
 void FollowWindow::showFollowTable() {
-    QStringList headings;
-    for (const std::string &h : followHeadings()) headings << q(h);
-    followModel_->setGrid(static_cast<int>(selection_.table().rows.size()), headings, [this](int row, int column) {
-        return q(followCell(selection_.table(), static_cast<size_t>(row), column));
-    });
+    followModel_->setGrid(
+        static_cast<int>(selection_.table().rows.size()), toQLines(followHeadings()),
+        [this](int row, int column) { return q(followCell(selection_.table(), static_cast<size_t>(row), column)); });
     ui::fitColumns(tabhistory, FollowColumnMargin);
     pinEnd_ = true;
     tabhistory->scrollToBottom();

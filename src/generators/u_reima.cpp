@@ -189,11 +189,7 @@ void AutoPlanWindow::btncopyClick() { ui::setClipboardText(q(clipboardText(list_
 void AutoPlanWindow::btnsavejihuaClick() {
     const QString path = ui::getSaveFileName(this, planFileName());
     if (path.isEmpty()) return;
-    if (ui::runCommand(this, [&] {
-            QStringList lines;
-            for (const std::string &line : plan_.write(mode())) lines << q(line);
-            writeTextLines(path, lines);
-        }))
+    if (ui::runCommand(this, [&] { writeTextLines(path, toQLines(plan_.write(mode()))); }))
         ui::showInformation(this, QStringLiteral("成功保存！"));
 }
 
@@ -201,9 +197,7 @@ void AutoPlanWindow::btnloadjihuaClick() {
     const QString path = ui::getOpenFileName(this, planFileName());
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
-        std::vector<std::string> lines;
-        for (const QString &line : readTextLines(path)) lines.push_back(line.toStdString());
-        AutoPlan::Loaded loaded = AutoPlan::read(kind_, lines); // a damaged file stops here
+        AutoPlan::Loaded loaded = AutoPlan::read(kind_, toStdLines(readTextLines(path))); // a damaged file stops here
         plan_ = std::move(loaded.plan);
         optmode->button(static_cast<int>(loaded.mode))->setChecked(true);
         showPlan();
