@@ -79,6 +79,37 @@ std::string betKindName(BetKind kind) {
     return KindNames[index];
 }
 
+int betKindLimit(BetKind kind) {
+    switch (kind) {
+    case BetKind::Direct:
+        return 1000;
+    case BetKind::AllGroup:
+        return 210;
+    case BetKind::Group3:
+        return 90;
+    case BetKind::Group6:
+        return 120;
+    }
+    return 0;
+}
+
+bool fitsBetKind(BetKind kind, const Number &n) {
+    if (kind == BetKind::Direct) return true;
+    if (n[0] > n[1] || n[1] > n[2]) return false;
+    const bool leopard = n[0] == n[2];
+    const bool pair = !leopard && (n[0] == n[1] || n[1] == n[2]);
+    switch (kind) {
+    case BetKind::AllGroup:
+        return !leopard;
+    case BetKind::Group3:
+        return pair;
+    case BetKind::Group6:
+        return !leopard && !pair;
+    default:
+        return true;
+    }
+}
+
 std::string numberText(const Number &n) {
     std::string text;
     for (int d : n) text += (d >= 0 && d <= 9) ? std::string(1, char('0' + d)) : std::to_string(d);

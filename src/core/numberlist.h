@@ -19,6 +19,13 @@ using NumberList = std::vector<Number>;
 // The bet kinds of investment lists, by index: 0 "直选", 1 "全组选", 2 "组选3", 3 "组选6".
 enum class BetKind { Direct = 0, AllGroup = 1, Group3 = 2, Group6 = 3 };
 std::string betKindName(BetKind kind);
+// Largest list of a kind: 1000 direct numbers, 210 group numbers, 90 group three,
+// 120 group six.
+int betKindLimit(BetKind kind);
+// Whether `n` has the form the kind takes: any digits for "直选"; for the group kinds the
+// digits in ascending order and no leopard, with exactly two equal for "组选3" and all
+// different for "组选6".
+bool fitsBetKind(BetKind kind, const Number &n);
 
 // "%.3d": the digits with nothing between them (7 → "007").
 std::string numberText(const Number &n);

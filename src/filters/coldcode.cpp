@@ -8,14 +8,6 @@
 
 namespace corvel {
 
-namespace {
-
-bool isLeopard(const Number &n) { return n[0] == n[1] && n[1] == n[2]; }
-bool isGroup3(const Number &n) { return !isLeopard(n) && (n[0] == n[1] || n[1] == n[2] || n[0] == n[2]); }
-bool isGroup6(const Number &n) { return n[0] != n[1] && n[1] != n[2] && n[0] != n[2]; }
-
-} // namespace
-
 NumberList coldCandidates(BetKind kind) {
     NumberList out;
     if (kind == BetKind::Direct) {
@@ -25,13 +17,8 @@ NumberList coldCandidates(BetKind kind) {
     }
     for (int a = 0; a <= 9; ++a)
         for (int b = a; b <= 9; ++b)
-            for (int c = b; c <= 9; ++c) {
-                const Number n{a, b, c};
-                if (isLeopard(n)) continue;
-                if (kind == BetKind::Group3 && !isGroup3(n)) continue;
-                if (kind == BetKind::Group6 && !isGroup6(n)) continue;
-                out.push_back(n);
-            }
+            for (int c = b; c <= 9; ++c)
+                if (fitsBetKind(kind, {a, b, c})) out.push_back({a, b, c});
     return out;
 }
 

@@ -3,11 +3,12 @@
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/tooldialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,21 +24,8 @@ namespace corvel {
 
 using namespace filters2;
 
-namespace {
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-} // namespace
-
 Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmduoyilou"));
-    setWindowTitle(QStringLiteral("多重遗漏排除选号超稳大底"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmduoyilou"), QStringLiteral("多重遗漏排除选号超稳大底"));
 
     const auto edit = [this](const char *name) {
         auto *e = new QLineEdit(this);
@@ -92,18 +80,12 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
     lbljushu = new QLabel(this);
     lbljushu->setObjectName(QStringLiteral("lbljushu"));
 
-    const auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    btngencode = button("btngencode", "过滤");
+    btngencode = ui::commandButton(this, QStringLiteral("btngencode"), QStringLiteral("过滤"));
     btngencode->setDefault(true);
-    btntongji = button("btntongji", "统计");
-    btnsave = button("btnsave", "保存");
-    btncopy = button("btncopy", "复制");
-    btnclose = button("btnclose", "关闭");
+    btntongji = ui::commandButton(this, QStringLiteral("btntongji"), QStringLiteral("统计"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
 
     auto *left = new QVBoxLayout;
     left->addLayout(settings);
@@ -180,7 +162,7 @@ void Tfrmduoyilou::comcurqiChange() {
 void Tfrmduoyilou::btntongjiClick() {
     ui::runCommand(this, [this] {
         const OmissionSettings settings = texts().read();
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         stats_ = omissionStatistics(DrawHistory, settings);
         showStatistics();
     });
@@ -210,7 +192,7 @@ void Tfrmduoyilou::showStatistics() {
 void Tfrmduoyilou::btngencodeClick() {
     ui::runCommand(this, [this] {
         const OmissionSettings settings = texts().read();
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         list_ = omissionFilter(DrawHistory, stats_, ci_, settings);
         showNumbers(codeModel_, list_);
         lbljushu->setText(QStringLiteral("号码注数：") + QString::number(list_.size()));

@@ -4,10 +4,12 @@
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/tooldialog.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -35,11 +37,7 @@ QString drawText(const DrawRow &draw) { return q(numberText({draw[1], draw[2], d
 } // namespace
 
 Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmgujian"));
-    setWindowTitle(QStringLiteral("无穷最优间隔选号"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmgujian"), QStringLiteral("无穷最优间隔选号"));
 
     const auto combo = [this](const char *name) {
         auto *box = new QComboBox(this);
@@ -91,20 +89,14 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
     pb->setObjectName(QStringLiteral("pb"));
     pb->hide();
 
-    const auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    btnfilt = button("btnfilt", "开始过滤");
+    btnfilt = ui::commandButton(this, QStringLiteral("btnfilt"), QStringLiteral("开始过滤"));
     btnfilt->setDefault(true);
-    btnstop = button("btnstop", "停止");
+    btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnstop->setEnabled(false);
-    btnsave = button("btnsave", "保存");
-    btncopy = button("btncopy", "复制");
-    btnyanzheng = button("btnyanzheng", "验证");
-    btnclose = button("btnclose", "关闭");
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnyanzheng = ui::commandButton(this, QStringLiteral("btnyanzheng"), QStringLiteral("验证"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);

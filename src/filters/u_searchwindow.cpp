@@ -1,18 +1,17 @@
 #include "filters/u_searchwindow.h"
 
 #include "filters/omissionsearch.h"
-#include "ui/barchart.h"
+#include "ui/buttons.h"
+#include "ui/chartpanel.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 
-#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLegend>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -27,13 +26,6 @@ constexpr int BarsPerPage = 10;
 constexpr int PresetThreshold = 5;
 constexpr int LastThreshold = 100;
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption) {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 SearchWindow::SearchWindow(const Names &names, QWidget *parent) : QWidget(parent) {
@@ -44,10 +36,19 @@ SearchWindow::SearchWindow(const Names &names, QWidget *parent) : QWidget(parent
     model_ = new ui::GridModel(this);
     grid = ui::makeGrid(this, model_);
     grid->setObjectName(QString::fromLatin1(names.grid));
-    chart = new ui::BarChart(QStringLiteral("偏态倍数图表"), {{QStringLiteral("偏态倍数"), QColor(Qt::red)}},
-                             BarsPerPage, this);
-    chart->setObjectName(QString::fromLatin1(names.chart));
-    chart->chart()->legend()->setAlignment(Qt::AlignTop);
+    ui::ChartPanelSpec spec;
+    spec.chartName = QString::fromLatin1(names.chart);
+    spec.title = QStringLiteral("偏态倍数图表");
+    spec.series = {{QStringLiteral("偏态倍数"), QColor(Qt::red)}};
+    spec.pageSize = BarsPerPage;
+    spec.legend = Qt::AlignTop;
+    chartPanel = new ui::ChartPanel(spec, this);
+    chart = chartPanel->chart();
+    chkbiao = chartPanel->valuesBox();
+    btnfirst = chartPanel->firstButton();
+    btnprev = chartPanel->previousButton();
+    btnnext = chartPanel->nextButton();
+    btnlast = chartPanel->lastButton();
 
     onlyAbove = new QCheckBox(QStringLiteral("只显示以下倍数以上偏态"), this);
     onlyAbove->setObjectName(QString::fromLatin1(names.onlyAbove));
@@ -57,44 +58,25 @@ SearchWindow::SearchWindow(const Names &names, QWidget *parent) : QWidget(parent
     thresholdBox->setEditable(true);
     thresholdBox->setInsertPolicy(QComboBox::NoInsert);
     thresholdBox->setMinimumContentsLength(4);
-    chkbiao = new QCheckBox(QStringLiteral("显示标注"), this);
-    chkbiao->setObjectName(QStringLiteral("chkbiao"));
-    btnser = button(this, "btnser", QStringLiteral("搜索"));
+    btnser = ui::commandButton(this, QStringLiteral("btnser"), QStringLiteral("搜索"));
     btnser->setDefault(true);
-    btnclose = button(this, "btnclose", QStringLiteral("关闭"));
-    btnfirst = button(this, "btnfirst", QStringLiteral("首页"));
-    btnprev = button(this, "btnprev", QStringLiteral("上一页"));
-    btnnext = button(this, "btnnext", QStringLiteral("下一页"));
-    btnlast = button(this, "btnlast", QStringLiteral("尾页"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
 
     auto *settings = new QHBoxLayout;
     settings->addWidget(onlyAbove);
     settings->addWidget(thresholdBox);
-    settings->addSpacing(16);
-    settings->addWidget(chkbiao);
     settings->addStretch(1);
     settings->addWidget(btnser);
     settings->addWidget(btnclose);
-    auto *pages = new QHBoxLayout;
-    pages->addStretch(1);
-    for (QPushButton *b : {btnfirst, btnprev, btnnext, btnlast}) pages->addWidget(b);
-    auto *chartColumn = new QVBoxLayout;
-    chartColumn->addWidget(chart, 1);
-    chartColumn->addLayout(pages);
     auto *body = new QHBoxLayout;
     body->addWidget(grid, 2);
-    body->addLayout(chartColumn, 3);
+    body->addWidget(chartPanel, 3);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(settings);
     layout->addLayout(body, 1);
 
     connect(btnser, &QPushButton::clicked, this, &SearchWindow::btnserClick);
     connect(btnclose, &QPushButton::clicked, this, &SearchWindow::btncloseClick);
-    connect(chkbiao, &QCheckBox::toggled, this, &SearchWindow::chkbiaoClick);
-    connect(btnfirst, &QPushButton::clicked, this, &SearchWindow::btnfirstClick);
-    connect(btnprev, &QPushButton::clicked, this, &SearchWindow::btnprevClick);
-    connect(btnnext, &QPushButton::clicked, this, &SearchWindow::btnnextClick);
-    connect(btnlast, &QPushButton::clicked, this, &SearchWindow::btnlastClick);
     connect(thresholdBox, &QComboBox::activated, this, [this](int) { comthresholdClick(); });
     resize(1020, 620);
     setMinimumSize(640, 400);
@@ -127,21 +109,11 @@ void SearchWindow::btnserClick() {
     model_->setGrid(listed_, listing_.headings,
                     [this](int row, int column) { return listing_.rows[size_t(row)].value(column); });
     fitColumns();
-    drawChart();
+    chartPanel->setData(listing_.labels, {listing_.multiples});
     if (!listing_.message.isEmpty()) ui::showInformation(this, listing_.message);
 }
 
-void SearchWindow::drawChart() {
-    chart->setData(listing_.labels, {listing_.multiples});
-    chart->setShowValues(chkbiao->isChecked());
-}
-
 void SearchWindow::btncloseClick() { close(); }
-void SearchWindow::chkbiaoClick() { chart->setShowValues(chkbiao->isChecked()); }
-void SearchWindow::btnfirstClick() { chart->firstPage(); }
-void SearchWindow::btnprevClick() { chart->previousPage(); }
-void SearchWindow::btnnextClick() { chart->nextPage(); }
-void SearchWindow::btnlastClick() { chart->lastPage(); }
 
 void SearchWindow::fitColumns() {
     if (model_->columnCount() == 0) return;

@@ -1,7 +1,7 @@
 #pragma once
 // The window shared by the deviation search "偏态搜索" and the rebound search "回补搜索":
-// result table, bar chart of the multiples paged by ten bars, threshold box, the check
-// boxes "只显示以下倍数以上偏态" and "显示标注", and the commands. Each search supplies its
+// result table, the statistics chart panel with the multiples paged by ten bars, threshold
+// box, the check box "只显示以下倍数以上偏态", and the commands. Each search supplies its
 // columns, rows and message.
 
 #include <QStringList>
@@ -18,6 +18,7 @@ namespace corvel {
 
 namespace ui {
 class BarChart;
+class ChartPanel;
 class GridModel;
 } // namespace ui
 
@@ -32,11 +33,6 @@ public:
     void FormCreate();
     void btnserClick();
     void btncloseClick();
-    void chkbiaoClick();
-    void btnfirstClick();
-    void btnprevClick();
-    void btnnextClick();
-    void btnlastClick();
     // Choosing a value in the threshold box.
     void comthresholdClick();
 
@@ -45,6 +41,7 @@ public:
     int threshold() const { return threshold_; }
 
     QTableView *grid = nullptr;
+    ui::ChartPanel *chartPanel = nullptr; // the chart with "显示标注" and the pager
     ui::BarChart *chart = nullptr;
     QComboBox *thresholdBox = nullptr;
     QCheckBox *onlyAbove = nullptr;
@@ -77,7 +74,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void drawChart();
     void fitColumns();
 
     ui::GridModel *model_ = nullptr;

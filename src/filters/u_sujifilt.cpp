@@ -3,13 +3,14 @@
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/printing.h"
+#include "ui/tooldialog.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,22 +31,10 @@ namespace {
 
 const char *const KindCaptions[4] = {"直选", "全组选", "组选3", "组选6"};
 
-// Busy cursor for the length of a command.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
 } // namespace
 
 Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmsujifilt"));
-    setWindowTitle(QStringLiteral("冷码搜索"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmsujifilt"), QStringLiteral("冷码搜索"));
 
     auto *kinds = new QGroupBox(QStringLiteral("投注方式"), this);
     kinds->setObjectName(QStringLiteral("optzhizhu"));
@@ -72,19 +61,13 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
     edtyilou->setObjectName(QStringLiteral("edtyilou"));
     edtyilou->setReadOnly(true);
 
-    const auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    btnfilt = button("btnfilt", "开始搜索");
+    btnfilt = ui::commandButton(this, QStringLiteral("btnfilt"), QStringLiteral("开始搜索"));
     btnfilt->setDefault(true);
-    btnload = button("btnload", "载入");
-    btnsave = button("btnsave", "保存");
-    btnprint = button("btnprint", "打印");
-    btncopy = button("btncopy", "复制号码");
-    btnclose = button("btnclose", "关闭");
+    btnload = ui::commandButton(this, QStringLiteral("btnload"), QStringLiteral("载入"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btnprint = ui::commandButton(this, QStringLiteral("btnprint"), QStringLiteral("打印"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制号码"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(kinds);
@@ -142,7 +125,7 @@ void Tfrmsujifilt::btnfiltClick() {
         const BetKind kind = chosenKind();
         const int64_t count = ui::readInt64(edtjushu);
         checkColdCount(kind, count);
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         showResult(kind, coldSearch(DrawHistory, kind, count));
     });
 }
@@ -178,7 +161,7 @@ void Tfrmsujifilt::btnloadClick() {
         const ColdList list = readColdList(toStdLines(readListFile(path)));
         optzhizhu->button(static_cast<int>(list.kind))->setChecked(true);
         edtjushu->setText(QString::number(list.count));
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         showResult(list.kind, list.numbers);
     });
 }

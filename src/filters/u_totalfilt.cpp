@@ -4,17 +4,19 @@
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/tooldialog.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,20 +39,6 @@ QString q(const std::string &text) { return QString::fromStdString(text); }
 std::string s(const QString &text) { return text.toStdString(); }
 QString name(const char *prefix, int index) { return QString::fromLatin1(prefix) + QString::number(index); }
 
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
-QPushButton *commandButton(QWidget *parent, const char *objectName, const QString &caption) {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(objectName));
-    b->setAutoDefault(false);
-    return b;
-}
-
 template <size_t N> void readBoxes(const std::vector<QCheckBox *> &boxes, std::array<bool, N> &out) {
     for (size_t i = 0; i < N && i < boxes.size(); ++i) out[i] = boxes[i]->isChecked();
 }
@@ -62,13 +50,6 @@ template <size_t N> void writeBoxes(const std::array<bool, N> &in, const std::ve
 int checkedIndex(const QButtonGroup *group) { return std::max(0, group->checkedId()); }
 void check(QButtonGroup *group, int index) {
     if (QAbstractButton *b = group->button(index)) b->setChecked(true);
-}
-
-std::vector<std::string> stdLines(const QStringList &lines) {
-    std::vector<std::string> out;
-    out.reserve(size_t(lines.size()));
-    for (const QString &line : lines) out.push_back(s(line));
-    return out;
 }
 
 const QString TileStyle = QStringLiteral("QPushButton:checked { background-color: rgb(255, 50, 50); }");
@@ -192,8 +173,8 @@ QWidget *Tfrmtotalfilt::buildPositions() {
         }
     }
     auto *bar = new QHBoxLayout;
-    auto *all = commandButton(box, "btns1", QStringLiteral("全"));
-    auto *none = commandButton(box, "btnq1", QStringLiteral("清"));
+    auto *all = ui::commandButton(box, QStringLiteral("btns1"), QStringLiteral("全"));
+    auto *none = ui::commandButton(box, QStringLiteral("btnq1"), QStringLiteral("清"));
     const auto setAll = [this](bool on) {
         for (auto &row : tiles)
             for (QPushButton *tile : row) tile->setChecked(on);
@@ -224,9 +205,9 @@ QWidget *Tfrmtotalfilt::buildBoxGroup(const QString &title, const char *prefix, 
     }
     layout->addLayout(grid);
     auto *bar = new QHBoxLayout;
-    auto *all = commandButton(box, "btns", QStringLiteral("全"));
+    auto *all = ui::commandButton(box, QStringLiteral("btns"), QStringLiteral("全"));
     all->setObjectName(name("btns", groupIndex));
-    auto *none = commandButton(box, "btnq", QStringLiteral("清"));
+    auto *none = ui::commandButton(box, QStringLiteral("btnq"), QStringLiteral("清"));
     none->setObjectName(name("btnq", groupIndex));
     connect(all, &QPushButton::clicked, this, [&boxes] {
         for (QCheckBox *b : boxes) b->setChecked(true);
@@ -336,17 +317,17 @@ QWidget *Tfrmtotalfilt::buildCommands() {
     auto *panel = new QWidget(this);
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
-    btnfilt = commandButton(panel, "btnfilt", QStringLiteral("过滤"));
+    btnfilt = ui::commandButton(panel, QStringLiteral("btnfilt"), QStringLiteral("过滤"));
     btnfilt->setDefault(true);
-    btnsave = commandButton(panel, "btnsave", QStringLiteral("保存"));
-    btnload = commandButton(panel, "btnload", QStringLiteral("载入"));
-    btncls = commandButton(panel, "btncls", QStringLiteral("清空"));
-    btncopy = commandButton(panel, "btncopy", QStringLiteral("复制"));
-    btnzhuan = commandButton(panel, "btnzhuan", QStringLiteral("直转组"));
-    btnclose = commandButton(panel, "btnclose", QStringLiteral("关闭"));
-    btnsavetiaojian = commandButton(panel, "btnsavetiaojian", QStringLiteral("保存条件"));
-    btnloadtiaojian = commandButton(panel, "btnloadtiaojian", QStringLiteral("载入条件"));
-    btnyanzheng = commandButton(panel, "btnyanzheng", QStringLiteral("历史验证"));
+    btnsave = ui::commandButton(panel, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btnload = ui::commandButton(panel, QStringLiteral("btnload"), QStringLiteral("载入"));
+    btncls = ui::commandButton(panel, QStringLiteral("btncls"), QStringLiteral("清空"));
+    btncopy = ui::commandButton(panel, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnzhuan = ui::commandButton(panel, QStringLiteral("btnzhuan"), QStringLiteral("直转组"));
+    btnclose = ui::commandButton(panel, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnsavetiaojian = ui::commandButton(panel, QStringLiteral("btnsavetiaojian"), QStringLiteral("保存条件"));
+    btnloadtiaojian = ui::commandButton(panel, QStringLiteral("btnloadtiaojian"), QStringLiteral("载入条件"));
+    btnyanzheng = ui::commandButton(panel, QStringLiteral("btnyanzheng"), QStringLiteral("历史验证"));
     edtyanzheng = new QLineEdit(panel);
     edtyanzheng->setObjectName(QStringLiteral("edtyanzheng"));
     edtyanzheng->setMaximumWidth(60);
@@ -463,7 +444,7 @@ void Tfrmtotalfilt::setResult(const QString &text, const QString &label) {
 
 void Tfrmtotalfilt::btnfiltClick() {
     ui::runCommand(this, [this] {
-        const BusyCursor busy;
+        const ui::BusyCursor busy;
         const std::vector<int> kept = runTotalFilter(DirectNumbers, settings(), loadedList_);
         setResult(q(resultText(kept)), q(resultLabel(kept.size())));
         btncopyClick();
@@ -487,7 +468,7 @@ void Tfrmtotalfilt::btnloadClick() {
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
         if (QFileInfo(path).size() > MaxListFileBytes) throw UserError(listFileTooLargeMessage());
-        const std::vector<int> loaded = readLoadedList(stdLines(readTextLines(path)));
+        const std::vector<int> loaded = readLoadedList(toStdLines(readTextLines(path)));
         markLoaded(DirectNumbers, loaded);
         setResult(q(resultText(loaded)), q(resultLabel(loaded.size())));
         btncopyClick();

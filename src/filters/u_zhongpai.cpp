@@ -3,9 +3,11 @@
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/tooldialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,11 +23,7 @@ namespace corvel {
 using namespace filters2;
 
 Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmzhongpai"));
-    setWindowTitle(QStringLiteral("综合立体全位排杀选号"));
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, QStringLiteral("frmzhongpai"), QStringLiteral("综合立体全位排杀选号"));
 
     auto *rules = new QGridLayout;
     int row = 0;
@@ -83,20 +81,14 @@ Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
     list->addLayout(listHead);
     list->addWidget(grdcode, 1);
 
-    const auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    btnfilt = button("btnfilt", "过滤");
+    btnfilt = ui::commandButton(this, QStringLiteral("btnfilt"), QStringLiteral("过滤"));
     btnfilt->setDefault(true);
-    btnclear = button("btnclear", "清除");
-    btnsave = button("btnsave", "保存");
-    btncopy = button("btncopy", "复制号码");
-    btnclose = button("btnclose", "关闭");
-    btnsavecond = button("btnsavecond", "保存条件");
-    btnloadcond = button("btnloadcond", "载入条件");
+    btnclear = ui::commandButton(this, QStringLiteral("btnclear"), QStringLiteral("清除"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制号码"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnsavecond = ui::commandButton(this, QStringLiteral("btnsavecond"), QStringLiteral("保存条件"));
+    btnloadcond = ui::commandButton(this, QStringLiteral("btnloadcond"), QStringLiteral("载入条件"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnsavecond);
     buttons->addWidget(btnloadcond);

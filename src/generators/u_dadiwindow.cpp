@@ -1,15 +1,22 @@
 #include "generators/u_dadiwindow.h"
 
+#include "core/usererror.h"
 #include "shell/u_main.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
 
 namespace corvel::dadi {
 
@@ -120,6 +127,108 @@ void WorkRunner::finish() {
     done_ = nullptr;
     if (!error.isEmpty()) ui::showError(window_, error);
     if (done) done(error);
+}
+
+// ---- The frame of the windows over many base list files ----------------------------------
+
+namespace {
+// A preview larger than this would only stall the result box.
+constexpr qint64 MaxPreviewBytes = 4 * 1024 * 1024;
+} // namespace
+
+ListFilesFrame::ListFilesFrame(QWidget *window) : QObject(window), window_(window) {
+    names = new QListWidget(window);
+    names->setObjectName(QStringLiteral("lstdadi"));
+    names->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    names->setMinimumWidth(200);
+    result = new QPlainTextEdit(window);
+    result->setObjectName(QStringLiteral("edtdadi"));
+    resultLabel = new QLabel(window);
+    resultLabel->setObjectName(QStringLiteral("lbldadi"));
+    fileBar = new QProgressBar(window);
+    fileBar->setObjectName(QStringLiteral("prgfile"));
+    unusedBar = new QProgressBar(window);
+}
+
+void ListFilesFrame::layOut(QVBoxLayout *ownColumn, QPushButton *stopButton) {
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("原始大底："), window_));
+    left->addWidget(names, 1);
+    ownColumn->addWidget(fileBar);
+    ownColumn->addWidget(unusedBar);
+    ownColumn->addWidget(stopButton);
+    ownColumn->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(resultLabel);
+    right->addWidget(result, 1);
+    auto *layout = new QHBoxLayout(window_);
+    layout->addLayout(left, 2);
+    layout->addLayout(ownColumn);
+    layout->addLayout(right, 3);
+}
+
+void ListFilesFrame::importFiles() {
+    const QStringList files =
+        ui::getOpenFileNames(window_, ShellFolderPath(QStringLiteral("Desktop")), ui::textFileFilter(),
+                             QStringLiteral("选择大底文件(按CTRL或者SHILT键选择多个大底文件)"));
+    if (files.isEmpty()) return;
+    if (files.size() > MaxListFiles) {
+        ui::showWarning(
+            window_,
+            QStringLiteral("一次最多只能导入%1个大底文件，您选择了%2个！").arg(MaxListFiles).arg(files.size()));
+        return;
+    }
+    names->clear();
+    for (const QString &path : files) names->addItem(QFileInfo(path).fileName());
+    names->selectAll();
+    resultLabel->setText(QStringLiteral("最终交集："));
+    paths_ = files;
+}
+
+void ListFilesFrame::preview(QListWidgetItem *item) {
+    const int row = names->row(item);
+    if (row < 0 || row >= paths_.size()) return;
+    const QString path = paths_[row];
+    ui::runCommand(window_, [&] {
+        if (QFileInfo(path).size() > MaxPreviewBytes)
+            throw UserError(QStringLiteral("文件 %1 太大（超过4MB），不能预览！").arg(path).toStdString());
+        const QString text = readListPreview(path);
+        result->setPlainText(text);
+        resultLabel->setText(QStringLiteral("最终交集：%1注").arg(previewCount(text.toStdString())));
+    });
+}
+
+bool ListFilesFrame::checkImported() const {
+    if (!paths_.isEmpty()) return true;
+    ui::showWarning(window_, QStringLiteral("请先导入大底文件！"));
+    return false;
+}
+
+void ListFilesFrame::countAndShow(WorkRunner *runner, std::function<NumberList(const ListCounter &)> reduce) {
+    struct Outcome {
+        NumberList list;
+        bool complete = false;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    const QStringList paths = paths_;
+    runner->start(
+        [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+            ListCounter counter;
+            if (!countListFiles(paths, counter, progress.group, &stop)) return;
+            outcome->list = reduce(counter);
+            outcome->complete = true;
+        },
+        static_cast<int>(paths.size()), 0,
+        [this, outcome](const QString &) {
+            if (!outcome->complete) return;
+            showResult(outcome->list);
+            putOnClipboard(result->toPlainText());
+        });
+}
+
+void ListFilesFrame::showResult(const NumberList &numbers) {
+    result->setPlainText(numbersLine(numbers));
+    resultLabel->setText(QStringLiteral("最终交集：%1注").arg(numbers.size()));
 }
 
 } // namespace corvel::dadi

@@ -1,7 +1,8 @@
 #pragma once
 // What the danma, intersection, extraction and stable base list windows share: the issue
-// list, the clipboard, saving a result box, the link to the other tool windows and the
-// runner that keeps a window responsive while its worker thread works.
+// list, the clipboard, saving a result box, the link to the other tool windows, the
+// runner that keeps a window responsive while its worker thread works, and the frame of
+// the windows that work over many base list files.
 
 #include "core/numberlist.h"
 #include "core/u_public.h"
@@ -11,11 +12,16 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace corvel::dadi {
@@ -61,6 +67,44 @@ private:
     QList<QWidget *> commands_;
     QPointer<Tdadiworker> worker_;
     std::function<void(const QString &)> done_;
+};
+
+// The frame of the windows over many base list files ("多重大底交集", "次数提取工具"):
+// "原始大底：" above the names of the imported files on the left, the window's own column
+// in the middle with the two progress bars and the stop button at its foot, the count
+// "最终交集：" above the result box on the right. It imports the files ("导入大底", at most
+// MaxListFiles), previews a double-clicked one, and runs the count over all of them.
+class ListFilesFrame : public QObject {
+    Q_OBJECT
+public:
+    // Creates the controls (lstdadi, edtdadi, lbldadi, prgfile and an unnamed bar) in `window`.
+    explicit ListFilesFrame(QWidget *window);
+
+    // Lays `window` out in three columns with `ownColumn` in the middle.
+    void layOut(QVBoxLayout *ownColumn, QPushButton *stopButton);
+    // "导入大底": a file dialog on the desktop; the chosen files replace the imported ones.
+    void importFiles();
+    // A double click on a name: the file's text in the result box, its digits / 3 as count.
+    void preview(QListWidgetItem *item);
+    // Warns "请先导入大底文件！" and returns false when no file is imported.
+    bool checkImported() const;
+    // Counts the numbers of the imported files on `runner`'s worker; `reduce` (called on
+    // the worker) makes the result of the count, which is then shown and copied.
+    void countAndShow(WorkRunner *runner, std::function<NumberList(const ListCounter &)> reduce);
+    // Shows `numbers` in the result box with their count.
+    void showResult(const NumberList &numbers);
+
+    const QStringList &paths() const { return paths_; }
+
+    QListWidget *names = nullptr;
+    QPlainTextEdit *result = nullptr;
+    QLabel *resultLabel = nullptr;
+    QProgressBar *fileBar = nullptr;
+    QProgressBar *unusedBar = nullptr;
+
+private:
+    QWidget *window_;
+    QStringList paths_;
 };
 
 } // namespace corvel::dadi

@@ -2,6 +2,7 @@
 
 #include "core/usererror.h"
 #include "store/appdir.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
@@ -56,17 +57,12 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
     params->addWidget(new QLabel(QStringLiteral("每阶段次数："), this), 4, 0);
     params->addWidget(edtcishu, 4, 1);
 
-    const auto button = [this](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    btngencode = button("btngencode", QStringLiteral("过滤"));
-    btnsave = button("btnsave", QStringLiteral("保存"));
-    btncopy = button("btncopy", QStringLiteral("复制"));
-    btnalldadi = button("btnalldadi", QStringLiteral("批量大底"));
-    btnstop = button("btnstop", QStringLiteral("停止"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btngencode = ui::commandButton(this, QStringLiteral("btngencode"), QStringLiteral("过滤"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnalldadi = ui::commandButton(this, QStringLiteral("btnalldadi"), QStringLiteral("批量大底"));
+    btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     auto *commands = new QGridLayout;
     commands->addWidget(btngencode, 0, 0);
     commands->addWidget(btnsave, 0, 1);

@@ -1,6 +1,6 @@
 #include "generators/u_dingweipai.h"
 
-#include "generators/u_jiaoqi.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
@@ -22,10 +22,12 @@ Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("次数提取工具"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
 
-    lstdadi = new QListWidget(this);
-    lstdadi->setObjectName(QStringLiteral("lstdadi"));
-    lstdadi->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstdadi->setMinimumWidth(200);
+    files_ = new dadi::ListFilesFrame(this);
+    lstdadi = files_->names;
+    edtdadi = files_->result;
+    lbldadi = files_->resultLabel;
+    prgfile = files_->fileBar;
+    prgunused = files_->unusedBar;
     edtnum1 = new QLineEdit(this);
     edtnum1->setObjectName(QStringLiteral("edtnum1"));
     edtnum1->setFixedWidth(48);
@@ -39,17 +41,12 @@ Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
     range->addWidget(edtnum2);
     range->addStretch(1);
 
-    const auto button = [this](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    btndaoru = button("btndaoru", QStringLiteral("导入大底"));
-    btnjiaoqi = button("btnjiaoqi", QStringLiteral("提取号码"));
-    btnsave = button("btnsave", QStringLiteral("保存号码"));
-    btncopy = button("btncopy", QStringLiteral("复制"));
-    btnstop = button("btnstop", QStringLiteral("停止"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btndaoru = ui::commandButton(this, QStringLiteral("btndaoru"), QStringLiteral("导入大底"));
+    btnjiaoqi = ui::commandButton(this, QStringLiteral("btnjiaoqi"), QStringLiteral("提取号码"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存号码"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     auto *commands = new QGridLayout;
     commands->addWidget(btndaoru, 0, 0);
     commands->addWidget(btnjiaoqi, 0, 1);
@@ -57,31 +54,10 @@ Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
     commands->addWidget(btncopy, 1, 1);
     commands->addWidget(btnclose, 2, 1);
 
-    edtdadi = new QPlainTextEdit(this);
-    edtdadi->setObjectName(QStringLiteral("edtdadi"));
-    lbldadi = new QLabel(this);
-    lbldadi->setObjectName(QStringLiteral("lbldadi"));
-    prgfile = new QProgressBar(this);
-    prgfile->setObjectName(QStringLiteral("prgfile"));
-    prgunused = new QProgressBar(this);
-
-    auto *left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("原始大底："), this));
-    left->addWidget(lstdadi, 1);
     auto *middle = new QVBoxLayout;
     middle->addLayout(range);
     middle->addLayout(commands);
-    middle->addWidget(prgfile);
-    middle->addWidget(prgunused);
-    middle->addWidget(btnstop);
-    middle->addStretch(1);
-    auto *right = new QVBoxLayout;
-    right->addWidget(lbldadi);
-    right->addWidget(edtdadi, 1);
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left, 2);
-    layout->addLayout(middle);
-    layout->addLayout(right, 3);
+    files_->layOut(middle, btnstop);
 
     connect(btndaoru, &QPushButton::clicked, this, &Tfrmdingweipai::btndaoruClick);
     connect(lstdadi, &QListWidget::itemDoubleClicked, this, &Tfrmdingweipai::lstdadiDblClick);
@@ -103,42 +79,18 @@ void Tfrmdingweipai::FormCreate() {
     lbldadi->setText(QStringLiteral("最终交集："));
 }
 
-void Tfrmdingweipai::btndaoruClick() {
-    const QStringList files = importListFiles(this, lstdadi, lbldadi);
-    if (!files.isEmpty()) paths_ = files;
-}
+void Tfrmdingweipai::btndaoruClick() { files_->importFiles(); }
 
-void Tfrmdingweipai::lstdadiDblClick(QListWidgetItem *item) {
-    const int row = lstdadi->row(item);
-    if (row < 0 || row >= paths_.size()) return;
-    previewListFile(this, paths_[row], edtdadi, lbldadi);
-}
+void Tfrmdingweipai::lstdadiDblClick(QListWidgetItem *item) { files_->preview(item); }
+
+const QStringList &Tfrmdingweipai::paths() const { return files_->paths(); }
 
 void Tfrmdingweipai::btnjiaoqiClick() {
-    if (paths_.isEmpty()) return ui::showWarning(this, QStringLiteral("请先导入大底文件！"));
+    if (!files_->checkImported()) return;
     ui::runCommand(this, [&] {
         const int low = ui::readInt(edtnum1);
         const int high = ui::readInt(edtnum2);
-        struct Outcome {
-            NumberList list;
-            bool complete = false;
-        };
-        auto outcome = std::make_shared<Outcome>();
-        const QStringList paths = paths_;
-        runner_->start(
-            [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
-                ListCounter counter;
-                if (!countListFiles(paths, counter, progress.group, &stop)) return;
-                outcome->list = extractByCount(counter, low, high);
-                outcome->complete = true;
-            },
-            static_cast<int>(paths.size()), 0,
-            [this, outcome](const QString &) {
-                if (!outcome->complete) return;
-                edtdadi->setPlainText(dadi::numbersLine(outcome->list));
-                lbldadi->setText(QStringLiteral("最终交集：%1注").arg(outcome->list.size()));
-                dadi::putOnClipboard(edtdadi->toPlainText());
-            });
+        files_->countAndShow(runner_, [=](const ListCounter &counter) { return extractByCount(counter, low, high); });
     });
 }
 

@@ -30,7 +30,7 @@ public:
     void btncopyClick();
     void btncloseClick();
 
-    const QStringList &paths() const { return paths_; }
+    const QStringList &paths() const;
     dadi::WorkRunner *runner() const { return runner_; }
 
     QListWidget *lstdadi = nullptr;
@@ -48,7 +48,7 @@ public:
     QPushButton *btnclose = nullptr;
 
 private:
-    QStringList paths_;
+    dadi::ListFilesFrame *files_ = nullptr;
     dadi::WorkRunner *runner_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "generators/u_jiaoqi.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -96,19 +97,14 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     grid->addWidget(new QLabel(QStringLiteral("到"), params), 6, 2);
     grid->addWidget(edtzhusanyongcuo2, 6, 3);
 
-    const auto button = [this](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    btngen = button("btngen", QStringLiteral("生成胆码"));
-    btnfilt = button("btnfilt", QStringLiteral("过滤"));
-    btnsave = button("btnsave", QStringLiteral("保存胆码"));
-    btnsave2 = button("btnsave2", QStringLiteral("保存号码"));
-    btncopy = button("btncopy", QStringLiteral("复制"));
-    btnalldadi = button("btnalldadi", QStringLiteral("一键全部大底"));
-    btnstop = button("btnstop", QStringLiteral("停止"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btngen = ui::commandButton(this, QStringLiteral("btngen"), QStringLiteral("生成胆码"));
+    btnfilt = ui::commandButton(this, QStringLiteral("btnfilt"), QStringLiteral("过滤"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存胆码"));
+    btnsave2 = ui::commandButton(this, QStringLiteral("btnsave2"), QStringLiteral("保存号码"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnalldadi = ui::commandButton(this, QStringLiteral("btnalldadi"), QStringLiteral("一键全部大底"));
+    btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     edtdadinum = numberEdit(this, "edtdadinum", 60);
     auto *commands = new QGridLayout;
     commands->addWidget(btngen, 0, 0);

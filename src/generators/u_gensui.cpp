@@ -2,6 +2,7 @@
 
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -171,19 +172,14 @@ QWidget *FollowWindow::buildCommands() {
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    const auto button = [&](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, box);
-        b->setObjectName(QString::fromUtf8(name));
-        return b;
-    };
-    btntongji = button("btntongji", QStringLiteral("统计"));
-    btngen3 = button("btngen3", QStringLiteral("过滤"));
-    btnsave3 = button("btnsave3", QStringLiteral("保存"));
-    btncopy = button("btncopy", QStringLiteral("复制"));
-    btnclear = button("btnclear", QStringLiteral("清空"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
-    btnsave1 = button("btnsave1", QStringLiteral("保存"));
-    btnsave2 = button("btnsave2", QStringLiteral("保存"));
+    btntongji = ui::commandButton(box, QStringLiteral("btntongji"), QStringLiteral("统计"));
+    btngen3 = ui::commandButton(box, QStringLiteral("btngen3"), QStringLiteral("过滤"));
+    btnsave3 = ui::commandButton(box, QStringLiteral("btnsave3"), QStringLiteral("保存"));
+    btncopy = ui::commandButton(box, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnclear = ui::commandButton(box, QStringLiteral("btnclear"), QStringLiteral("清空"));
+    btnclose = ui::commandButton(box, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnsave1 = ui::commandButton(box, QStringLiteral("btnsave1"), QStringLiteral("保存"));
+    btnsave2 = ui::commandButton(box, QStringLiteral("btnsave2"), QStringLiteral("保存"));
     btnsave1->hide();
     btnsave2->hide();
     grid->addWidget(btntongji, 0, 0);
@@ -265,11 +261,9 @@ void FollowWindow::followStat(int width) {
 }
 
 void FollowWindow::showFollowTable() {
-    QStringList headings;
-    for (const std::string &h : followHeadings()) headings << q(h);
-    followModel_->setGrid(static_cast<int>(selection_.table().rows.size()), headings, [this](int row, int column) {
-        return q(followCell(selection_.table(), static_cast<size_t>(row), column));
-    });
+    followModel_->setGrid(
+        static_cast<int>(selection_.table().rows.size()), toQLines(followHeadings()),
+        [this](int row, int column) { return q(followCell(selection_.table(), static_cast<size_t>(row), column)); });
     ui::fitColumns(tabhistory, FollowColumnMargin);
     pinEnd_ = true;
     tabhistory->scrollToBottom();

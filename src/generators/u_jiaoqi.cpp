@@ -3,6 +3,7 @@
 #include "core/usererror.h"
 #include "generators/u_fushi.h"
 #include "store/appdir.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
@@ -26,9 +27,6 @@ namespace corvel {
 
 namespace {
 
-// A preview larger than this would only stall the result box.
-constexpr qint64 MaxPreviewBytes = 4 * 1024 * 1024;
-
 QLineEdit *numberEdit(QWidget *parent, const char *name) {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
@@ -38,42 +36,17 @@ QLineEdit *numberEdit(QWidget *parent, const char *name) {
 
 } // namespace
 
-QStringList importListFiles(QWidget *parent, QListWidget *names, QLabel *countLabel) {
-    const QStringList files =
-        ui::getOpenFileNames(parent, ShellFolderPath(QStringLiteral("Desktop")), ui::textFileFilter(),
-                             QStringLiteral("选择大底文件(按CTRL或者SHILT键选择多个大底文件)"));
-    if (files.isEmpty()) return {};
-    if (files.size() > MaxListFiles) {
-        ui::showWarning(
-            parent, QStringLiteral("一次最多只能导入%1个大底文件，您选择了%2个！").arg(MaxListFiles).arg(files.size()));
-        return {};
-    }
-    names->clear();
-    for (const QString &path : files) names->addItem(QFileInfo(path).fileName());
-    names->selectAll();
-    countLabel->setText(QStringLiteral("最终交集："));
-    return files;
-}
-
-void previewListFile(QWidget *parent, const QString &path, QPlainTextEdit *box, QLabel *countLabel) {
-    ui::runCommand(parent, [&] {
-        if (QFileInfo(path).size() > MaxPreviewBytes)
-            throw UserError(QStringLiteral("文件 %1 太大（超过4MB），不能预览！").arg(path).toStdString());
-        const QString text = readListPreview(path);
-        box->setPlainText(text);
-        countLabel->setText(QStringLiteral("最终交集：%1注").arg(previewCount(text.toStdString())));
-    });
-}
-
 Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmjiaoqi"));
     setWindowTitle(QStringLiteral("多重大底交集"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
 
-    lstdadi = new QListWidget(this);
-    lstdadi->setObjectName(QStringLiteral("lstdadi"));
-    lstdadi->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstdadi->setMinimumWidth(200);
+    files_ = new dadi::ListFilesFrame(this);
+    lstdadi = files_->names;
+    edtdadi = files_->result;
+    lbldadi = files_->resultLabel;
+    prgfile = files_->fileBar;
+    prgunused = files_->unusedBar;
 
     auto *kindBox = new QGroupBox(this);
     kindBox->setObjectName(QStringLiteral("optzhizhu"));
@@ -105,18 +78,13 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     params->addWidget(chkyilou, 2, 0, 1, 3);
     params->addWidget(edtyilou, 2, 3);
 
-    const auto button = [this](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    btndaoru = button("btndaoru", QStringLiteral("导入大底"));
-    btnjiaoqi = button("btnjiaoqi", QStringLiteral("大底交集"));
-    btnzhuan = button("btnzhuan", QStringLiteral("直选转组"));
-    btnsave = button("btnsave", QStringLiteral("保存号码"));
-    btncopy = button("btncopy", QStringLiteral("复制"));
-    btnstop = button("btnstop", QStringLiteral("停止"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btndaoru = ui::commandButton(this, QStringLiteral("btndaoru"), QStringLiteral("导入大底"));
+    btnjiaoqi = ui::commandButton(this, QStringLiteral("btnjiaoqi"), QStringLiteral("大底交集"));
+    btnzhuan = ui::commandButton(this, QStringLiteral("btnzhuan"), QStringLiteral("直选转组"));
+    btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存号码"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
+    btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     auto *commands = new QGridLayout;
     commands->addWidget(btndaoru, 0, 0);
     commands->addWidget(btnjiaoqi, 0, 1);
@@ -125,32 +93,11 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     commands->addWidget(btncopy, 2, 0);
     commands->addWidget(btnclose, 2, 1);
 
-    edtdadi = new QPlainTextEdit(this);
-    edtdadi->setObjectName(QStringLiteral("edtdadi"));
-    lbldadi = new QLabel(this);
-    lbldadi->setObjectName(QStringLiteral("lbldadi"));
-    prgfile = new QProgressBar(this);
-    prgfile->setObjectName(QStringLiteral("prgfile"));
-    prgunused = new QProgressBar(this);
-
-    auto *left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("原始大底："), this));
-    left->addWidget(lstdadi, 1);
     auto *middle = new QVBoxLayout;
     middle->addWidget(kindBox);
     middle->addLayout(params);
     middle->addLayout(commands);
-    middle->addWidget(prgfile);
-    middle->addWidget(prgunused);
-    middle->addWidget(btnstop);
-    middle->addStretch(1);
-    auto *right = new QVBoxLayout;
-    right->addWidget(lbldadi);
-    right->addWidget(edtdadi, 1);
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left, 2);
-    layout->addLayout(middle);
-    layout->addLayout(right, 3);
+    files_->layOut(middle, btnstop);
 
     connect(btndaoru, &QPushButton::clicked, this, &Tfrmjiaoqi::btndaoruClick);
     connect(lstdadi, &QListWidget::itemDoubleClicked, this, &Tfrmjiaoqi::lstdadiDblClick);
@@ -194,19 +141,14 @@ int Tfrmjiaoqi::danmaIndex() const {
     return static_cast<int>(DrawHistory.size());
 }
 
-void Tfrmjiaoqi::btndaoruClick() {
-    const QStringList files = importListFiles(this, lstdadi, lbldadi);
-    if (!files.isEmpty()) paths_ = files;
-}
+void Tfrmjiaoqi::btndaoruClick() { files_->importFiles(); }
 
-void Tfrmjiaoqi::lstdadiDblClick(QListWidgetItem *item) {
-    const int row = lstdadi->row(item);
-    if (row < 0 || row >= paths_.size()) return;
-    previewListFile(this, paths_[row], edtdadi, lbldadi);
-}
+void Tfrmjiaoqi::lstdadiDblClick(QListWidgetItem *item) { files_->preview(item); }
+
+const QStringList &Tfrmjiaoqi::paths() const { return files_->paths(); }
 
 void Tfrmjiaoqi::btnjiaoqiClick() {
-    if (paths_.isEmpty()) return ui::showWarning(this, QStringLiteral("请先导入大底文件！"));
+    if (!files_->checkImported()) return;
     ui::runCommand(this, [&] {
         IntersectSettings s;
         s.kind = kind();
@@ -218,35 +160,15 @@ void Tfrmjiaoqi::btnjiaoqiClick() {
         s.recent = ui::readInt(edtyilou);
         s.index = danmaIndex();
         if (s.excludeRecent && s.recent < 0) throw UserError("排除期数不能小于0！");
-        struct Outcome {
-            NumberList list;
-            bool complete = false;
-        };
-        auto outcome = std::make_shared<Outcome>();
-        const QStringList paths = paths_;
         const DrawTable draws = DrawHistory;
-        runner_->start(
-            [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
-                ListCounter counter;
-                if (!countListFiles(paths, counter, progress.group, &stop)) return;
-                outcome->list = intersectLists(counter, draws, s);
-                outcome->complete = true;
-            },
-            static_cast<int>(paths.size()), 0,
-            [this, outcome](const QString &) {
-                if (!outcome->complete) return;
-                edtdadi->setPlainText(dadi::numbersLine(outcome->list));
-                lbldadi->setText(QStringLiteral("最终交集：%1注").arg(outcome->list.size()));
-                dadi::putOnClipboard(edtdadi->toPlainText());
-            });
+        files_->countAndShow(runner_, [=](const ListCounter &counter) { return intersectLists(counter, draws, s); });
     });
 }
 
 void Tfrmjiaoqi::btnzhuanClick() {
     const std::string text = edtdadi->toPlainText().toStdString();
     const NumberList converted = kind() == ListKind::Direct ? directToGroup(text) : groupToDirect(text);
-    edtdadi->setPlainText(dadi::numbersLine(converted));
-    lbldadi->setText(QStringLiteral("最终交集：%1注").arg(converted.size()));
+    files_->showResult(converted);
 }
 
 void Tfrmjiaoqi::optzhizhuClick() {

@@ -20,12 +20,6 @@ class QPushButton;
 
 namespace corvel {
 
-// The import shared with "次数提取工具": the file dialog, the 2000-file limit, the list
-// box showing the names with every item selected.
-QStringList importListFiles(QWidget *parent, QListWidget *names, QLabel *countLabel);
-// The preview of a double-clicked file: its text in the result box, digits / 3 as count.
-void previewListFile(QWidget *parent, const QString &path, QPlainTextEdit *box, QLabel *countLabel);
-
 class Tfrmjiaoqi : public QWidget {
     Q_OBJECT
 public:
@@ -43,7 +37,7 @@ public:
 
     // The preset plans of the danma window write these.
     void setTolerances(int sixLow, int sixHigh, int threeLow, int threeHigh);
-    const QStringList &paths() const { return paths_; }
+    const QStringList &paths() const;
     // The danma window's issue (the next issue without that window).
     int danmaIndex() const;
     dadi::WorkRunner *runner() const { return runner_; }
@@ -71,7 +65,7 @@ public:
 private:
     ListKind kind() const;
 
-    QStringList paths_;
+    dadi::ListFilesFrame *files_ = nullptr;
     dadi::WorkRunner *runner_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -56,17 +57,13 @@ AutoPlanWindow::AutoPlanWindow(QWidget *parent, PlanKind kind) : QWidget(parent)
         edtzuijingcode1->hide();
     draws->addRow(QStringLiteral("最新开奖(３位）："), edtzuijingcode2);
 
-    const auto button = [&](const char *name, const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromUtf8(name));
-        return b;
-    };
-    btngencode = button("btngencode", threeDigits() ? QStringLiteral("生成三码") : QStringLiteral("生成二码"));
-    btnnewjihua = button("btnnewjihua", QStringLiteral("开始新计划"));
-    btncopy = button("btncopy", QStringLiteral("复制号码"));
-    btnsavejihua = button("btnsavejihua", QStringLiteral("保存计划"));
-    btnloadjihua = button("btnloadjihua", QStringLiteral("载入计划"));
-    btnclose = button("btnclose", QStringLiteral("关闭"));
+    btngencode = ui::commandButton(this, QStringLiteral("btngencode"),
+                                   threeDigits() ? QStringLiteral("生成三码") : QStringLiteral("生成二码"));
+    btnnewjihua = ui::commandButton(this, QStringLiteral("btnnewjihua"), QStringLiteral("开始新计划"));
+    btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制号码"));
+    btnsavejihua = ui::commandButton(this, QStringLiteral("btnsavejihua"), QStringLiteral("保存计划"));
+    btnloadjihua = ui::commandButton(this, QStringLiteral("btnloadjihua"), QStringLiteral("载入计划"));
+    btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {btngencode, btnnewjihua, btncopy, btnsavejihua, btnloadjihua, btnclose})
         buttons->addWidget(b);
@@ -192,11 +189,7 @@ void AutoPlanWindow::btncopyClick() { ui::setClipboardText(q(clipboardText(list_
 void AutoPlanWindow::btnsavejihuaClick() {
     const QString path = ui::getSaveFileName(this, planFileName());
     if (path.isEmpty()) return;
-    if (ui::runCommand(this, [&] {
-            QStringList lines;
-            for (const std::string &line : plan_.write(mode())) lines << q(line);
-            writeTextLines(path, lines);
-        }))
+    if (ui::runCommand(this, [&] { writeTextLines(path, toQLines(plan_.write(mode()))); }))
         ui::showInformation(this, QStringLiteral("成功保存！"));
 }
 
@@ -204,9 +197,7 @@ void AutoPlanWindow::btnloadjihuaClick() {
     const QString path = ui::getOpenFileName(this, planFileName());
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
-        std::vector<std::string> lines;
-        for (const QString &line : readTextLines(path)) lines.push_back(line.toStdString());
-        AutoPlan::Loaded loaded = AutoPlan::read(kind_, lines); // a damaged file stops here
+        AutoPlan::Loaded loaded = AutoPlan::read(kind_, toStdLines(readTextLines(path))); // a damaged file stops here
         plan_ = std::move(loaded.plan);
         optmode->button(static_cast<int>(loaded.mode))->setChecked(true);
         showPlan();

@@ -9,8 +9,8 @@
 #include "store/drawtable.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
+#include "ui/tooldialog.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -35,12 +35,6 @@ namespace {
 
 const QString IssueField = QStringLiteral("记录期号");
 const QString DateField = QStringLiteral("开奖日期");
-
-// Shows the wait cursor while it lives.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 
@@ -583,7 +577,7 @@ void Tfrmdata::Button1Click() {
                                  .arg(safetyCopyNote(databasePath()));
     if (!ui::askYesNo(this, question, QStringLiteral("确认导入"))) return;
     const bool imported = ui::runCommand(this, [&] {
-        const WaitCursor wait;
+        const ui::BusyCursor wait;
         importDraws(con->db(), lottery_, draws);
         newRow_.reset();
         reselect(QString(), INT_MAX); // the newest draw

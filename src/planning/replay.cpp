@@ -10,20 +10,6 @@ namespace corvel {
 
 // ---- Bet kinds -------------------------------------------------------------------
 
-int betKindLimit(BetKind kind) {
-    switch (kind) {
-    case BetKind::Direct:
-        return 1000;
-    case BetKind::AllGroup:
-        return 210;
-    case BetKind::Group3:
-        return 90;
-    case BetKind::Group6:
-        return 120;
-    }
-    return 0;
-}
-
 BetKind betKindFromIndex(int64_t index) {
     if (index < 0 || index > 3)
         throw UserError(listIndexMessage(static_cast<int>(std::clamp<int64_t>(index, -1, 9999))));
@@ -47,24 +33,6 @@ void checkBetCount(BetKind kind, int64_t count) {
 // ---- Random list -----------------------------------------------------------------
 
 namespace {
-
-// Whether a drawn candidate has the form the kind takes (group kinds: ascending digits).
-bool fitsKind(BetKind kind, const Number &n) {
-    if (kind == BetKind::Direct) return true;
-    if (n[0] > n[1] || n[1] > n[2]) return false;
-    const bool leopard = n[0] == n[2];
-    const bool pair = !leopard && (n[0] == n[1] || n[1] == n[2]);
-    switch (kind) {
-    case BetKind::AllGroup:
-        return !leopard;
-    case BetKind::Group3:
-        return pair;
-    case BetKind::Group6:
-        return !leopard && !pair;
-    default:
-        return true;
-    }
-}
 
 bool validDigits(int a, int b, int c) { return a >= 0 && a <= 9 && b >= 0 && b <= 9 && c >= 0 && c <= 9; }
 
@@ -95,7 +63,7 @@ NumberList makeRandomList(BetKind kind, int64_t count, Lcg &random) {
     while (static_cast<int64_t>(list.size()) < count) {
         Number n;
         for (int &d : n) d = static_cast<int>(random.next(10));
-        if (!fitsKind(kind, n) || taken[numberValue(n)]) continue;
+        if (!fitsBetKind(kind, n) || taken[numberValue(n)]) continue;
         taken[numberValue(n)] = true;
         list.push_back(n);
     }

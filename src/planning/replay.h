@@ -16,9 +16,6 @@ namespace corvel {
 
 // ---- Bet kinds -------------------------------------------------------------------
 
-// Largest list of a kind: 1000 direct numbers, 210 group numbers, 90 group three,
-// 120 group six.
-int betKindLimit(BetKind kind);
 // The kind of item index 0..3; throws UserError("列表索引越界 (i)") otherwise.
 BetKind betKindFromIndex(int64_t index);
 // Throws UserError("请请输入1到1000的直选注数！" …) when `count` is not 1..limit.

@@ -11,6 +11,7 @@
 #include "ui/intedit.h"
 #include "ui/printing.h"
 #include "ui/shortcuts.h"
+#include "ui/tooldialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,11 +31,7 @@ constexpr int GridMargin = 20;
 // ---------------------------------------------------------------- PlanWindow
 
 PlanWindow::PlanWindow(QWidget *parent, const QString &objectName, const QString &caption) : QDialog(parent) {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setModal(false);
-    setSizeGripEnabled(true);
+    ui::makeToolDialog(this, objectName, caption);
     resize(840, 580);
     setMinimumSize(640, 400);
 

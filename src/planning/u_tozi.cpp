@@ -5,6 +5,7 @@
 #include "planning/u_tozithread.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -161,16 +162,11 @@ QWidget *Tfrmtozi::buildCommands() {
     tlbtnprint =
         menuButton(QStringLiteral("tlbtnprint"), QStringLiteral("打印"),
                    {{&mnucodeprint, QStringLiteral("打印号码(&C)")}, {&mnusetprint, QStringLiteral("打印设置(&S)")}});
-    const auto button = [&](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), box);
-        b->setObjectName(name);
-        return b;
-    };
-    btnfilt = button("btnfilt", "随机生成");
-    btnala = button("btnala", "分析");
-    btnyouhua = button("btnyouhua", "搜索");
-    btnclear = button("btnclear", "清空");
-    btnclose = button("btnclose", "关闭");
+    btnfilt = ui::commandButton(box, QStringLiteral("btnfilt"), QStringLiteral("随机生成"));
+    btnala = ui::commandButton(box, QStringLiteral("btnala"), QStringLiteral("分析"));
+    btnyouhua = ui::commandButton(box, QStringLiteral("btnyouhua"), QStringLiteral("搜索"));
+    btnclear = ui::commandButton(box, QStringLiteral("btnclear"), QStringLiteral("清空"));
+    btnclose = ui::commandButton(box, QStringLiteral("btnclose"), QStringLiteral("关闭"));
     grid->addWidget(tlbtnsave, 0, 0);
     grid->addWidget(tlbtnload, 0, 1);
     grid->addWidget(tlbtnprint, 0, 2);

@@ -1,5 +1,7 @@
 #include "ui/chartpanel.h"
 
+#include "ui/buttons.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -59,10 +61,10 @@ void ChartPanel::buildBox(const ChartPanelSpec &spec) {
         pagerRow = new QHBoxLayout;
         rows->addLayout(pagerRow);
     }
-    first_ = pagerButton(spec.pagerPrefix + QStringLiteral("first"), QStringLiteral("首页"));
-    previous_ = pagerButton(spec.pagerPrefix + QStringLiteral("prev"), QStringLiteral("上一页"));
-    next_ = pagerButton(spec.pagerPrefix + QStringLiteral("next"), QStringLiteral("下一页"));
-    last_ = pagerButton(spec.pagerPrefix + QStringLiteral("last"), QStringLiteral("尾页"));
+    first_ = commandButton(box_, spec.pagerPrefix + QStringLiteral("first"), QStringLiteral("首页"));
+    previous_ = commandButton(box_, spec.pagerPrefix + QStringLiteral("prev"), QStringLiteral("上一页"));
+    next_ = commandButton(box_, spec.pagerPrefix + QStringLiteral("next"), QStringLiteral("下一页"));
+    last_ = commandButton(box_, spec.pagerPrefix + QStringLiteral("last"), QStringLiteral("尾页"));
     pageLabel_ = new QLabel(box_);
     pageLabel_->setObjectName(spec.pagerPrefix + QStringLiteral("page"));
     pageLabel_->setMinimumWidth(pageLabel_->fontMetrics().horizontalAdvance(QStringLiteral("888/888")));
@@ -75,13 +77,6 @@ void ChartPanel::buildBox(const ChartPanelSpec &spec) {
     connect(next_, &QPushButton::clicked, this, [this] { turnPage(&BarChart::nextPage); });
     connect(last_, &QPushButton::clicked, this, [this] { turnPage(&BarChart::lastPage); });
     updatePager();
-}
-
-QPushButton *ChartPanel::pagerButton(const QString &name, const QString &caption) {
-    auto *button = new QPushButton(caption, box_);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 QCheckBox *ChartPanel::seriesBox(int series) const {

@@ -81,7 +81,6 @@ public:
 
 private:
     void buildBox(const ChartPanelSpec &spec);
-    QPushButton *pagerButton(const QString &name, const QString &caption);
     void turnPage(void (BarChart::*step)());
     void updatePager();
 

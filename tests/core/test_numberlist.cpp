@@ -42,6 +42,26 @@ TEST(NumberText, EveryValueIsThreeDigitsAndRoundTrips) {
     EXPECT_EQ(betKindName(BetKind::AllGroup), "全组选");
 }
 
+// Every number of 000..999 fits a kind exactly as its digit pattern says; the numbers
+// that fit make up each kind's limit.
+TEST(BetKinds, FormsAndLimitsAgree) {
+    const BetKind kinds[] = {BetKind::Direct, BetKind::AllGroup, BetKind::Group3, BetKind::Group6};
+    for (BetKind kind : kinds) {
+        int fitting = 0;
+        for (int v = 0; v < 1000; ++v) fitting += fitsBetKind(kind, numberFromValue(v));
+        EXPECT_EQ(fitting, betKindLimit(kind)) << betKindName(kind);
+    }
+    EXPECT_TRUE(fitsBetKind(BetKind::Direct, {9, 1, 1}));
+    EXPECT_FALSE(fitsBetKind(BetKind::AllGroup, {9, 1, 1})); // group numbers ascend
+    EXPECT_TRUE(fitsBetKind(BetKind::AllGroup, {1, 1, 9}));
+    EXPECT_FALSE(fitsBetKind(BetKind::AllGroup, {5, 5, 5})); // no leopards in a group
+    EXPECT_TRUE(fitsBetKind(BetKind::Group3, {1, 9, 9}));
+    EXPECT_FALSE(fitsBetKind(BetKind::Group3, {1, 2, 9}));
+    EXPECT_FALSE(fitsBetKind(BetKind::Group3, {0, 0, 0}));
+    EXPECT_TRUE(fitsBetKind(BetKind::Group6, {0, 4, 7}));
+    EXPECT_FALSE(fitsBetKind(BetKind::Group6, {0, 0, 7}));
+}
+
 TEST(WrittenForms, GridListBreaksAfterEveryTenthAndAfterTheLast) {
     const auto ten = writeGridList(range(0, 10));
     ASSERT_EQ(ten.size(), 1u);

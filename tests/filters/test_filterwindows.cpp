@@ -205,8 +205,13 @@ TEST_F(WindowFixture, DeviationWindowSearchesAtOnceAndOnDemand) {
     EXPECT_EQ(log.messages.size(), messages + 1);
     EXPECT_EQ(w.grdpiantai->model()->rowCount(), 1430);
     EXPECT_EQ(cell(w.grdpiantai, 0, 0), QStringLiteral("百位胆0"));
+    EXPECT_EQ(w.findChild<ui::BarChart *>(QStringLiteral("chtpiantai")), w.chtpiantai);
+    EXPECT_EQ(w.findChild<QPushButton *>(QStringLiteral("btnlast")), w.btnlast);
+    EXPECT_FALSE(w.btnprev->isEnabled());
     w.btnlast->click();
     EXPECT_EQ(w.chtpiantai->page(), 143);
+    EXPECT_FALSE(w.btnnext->isEnabled());
+    EXPECT_EQ(w.findChild<QLabel *>(QStringLiteral("btnpage"))->text(), QStringLiteral("143/143"));
     EXPECT_EQ(w.chtpiantai->visibleLabels().last(), QStringLiteral("组选奇偶全偶"));
     w.btnprev->click();
     EXPECT_EQ(w.chtpiantai->page(), 142);
