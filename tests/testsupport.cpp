@@ -155,6 +155,36 @@ ReportRun runReport(const QStringList &args) {
     return r;
 }
 
+QString writeFile(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+    return path;
+}
+
+QString writeHistoryFile(const QString &path, const DrawTable &draws) {
+    QByteArray text;
+    for (const DrawRow &d : draws)
+        text += QByteArray::number(d[0]) + ' ' + QByteArray::number(d[1]) + QByteArray::number(d[2]) +
+                QByteArray::number(d[3]) + "\r\n";
+    return writeFile(path, text);
+}
+
+QStringList reportSection(const QStringList &lines, const QString &header) {
+    const qsizetype at = lines.indexOf(header);
+    if (at < 0) return {};
+    QStringList rows;
+    for (qsizetype i = at + 1; i < lines.size() && !lines[i].startsWith(QLatin1Char('#')); ++i) rows << lines[i];
+    return rows;
+}
+
+QStringList reportNumberLines(const NumberList &numbers) {
+    QStringList lines;
+    for (const Number &n : numbers) lines << QString::fromStdString(numberText(n));
+    lines << QStringLiteral("count,%1").arg(numbers.size());
+    return lines;
+}
+
 MessageLog::MessageLog(bool answer) {
     ui::dialogHooks().message = [this, answer](const ui::Message &m) {
         messages.push_back(m);

@@ -2,6 +2,7 @@
 // Shared fixtures: a temporary AppDir with its own database, and answers for dialogs.
 
 #include "core/drawhistory.h"
+#include "core/numberlist.h"
 #include "ui/dialogs.h"
 
 #include <QString>
@@ -76,6 +77,16 @@ struct ReportRun {
     QString error;     // stderr, trimmed
 };
 ReportRun runReport(const QStringList &args);
+// The input files of a report run: writes `bytes` to `path` (replacing the file) and
+// returns the path.
+QString writeFile(const QString &path, const QByteArray &bytes);
+// A history text as the reports read it: "issue digits" and CR LF for every draw.
+QString writeHistoryFile(const QString &path, const DrawTable &draws);
+// A section of a report: the lines after the line `header` up to the next line starting
+// with '#'; empty without the header.
+QStringList reportSection(const QStringList &lines, const QString &header);
+// A number list as the reports print it: one number a line, then "count,N".
+QStringList reportNumberLines(const NumberList &numbers);
 
 // Records the messages shown and answers every question with `answer`.
 struct MessageLog {

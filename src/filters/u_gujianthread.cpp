@@ -11,14 +11,15 @@ namespace {
 constexpr auto ProgressInterval = std::chrono::milliseconds(40);
 } // namespace
 
-Tgujianthread::Tgujianthread(Snapshot snapshot, QObject *parent) : QThread(parent), snapshot_(std::move(snapshot)) {
+Tgujianthread::Tgujianthread(Snapshot snapshot, QObject *parent)
+    : StoppableThread(parent), snapshot_(std::move(snapshot)) {
     qRegisterMetaType<IntervalResultPtr>();
 }
 
 void Tgujianthread::Execute() {
     Lcg random(snapshot_.seed);
     for (size_t i = 0; i < snapshot_.starts.size(); ++i) {
-        if (stop_.load()) return;
+        if (stopRequested()) return; // no further run starts
         IntervalSettings settings = snapshot_.settings;
         settings.start = snapshot_.starts[i];
         auto last = std::chrono::steady_clock::now();
@@ -29,8 +30,8 @@ void Tgujianthread::Execute() {
             emit progressed(value);
         };
         try {
-            auto result =
-                std::make_shared<IntervalResult>(searchIntervals(snapshot_.history, settings, random, stop_, progress));
+            auto result = std::make_shared<IntervalResult>(
+                searchIntervals(snapshot_.history, settings, random, stopFlag(), progress));
             emit progressed(settings.hundreds ? result->collected / 100 : result->collected);
             emit runDone(static_cast<int>(i), settings.start, std::move(result));
         } catch (const UserError &e) {

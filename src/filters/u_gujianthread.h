@@ -7,16 +7,16 @@
 
 #include "filters/interval.h"
 
+#include "ui/stoppablethread.h"
+
 #include <QMetaType>
-#include <QThread>
-#include <atomic>
 #include <memory>
 
 namespace corvel {
 
 using IntervalResultPtr = std::shared_ptr<const IntervalResult>;
 
-class Tgujianthread : public QThread {
+class Tgujianthread : public ui::StoppableThread {
     Q_OBJECT
 public:
     struct Snapshot {
@@ -27,10 +27,6 @@ public:
     };
 
     explicit Tgujianthread(Snapshot snapshot, QObject *parent = nullptr);
-
-    // Window thread: end the search after the pass in progress; no further run starts.
-    void requestStop() { stop_.store(true); }
-    bool stopRequested() const { return stop_.load(); }
 
 signals:
     // Progress bar value of the run in progress; sent at most every few milliseconds.
@@ -47,7 +43,6 @@ private:
     void Execute();
 
     const Snapshot snapshot_;
-    std::atomic<bool> stop_{false};
 };
 
 } // namespace corvel

@@ -107,14 +107,14 @@ int runStableBatch(const QString &folder, const DrawTable &draws, const StableSe
     return written;
 }
 
-Tdadiworker::Tdadiworker(Job job, QObject *parent) : QThread(parent), job_(std::move(job)) {}
+Tdadiworker::Tdadiworker(Job job, QObject *parent) : StoppableThread(parent), job_(std::move(job)) {}
 
 void Tdadiworker::run() {
     BatchProgress progress;
     progress.group = [this](int step) { emit progressed(0, step); };
     progress.list = [this](int step) { emit progressed(1, step); };
     try {
-        job_(stop_, progress);
+        job_(stopFlag(), progress);
     } catch (const UserError &e) {
         error_ = QString::fromStdString(e.what());
     } catch (const std::exception &e) {

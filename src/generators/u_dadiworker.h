@@ -7,10 +7,10 @@
 #include "generators/danma.h"
 #include "generators/intersect.h"
 #include "generators/stablebase.h"
+#include "ui/stoppablethread.h"
 
 #include <QString>
 #include <QStringList>
-#include <QThread>
 #include <atomic>
 #include <functional>
 
@@ -55,16 +55,13 @@ int runStableBatch(const QString &folder, const DrawTable &draws, const StableSe
 // Runs one job on its own thread. The job receives the stop flag and the two progress
 // reporters (bar 0: steps within an item, bar 1: items); a UserError it throws ends it
 // and its message is kept for the window.
-class Tdadiworker : public QThread {
+class Tdadiworker : public ui::StoppableThread {
     Q_OBJECT
 public:
     using Job = std::function<void(const std::atomic<bool> &stop, const BatchProgress &progress)>;
 
     explicit Tdadiworker(Job job, QObject *parent = nullptr);
 
-    // Window thread: end the work at the next step.
-    void requestStop() { stop_.store(true); }
-    bool stopRequested() const { return stop_.load(); }
     // The message of a failure, empty when the job completed or was stopped.
     QString errorText() const { return error_; }
 
@@ -76,7 +73,6 @@ protected:
 
 private:
     Job job_;
-    std::atomic<bool> stop_{false};
     QString error_;
 };
 

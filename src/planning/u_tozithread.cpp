@@ -8,7 +8,8 @@ namespace {
 constexpr int64_t ProgressStep = 25;
 } // namespace
 
-Ttozithread::Ttozithread(Snapshot snapshot, QObject *parent) : QThread(parent), snapshot_(std::move(snapshot)) {}
+Ttozithread::Ttozithread(Snapshot snapshot, QObject *parent)
+    : StoppableThread(parent), snapshot_(std::move(snapshot)) {}
 
 void Ttozithread::Execute() {
     const int64_t total = snapshot_.space.size();
@@ -17,7 +18,7 @@ void Ttozithread::Execute() {
     };
     SearchResult best; // (0, 0, 0) unless a combination beats the initial surplus
     try {
-        best = searchStrategy(snapshot_.hits, snapshot_.params, snapshot_.space, stop_, progress);
+        best = searchStrategy(snapshot_.hits, snapshot_.params, snapshot_.space, stopFlag(), progress);
     } catch (const std::exception &) {
         // Parameters are checked by the window before the start; should the search still
         // fail, the window replays the first combination and shows why.

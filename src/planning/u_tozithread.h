@@ -7,12 +7,11 @@
 
 #include "planning/replaysearch.h"
 
-#include <QThread>
-#include <atomic>
+#include "ui/stoppablethread.h"
 
 namespace corvel {
 
-class Ttozithread : public QThread {
+class Ttozithread : public ui::StoppableThread {
     Q_OBJECT
 public:
     struct Snapshot {
@@ -23,9 +22,6 @@ public:
 
     explicit Ttozithread(Snapshot snapshot, QObject *parent = nullptr);
 
-    // Window thread: end the search after the combination in progress.
-    void requestStop() { stop_.store(true); }
-    bool stopRequested() const { return stop_.load(); }
     // The combinations of the snapshot (the progress bar's maximum).
     int combinations() const { return static_cast<int>(snapshot_.space.size()); }
 
@@ -42,7 +38,6 @@ private:
     void Execute();
 
     const Snapshot snapshot_;
-    std::atomic<bool> stop_{false};
 };
 
 } // namespace corvel

@@ -21,23 +21,11 @@ protected:
     DrawTable draws = test::randomHistory(700, 31);
     QString history = dir.path() + QStringLiteral("history.txt");
 
-    Filters2Report() {
-        QStringList lines;
-        for (const DrawRow &d : draws) lines << QStringLiteral("%1 %2%3%4").arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3]);
-        writeTextLines(history, lines);
-    }
+    Filters2Report() { test::writeHistoryFile(history, draws); }
     QString file(const QString &name, const QByteArray &bytes) const {
-        QFile f(dir.path() + name);
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return f.fileName();
+        return test::writeFile(dir.path() + name, bytes);
     }
-    static QStringList listLines(const NumberList &numbers) {
-        QStringList lines;
-        for (const Number &n : numbers) lines << QString::fromStdString(numberText(n));
-        lines << QStringLiteral("count,%1").arg(numbers.size());
-        return lines;
-    }
+    static QStringList listLines(const NumberList &numbers) { return test::reportNumberLines(numbers); }
 };
 
 } // namespace

@@ -24,11 +24,7 @@ QString writeHistory(const test::TempAppDir &app) {
 
 // The lines of one section, without its heading.
 QStringList section(const QStringList &lines, const QString &name) {
-    const qsizetype start = lines.indexOf(u("# ") + name);
-    if (start < 0) return {};
-    QStringList out;
-    for (qsizetype i = start + 1; i < lines.size() && !lines[i].startsWith(u("# ")); ++i) out << lines[i];
-    return out;
+    return test::reportSection(lines, u("# ") + name);
 }
 
 TEST(FollowReport, SectionsOfTheGroupAndDirectWindows) {

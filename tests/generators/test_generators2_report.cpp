@@ -17,25 +17,11 @@ namespace {
 class Generators2Report : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QString write(const QString &name, const QByteArray &text) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        return f.fileName();
-    }
+    QString write(const QString &name, const QByteArray &text) { return test::writeFile(dir.filePath(name), text); }
     QString historyFile(const DrawTable &draws) {
-        QByteArray text;
-        for (const DrawRow &d : draws)
-            text += QByteArray::number(d[0]) + ' ' + QByteArray::number(d[1]) + QByteArray::number(d[2]) +
-                    QByteArray::number(d[3]) + "\r\n";
-        return write(QStringLiteral("history.txt"), text);
+        return test::writeHistoryFile(dir.filePath(QStringLiteral("history.txt")), draws);
     }
-    static QStringList numbers(const NumberList &list) {
-        QStringList out;
-        for (const Number &n : list) out << QString::fromStdString(numberText(n));
-        out << QStringLiteral("count,%1").arg(list.size());
-        return out;
-    }
+    static QStringList numbers(const NumberList &list) { return test::reportNumberLines(list); }
 };
 
 } // namespace

@@ -21,12 +21,7 @@ ReportRun report(const QStringList &args) { return test::runReport(args); }
 class ReplayReport : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QString write(const QString &name, const QByteArray &text) {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        return f.fileName();
-    }
+    QString write(const QString &name, const QByteArray &text) { return test::writeFile(dir.filePath(name), text); }
     // Twelve draws; 123 comes out at rows 2, 3, 7, 8 and 12.
     QString sampleHistory() {
         QByteArray text;

@@ -15,20 +15,11 @@ class AnalysisReport : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString history(const QByteArray &text) {
-        const QString path = dir.filePath(QStringLiteral("history.txt"));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-        return path;
+        return test::writeFile(dir.filePath(QStringLiteral("history.txt")), text);
     }
     // The rows of one section, without its header line.
     static QStringList section(const test::ReportRun &run, const QString &header) {
-        const int at = int(run.lines.indexOf(header));
-        if (at < 0) return {};
-        QStringList rows;
-        for (int i = at + 1; i < run.lines.size() && !run.lines[i].startsWith(QLatin1Char('#')); ++i)
-            rows << run.lines[i];
-        return rows;
+        return test::reportSection(run.lines, header);
     }
 };
 

@@ -15,20 +15,9 @@ namespace {
 class FilterReport : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QString file(const QString &name, const QByteArray &bytes) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
+    QString file(const QString &name, const QByteArray &bytes) { return test::writeFile(dir.filePath(name), bytes); }
     static QStringList section(const test::ReportRun &run, const QString &header) {
-        const int at = int(run.lines.indexOf(header));
-        if (at < 0) return {};
-        QStringList rows;
-        for (int i = at + 1; i < run.lines.size() && !run.lines[i].startsWith(QLatin1Char('#')); ++i)
-            rows << run.lines[i];
-        return rows;
+        return test::reportSection(run.lines, header);
     }
 };
 
