@@ -8,7 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

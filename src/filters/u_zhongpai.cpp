@@ -7,7 +7,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
