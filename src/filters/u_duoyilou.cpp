@@ -2,12 +2,11 @@
 
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
-#include "store/textfile.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -202,12 +201,7 @@ void Tfrmduoyilou::btngencodeClick() {
 
 void Tfrmduoyilou::btnsaveClick() {
     if (list_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
-    const QString path = ui::getSaveFileName(this, ShellFolderPath(QStringLiteral("Desktop")));
-    if (path.isEmpty()) return;
-    ui::runCommand(this, [&] {
-        writeTextLines(path, toQLines(writeGridList(list_)));
-        ui::showInformation(this, QStringLiteral("成功保存！"));
-    });
+    saveNumbers(this, list_, ShellFolderPath(QStringLiteral("Desktop")));
 }
 
 void Tfrmduoyilou::btncopyClick() { copyNumbers(list_); }

@@ -2,6 +2,7 @@
 
 #include "core/usererror.h"
 #include "store/textfile.h"
+#include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 
@@ -38,6 +39,13 @@ QTableView *numbersGrid(QWidget *parent, ui::GridModel *model, const QString &na
 }
 
 void copyNumbers(const NumberList &numbers) { ui::setClipboardText(q(clipboardText(numbers))); }
+
+void saveNumbers(QWidget *parent, const NumberList &numbers, const QString &proposed) {
+    const QString path = ui::getSaveFileName(parent, proposed);
+    if (path.isEmpty()) return;
+    if (ui::runCommand(parent, [&] { writeTextLines(path, toQLines(writeGridList(numbers))); }))
+        ui::showInformation(parent, QStringLiteral("成功保存！"));
+}
 
 QStringList readListFile(const QString &path) {
     if (QFileInfo(path).size() > MaxListFileSize)

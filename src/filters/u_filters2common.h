@@ -32,6 +32,9 @@ QTableView *numbersGrid(QWidget *parent, ui::GridModel *model, const QString &na
 
 // "复制": the numbers joined by blanks, CR LF after every tenth, onto the clipboard.
 void copyNumbers(const NumberList &numbers);
+// "保存": the numbers as a grid list (ten a line) in a file chosen in a save dialog that
+// proposes `proposed`; "成功保存！" after.
+void saveNumbers(QWidget *parent, const NumberList &numbers, const QString &proposed);
 
 // Reads a list file the window offers to load; a file far larger than any list is
 // refused before it is read. Throws UserError.

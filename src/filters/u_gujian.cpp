@@ -3,13 +3,12 @@
 #include "core/usererror.h"
 #include "filters/u_filters2common.h"
 #include "store/appdir.h"
-#include "store/textfile.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -395,12 +394,7 @@ void Tfrmgujian::btnyanzhengClick() {
 
 void Tfrmgujian::btnsaveClick() {
     if (shown_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
-    const QString path = ui::getSaveFileName(this, attachmentDir());
-    if (path.isEmpty()) return;
-    ui::runCommand(this, [&] {
-        writeTextLines(path, toQLines(writeGridList(shown_)));
-        ui::showInformation(this, QStringLiteral("成功保存！"));
-    });
+    saveNumbers(this, shown_, attachmentDir());
 }
 
 void Tfrmgujian::btncopyClick() { copyNumbers(shown_); }

@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/toolwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,9 +30,8 @@ constexpr int LastThreshold = 100;
 } // namespace
 
 SearchWindow::SearchWindow(const Names &names, QWidget *parent) : QWidget(parent) {
-    setObjectName(QString::fromLatin1(names.window));
-    setWindowTitle(QString::fromUtf8(names.caption));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    ui::makeToolWindow(this, QString::fromLatin1(names.window), QString::fromUtf8(names.caption),
+                       ui::TitleButtons::MinimizeMaximize);
 
     model_ = new ui::GridModel(this);
     grid = ui::makeGrid(this, model_);

@@ -9,7 +9,7 @@
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/printing.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

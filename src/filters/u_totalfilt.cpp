@@ -9,7 +9,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -94,9 +94,7 @@ void BackTestView::showResult(const BackTestResult &result) {
 // ---- The window -------------------------------------------------------------------------
 
 Tfrmtotalfilt::Tfrmtotalfilt(QWidget *parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmtotalfilt"));
-    setWindowTitle(QStringLiteral("总体过滤"));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    ui::makeToolWindow(this, QStringLiteral("frmtotalfilt"), QStringLiteral("总体过滤"), ui::TitleButtons::Minimize);
 
     const auto digits = [](int count, int width) {
         QStringList captions;

@@ -7,7 +7,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -176,13 +176,7 @@ void Tfrmzhongpai::btnclearClick() {
 
 void Tfrmzhongpai::btnsaveClick() {
     if (list_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
-    const QString path =
-        ui::getSaveFileName(this, attachmentDir() + q(LotteryName) + QStringLiteral("直选投注号码.txt"));
-    if (path.isEmpty()) return;
-    ui::runCommand(this, [&] {
-        writeTextLines(path, toQLines(writeGridList(list_)));
-        ui::showInformation(this, QStringLiteral("成功保存！"));
-    });
+    saveNumbers(this, list_, attachmentDir() + q(LotteryName) + QStringLiteral("直选投注号码.txt"));
 }
 
 // ---- Condition files -----------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
+#include "ui/toolwindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -33,9 +34,8 @@ QLineEdit *numberEdit(QWidget *parent, const char *name) {
 } // namespace
 
 Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmdingweidan"));
-    setWindowTitle(QStringLiteral("临界选号超稳大底"));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    ui::makeToolWindow(this, QStringLiteral("frmdingweidan"), QStringLiteral("临界选号超稳大底"),
+                       ui::TitleButtons::Minimize);
 
     comcurqi = new QComboBox(this);
     comcurqi->setObjectName(QStringLiteral("comcurqi"));

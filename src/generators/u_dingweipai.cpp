@@ -4,6 +4,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
+#include "ui/toolwindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,9 +19,8 @@
 namespace corvel {
 
 Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmdingweipai"));
-    setWindowTitle(QStringLiteral("次数提取工具"));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    ui::makeToolWindow(this, QStringLiteral("frmdingweipai"), QStringLiteral("次数提取工具"),
+                       ui::TitleButtons::Minimize);
 
     files_ = new dadi::ListFilesFrame(this);
     lstdadi = files_->names;

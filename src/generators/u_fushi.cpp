@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -41,9 +42,8 @@ QLineEdit *numberEdit(QWidget *parent, const char *name, int width = 48) {
 } // namespace
 
 Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmfushi"));
-    setWindowTitle(QStringLiteral("无穷跟随反转胆码选号"));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    ui::makeToolWindow(this, QStringLiteral("frmfushi"), QStringLiteral("无穷跟随反转胆码选号"),
+                       ui::TitleButtons::Minimize);
 
     auto *params = new QGroupBox(QStringLiteral("参数设置"), this);
     auto *grid = new QGridLayout(params);

@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -55,10 +56,10 @@ QGroupBox *radioGroup(QWidget *parent, QButtonGroup *&group, const char *name, c
 
 FollowWindow::FollowWindow(QWidget *parent, FollowKind kind) : QWidget(parent), kind_(kind), selection_(kind) {
     const bool group = kind == FollowKind::Group;
-    setObjectName(group ? QStringLiteral("frmgensui") : QStringLiteral("frmgensui2"));
-    setWindowTitle(group ? QStringLiteral("定位跟随胆码及历史排除选号（组选）")
-                         : QStringLiteral("定位跟随胆码及历史排除选号（直选）"));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    ui::makeToolWindow(this, group ? QStringLiteral("frmgensui") : QStringLiteral("frmgensui2"),
+                       group ? QStringLiteral("定位跟随胆码及历史排除选号（组选）")
+                             : QStringLiteral("定位跟随胆码及历史排除选号（直选）"),
+                       ui::TitleButtons::MinimizeMaximize);
 
     followModel_ = new ui::GridModel(this);
     tabhistory = ui::makeGrid(this, followModel_);

@@ -7,6 +7,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -37,9 +38,7 @@ QLineEdit *numberEdit(QWidget *parent, const char *name) {
 } // namespace
 
 Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmjiaoqi"));
-    setWindowTitle(QStringLiteral("多重大底交集"));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    ui::makeToolWindow(this, QStringLiteral("frmjiaoqi"), QStringLiteral("多重大底交集"), ui::TitleButtons::Minimize);
 
     files_ = new dadi::ListFilesFrame(this);
     lstdadi = files_->names;

@@ -9,7 +9,7 @@
 #include "store/drawtable.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QEvent>
 #include <QFileInfo>

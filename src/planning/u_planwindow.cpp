@@ -11,7 +11,7 @@
 #include "ui/intedit.h"
 #include "ui/printing.h"
 #include "ui/shortcuts.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -12,6 +12,7 @@
 #include "ui/intedit.h"
 #include "ui/printing.h"
 #include "ui/shortcuts.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -59,9 +60,8 @@ QWidget *labelled(const QString &caption, QWidget *content) {
 } // namespace
 
 Tfrmtozi::Tfrmtozi(QWidget *parent) : QWidget(parent) {
-    setObjectName("frmtozi");
-    setWindowTitle(QStringLiteral("投资模式分析"));
-    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    ui::makeToolWindow(this, QStringLiteral("frmtozi"), QStringLiteral("投资模式分析"),
+                       ui::TitleButtons::MinimizeMaximize);
     auto *layout = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
     left->addWidget(buildParameters());

@@ -1,9 +1,17 @@
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QApplication>
 #include <QDialog>
 
 namespace corvel::ui {
+
+void makeToolWindow(QWidget *window, const QString &objectName, const QString &caption, TitleButtons buttons) {
+    window->setObjectName(objectName);
+    window->setWindowTitle(caption);
+    window->setWindowFlags(
+        Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
+        (buttons == TitleButtons::Minimize ? Qt::WindowMinimizeButtonHint : Qt::WindowMinMaxButtonsHint));
+}
 
 void makeToolDialog(QDialog *dialog, const QString &objectName, const QString &caption) {
     dialog->setObjectName(objectName);

@@ -1,14 +1,19 @@
 #pragma once
-// The shape the tool dialogs share: a modeless dialog that stays on top of the main window,
-// with close, minimise and maximise buttons and a size grip; and the busy cursor a window
-// shows while a long command runs.
+// The shape the tool windows share: a window that stays on top of the main window with a
+// close and a minimise (and maybe a maximise) button in its title bar; the modeless tool
+// dialogs add a size grip. And the busy cursor a window shows while a long command runs.
 
 #include <QString>
 
 class QDialog;
+class QWidget;
 
 namespace corvel::ui {
 
+enum class TitleButtons { Minimize, MinimizeMaximize };
+
+// Names, titles and sets the window flags of a tool window.
+void makeToolWindow(QWidget *window, const QString &objectName, const QString &caption, TitleButtons buttons);
 // Names, titles and sets the window flags of a modeless tool dialog.
 void makeToolDialog(QDialog *dialog, const QString &objectName, const QString &caption);
 

@@ -1,7 +1,7 @@
 // The shared shape of the tool dialogs and the busy cursor of long commands.
 
 #include "ui/buttons.h"
-#include "ui/tooldialog.h"
+#include "ui/toolwindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -26,6 +26,23 @@ TEST(ToolDialog, IsModelessOnTopWithTheWindowButtons) {
                                 Qt::WindowMaximizeButtonHint})
         EXPECT_TRUE(flags.testFlag(flag)) << flag;
     EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+}
+
+TEST(ToolWindow, StaysOnTopWithItsTitleButtons) {
+    QWidget small, large;
+    ui::makeToolWindow(&small, QStringLiteral("frmsmall"), QStringLiteral("小窗口"), ui::TitleButtons::Minimize);
+    ui::makeToolWindow(&large, QStringLiteral("frmlarge"), QStringLiteral("大窗口"),
+                       ui::TitleButtons::MinimizeMaximize);
+    EXPECT_EQ(small.objectName(), QStringLiteral("frmsmall"));
+    EXPECT_EQ(large.windowTitle(), QStringLiteral("大窗口"));
+    for (const QWidget *w : {&small, &large}) {
+        EXPECT_EQ(w->windowType(), Qt::Window);
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    }
+    EXPECT_FALSE(small.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(large.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 // In a dialog Enter in an edit box presses the default button, never the command button
