@@ -136,31 +136,32 @@ namespace {
 constexpr qint64 MaxPreviewBytes = 4 * 1024 * 1024;
 } // namespace
 
-ListFilesFrame::ListFilesFrame(QWidget *window) : QObject(window), window_(window) {
-    names = new QListWidget(window);
-    names->setObjectName(QStringLiteral("lstdadi"));
-    names->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    names->setMinimumWidth(200);
-    result = new QPlainTextEdit(window);
-    result->setObjectName(QStringLiteral("edtdadi"));
-    resultLabel = new QLabel(window);
-    resultLabel->setObjectName(QStringLiteral("lbldadi"));
-    fileBar = new QProgressBar(window);
-    fileBar->setObjectName(QStringLiteral("prgfile"));
-    unusedBar = new QProgressBar(window);
+ListFilesFrame::ListFilesFrame(QWidget *window, ListFileControls &controls)
+    : QObject(window), window_(window), c_(controls) {
+    c_.lstdadi = new QListWidget(window);
+    c_.lstdadi->setObjectName(QStringLiteral("lstdadi"));
+    c_.lstdadi->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    c_.lstdadi->setMinimumWidth(200);
+    c_.edtdadi = new QPlainTextEdit(window);
+    c_.edtdadi->setObjectName(QStringLiteral("edtdadi"));
+    c_.lbldadi = new QLabel(window);
+    c_.lbldadi->setObjectName(QStringLiteral("lbldadi"));
+    c_.prgfile = new QProgressBar(window);
+    c_.prgfile->setObjectName(QStringLiteral("prgfile"));
+    c_.prgunused = new QProgressBar(window);
 }
 
 void ListFilesFrame::layOut(QVBoxLayout *ownColumn, QPushButton *stopButton) {
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("原始大底："), window_));
-    left->addWidget(names, 1);
-    ownColumn->addWidget(fileBar);
-    ownColumn->addWidget(unusedBar);
+    left->addWidget(c_.lstdadi, 1);
+    ownColumn->addWidget(c_.prgfile);
+    ownColumn->addWidget(c_.prgunused);
     ownColumn->addWidget(stopButton);
     ownColumn->addStretch(1);
     auto *right = new QVBoxLayout;
-    right->addWidget(resultLabel);
-    right->addWidget(result, 1);
+    right->addWidget(c_.lbldadi);
+    right->addWidget(c_.edtdadi, 1);
     auto *layout = new QHBoxLayout(window_);
     layout->addLayout(left, 2);
     layout->addLayout(ownColumn);
@@ -178,23 +179,23 @@ void ListFilesFrame::importFiles() {
             QStringLiteral("一次最多只能导入%1个大底文件，您选择了%2个！").arg(MaxListFiles).arg(files.size()));
         return;
     }
-    names->clear();
-    for (const QString &path : files) names->addItem(QFileInfo(path).fileName());
-    names->selectAll();
-    resultLabel->setText(QStringLiteral("最终交集："));
+    c_.lstdadi->clear();
+    for (const QString &path : files) c_.lstdadi->addItem(QFileInfo(path).fileName());
+    c_.lstdadi->selectAll();
+    c_.lbldadi->setText(QStringLiteral("最终交集："));
     paths_ = files;
 }
 
 void ListFilesFrame::preview(QListWidgetItem *item) {
-    const int row = names->row(item);
+    const int row = c_.lstdadi->row(item);
     if (row < 0 || row >= paths_.size()) return;
     const QString path = paths_[row];
     ui::runCommand(window_, [&] {
         if (QFileInfo(path).size() > MaxPreviewBytes)
             throw UserError(QStringLiteral("文件 %1 太大（超过4MB），不能预览！").arg(path).toStdString());
         const QString text = readListPreview(path);
-        result->setPlainText(text);
-        resultLabel->setText(QStringLiteral("最终交集：%1注").arg(previewCount(text.toStdString())));
+        c_.edtdadi->setPlainText(text);
+        c_.lbldadi->setText(QStringLiteral("最终交集：%1注").arg(previewCount(text.toStdString())));
     });
 }
 
@@ -222,13 +223,13 @@ void ListFilesFrame::countAndShow(WorkRunner *runner, std::function<NumberList(c
         [this, outcome](const QString &) {
             if (!outcome->complete) return;
             showResult(outcome->list);
-            putOnClipboard(result->toPlainText());
+            putOnClipboard(c_.edtdadi->toPlainText());
         });
 }
 
 void ListFilesFrame::showResult(const NumberList &numbers) {
-    result->setPlainText(numbersLine(numbers));
-    resultLabel->setText(QStringLiteral("最终交集：%1注").arg(numbers.size()));
+    c_.edtdadi->setPlainText(numbersLine(numbers));
+    c_.lbldadi->setText(QStringLiteral("最终交集：%1注").arg(numbers.size()));
 }
 
 } // namespace corvel::dadi

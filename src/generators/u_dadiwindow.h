@@ -69,6 +69,15 @@ private:
     std::function<void(const QString &)> done_;
 };
 
+// The controls of the list-files frame, under the names the windows give them.
+struct ListFileControls {
+    QListWidget *lstdadi = nullptr;
+    QPlainTextEdit *edtdadi = nullptr;
+    QLabel *lbldadi = nullptr;
+    QProgressBar *prgfile = nullptr;
+    QProgressBar *prgunused = nullptr;
+};
+
 // The frame of the windows over many base list files ("多重大底交集", "次数提取工具"):
 // "原始大底：" above the names of the imported files on the left, the window's own column
 // in the middle with the two progress bars and the stop button at its foot, the count
@@ -77,8 +86,9 @@ private:
 class ListFilesFrame : public QObject {
     Q_OBJECT
 public:
-    // Creates the controls (lstdadi, edtdadi, lbldadi, prgfile and an unnamed bar) in `window`.
-    explicit ListFilesFrame(QWidget *window);
+    // Creates the controls (lstdadi, edtdadi, lbldadi, prgfile and an unnamed bar) in
+    // `window` and records them in `controls` (the window's own).
+    ListFilesFrame(QWidget *window, ListFileControls &controls);
 
     // Lays `window` out in three columns with `ownColumn` in the middle.
     void layOut(QVBoxLayout *ownColumn, QPushButton *stopButton);
@@ -96,14 +106,9 @@ public:
 
     const QStringList &paths() const { return paths_; }
 
-    QListWidget *names = nullptr;
-    QPlainTextEdit *result = nullptr;
-    QLabel *resultLabel = nullptr;
-    QProgressBar *fileBar = nullptr;
-    QProgressBar *unusedBar = nullptr;
-
 private:
     QWidget *window_;
+    ListFileControls &c_;
     QStringList paths_;
 };
 

@@ -22,12 +22,7 @@ Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
     ui::makeToolWindow(this, QStringLiteral("frmdingweipai"), QStringLiteral("次数提取工具"),
                        ui::TitleButtons::Minimize);
 
-    files_ = new dadi::ListFilesFrame(this);
-    lstdadi = files_->names;
-    edtdadi = files_->result;
-    lbldadi = files_->resultLabel;
-    prgfile = files_->fileBar;
-    prgunused = files_->unusedBar;
+    files_ = new dadi::ListFilesFrame(this, *this);
     edtnum1 = new QLineEdit(this);
     edtnum1->setObjectName(QStringLiteral("edtnum1"));
     edtnum1->setFixedWidth(48);

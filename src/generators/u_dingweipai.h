@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace corvel {
 
-class Tfrmdingweipai : public QWidget {
+class Tfrmdingweipai : public QWidget, public dadi::ListFileControls {
     Q_OBJECT
 public:
     explicit Tfrmdingweipai(QWidget *parent = nullptr);
@@ -33,13 +33,8 @@ public:
     const QStringList &paths() const;
     dadi::WorkRunner *runner() const { return runner_; }
 
-    QListWidget *lstdadi = nullptr;
     QLineEdit *edtnum1 = nullptr;
     QLineEdit *edtnum2 = nullptr;
-    QPlainTextEdit *edtdadi = nullptr;
-    QLabel *lbldadi = nullptr;
-    QProgressBar *prgfile = nullptr;
-    QProgressBar *prgunused = nullptr;
     QPushButton *btndaoru = nullptr;
     QPushButton *btnjiaoqi = nullptr;
     QPushButton *btnsave = nullptr;

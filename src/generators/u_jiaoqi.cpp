@@ -40,12 +40,7 @@ QLineEdit *numberEdit(QWidget *parent, const char *name) {
 Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     ui::makeToolWindow(this, QStringLiteral("frmjiaoqi"), QStringLiteral("多重大底交集"), ui::TitleButtons::Minimize);
 
-    files_ = new dadi::ListFilesFrame(this);
-    lstdadi = files_->names;
-    edtdadi = files_->result;
-    lbldadi = files_->resultLabel;
-    prgfile = files_->fileBar;
-    prgunused = files_->unusedBar;
+    files_ = new dadi::ListFilesFrame(this, *this);
 
     auto *kindBox = new QGroupBox(this);
     kindBox->setObjectName(QStringLiteral("optzhizhu"));

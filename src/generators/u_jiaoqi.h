@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace corvel {
 
-class Tfrmjiaoqi : public QWidget {
+class Tfrmjiaoqi : public QWidget, public dadi::ListFileControls {
     Q_OBJECT
 public:
     explicit Tfrmjiaoqi(QWidget *parent = nullptr);
@@ -42,7 +42,6 @@ public:
     int danmaIndex() const;
     dadi::WorkRunner *runner() const { return runner_; }
 
-    QListWidget *lstdadi = nullptr;
     QButtonGroup *optzhizhu = nullptr;
     QLineEdit *edtzhu6yongcuo1 = nullptr;
     QLineEdit *edtzhu6yongcuo2 = nullptr;
@@ -50,10 +49,6 @@ public:
     QLineEdit *edtzhu3yongcuo2 = nullptr;
     QCheckBox *chkyilou = nullptr;
     QLineEdit *edtyilou = nullptr;
-    QPlainTextEdit *edtdadi = nullptr;
-    QLabel *lbldadi = nullptr;
-    QProgressBar *prgfile = nullptr;
-    QProgressBar *prgunused = nullptr;
     QPushButton *btndaoru = nullptr;
     QPushButton *btnjiaoqi = nullptr;
     QPushButton *btnzhuan = nullptr;
