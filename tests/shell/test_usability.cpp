@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -146,6 +147,28 @@ TEST_F(UsabilityTest, MenusKeepAccessKeysAndCommonShortcuts) {
     test::MessageLog log;
     QTest::keyClick(main.get(), Qt::Key_F1);
     EXPECT_TRUE(log.lastText().contains(u("帮助文件"))) << log.lastText().toStdString();
+}
+
+TEST_F(UsabilityTest, AltFOpensTheFileMenuAndItsKeysChooseItems) {
+    ASSERT_TRUE(open(u("中国福彩3D")));
+    ASSERT_TRUE(activate(main.get()));
+    auto openMenu = [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); };
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return openMenu() != nullptr; }, 2000));
+    EXPECT_EQ(openMenu()->title(), u("文件(&F)"));
+    // Escape closes the menu; nothing was chosen.
+    QTest::keyClick(openMenu(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return openMenu() == nullptr; }, 2000));
+    EXPECT_TRUE(LotteryOpen);
+
+    // An item's access key in the open menu runs it: 关闭彩票.
+    QAction *close = main->command(u("mnuclose"));
+    const QChar key = close->text().at(close->text().indexOf(QLatin1Char('&')) + 1);
+    QTest::keyClick(main.get(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return openMenu() != nullptr; }, 2000));
+    QTest::keyClick(openMenu(), static_cast<Qt::Key>(key.toUpper().unicode()));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !LotteryOpen; }, 2000));
+    EXPECT_EQ(openMenu(), nullptr);
 }
 
 TEST_F(UsabilityTest, EscapeClosesEveryToolWindowButNotWhileItsCloseIsOff) {
