@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QMdiArea>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -154,7 +155,9 @@ TEST(TrendWindow, FiveDigitDrawFromThirdDigit) {
     for (int c : {17, 28, 39}) EXPECT_EQ(gridText(w, 0, c), QStringLiteral("●")) << c;
     w.resize(1200, 600);
     w.show();
-    w.FormActivate();
+    w.activateWindow(); // activation sizes the columns
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_GE(w.grdcode->columnWidth(0), 70);
     // The five digits start where "000" would be centred and must end inside the column.
     const QFontMetrics fm(w.grdcode->font());
