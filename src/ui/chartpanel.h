@@ -19,7 +19,7 @@
 //     panel->setData(names, {multiples});             // page 1, drawn with the boxes' states
 //
 // The panel handles its own check boxes and pager; a window only hands it new data. The
-// controls carry the names given in the spec (chknum, chkbiao, btnfirst, ...), so tests
+// controls carry the windows' own names (chknum, chkbiao, btnfirst, ...), so tests
 // and windows find them by name or through the accessors.
 
 #include "ui/barchart.h"
