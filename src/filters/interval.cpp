@@ -78,15 +78,19 @@ void rankPositionAs(const std::vector<int> &relabelled, int rows, int window, st
         return ByInterval ? (l << 15) | c : (c << 15) | l;
     };
     for (int v = 0; v < 10; ++v) key[static_cast<size_t>(v)] = keyOf(v);
+    // Each row changes two keys in place: the value entering the window (one more, newest
+    // occurrence i − 1) and the one leaving it (one fewer).
+    constexpr int32_t CountStep = ByInterval ? 1 : (1 << 15);
     for (bool first = true; i < rows; ++i, first = false) {
         if (!first) {
-            const auto [v, gone] = take(i);
-            key[static_cast<size_t>(v)] = keyOf(v);
-            if (gone >= 0) key[static_cast<size_t>(gone)] = keyOf(gone);
+            const int v = relabelled[static_cast<size_t>(i - 1)];
+            int32_t &kv = key[static_cast<size_t>(v)];
+            kv = ByInterval ? ((i - 1) << 15) | ((kv & 0x7fff) + 1) : (((kv >> 15) + 1) << 15) | (i - 1);
+            if (i >= window + 1) key[static_cast<size_t>(relabelled[static_cast<size_t>(i - window - 1)])] -= CountStep;
         }
         const int32_t kx = key[static_cast<size_t>(relabelled[static_cast<size_t>(i)])];
         int rank = 0;
-        for (size_t k = 0; k < key.size(); ++k) rank += key[k] < kx ? 1 : 0;
+        for (size_t k = 0; k < 10; k += 2) rank += (key[k] < kx ? 1 : 0) + (key[k + 1] < kx ? 1 : 0);
         out[static_cast<size_t>(i)] = rank;
     }
 }
