@@ -4,6 +4,7 @@
 #include "shell/u_about.h"
 #include "shell/u_main.h"
 #include "shell/windowfactory.h"
+#include "shellfixture.h"
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/catalogue.h"
@@ -34,7 +35,7 @@ using namespace corvel;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::ShellFixture {
 protected:
     void SetUp() override {
         dir.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(30)},
@@ -45,25 +46,10 @@ protected:
             LotteryOptions w{QStringLiteral("北京时时彩"), 1, 10, 3, QStringLiteral("22:00"), QStringLiteral("246")};
             addLottery(databasePath(), w, 5);
         }
-        datamod = std::make_unique<Tdatamod>();
-        main = std::make_unique<Tfrmmain>();
-        main->show();
-        CloseLotteryState();
+        startShell();
     }
-    void TearDown() override {
-        main.reset();
-        datamod.reset();
-        CloseLotteryState();
-    }
-
-    // Opens a lottery through the catalogue window as a user would.
-    bool open(const QString &name) { return test::openThroughCatalogue(*main, name); }
 
     bool enabled(const char *name) { return main->command(QString::fromLatin1(name))->isEnabled(); }
-
-    test::TempAppDir dir;
-    std::unique_ptr<Tdatamod> datamod;
-    std::unique_ptr<Tfrmmain> main;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/u_public.h"
 #include "shell/u_about.h"
 #include "shell/u_main.h"
+#include "shellfixture.h"
 #include "store/appdir.h"
 #include "store/u_datamod.h"
 #include "testsupport.h"
@@ -37,31 +38,18 @@ namespace {
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
-class UsabilityTest : public ::testing::Test {
+class UsabilityTest : public test::ShellFixture {
 protected:
     void SetUp() override {
         dir.createDatabase({{u("中国福彩3D"), test::makeDraws(30)}, {u("天津时时彩"), test::makeDraws(25, 7)}});
-        datamod = std::make_unique<Tdatamod>();
-        main = std::make_unique<Tfrmmain>();
-        main->show();
-        CloseLotteryState();
+        startShell();
     }
-    void TearDown() override {
-        main.reset();
-        datamod.reset();
-        CloseLotteryState();
-    }
-    bool open(const QString &name, int window = -1) { return test::openThroughCatalogue(*main, name, window); }
     // The offscreen platform does not always hand activation on when a window hides.
     static bool activate(QWidget *w) {
         w->activateWindow();
         QApplication::setActiveWindow(w);
         return QTest::qWaitForWindowActive(w) && QApplication::activeWindow() == w;
     }
-
-    test::TempAppDir dir;
-    std::unique_ptr<Tdatamod> datamod;
-    std::unique_ptr<Tfrmmain> main;
 };
 
 // The tool windows of the menus; those not built yet have no window and are skipped.
