@@ -5,6 +5,7 @@
 #include "ui/barchart.h"
 #include "ui/chartpanel.h"
 #include "ui/gridmodel.h"
+#include "ui/qtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,8 +28,6 @@ constexpr int Margin = 8;
 constexpr int Gap = 12;
 constexpr int RightMargin = 11;
 constexpr int MinChartWidth = 360;
-
-QString qs(const std::string &s) { return QString::fromStdString(s); }
 
 } // namespace
 
@@ -168,7 +167,7 @@ void GroupWindow::FormCreate() {
 void GroupWindow::fillGroups(int size, int group) {
     const QSignalBlocker block(comzuheiindex);
     comzuheiindex->clear();
-    for (const std::string &label : groupLabels(size)) comzuheiindex->addItem(qs(label));
+    for (const std::string &label : groupLabels(size)) comzuheiindex->addItem(q(label));
     comzuheiindex->setCurrentIndex(group >= 0 && group < comzuheiindex->count() ? group : 0);
 }
 
@@ -218,12 +217,12 @@ void GroupWindow::comzuheiindexClick() {
 
 void GroupWindow::showGrids() {
     const auto &h = groupStatisticsHeadings();
-    const QStringList statsHeadings{qs(h[0]), qs(h[1]), qs(h[2]), qs(h[3])};
+    const QStringList statsHeadings{q(h[0]), q(h[1]), q(h[2]), q(h[3])};
     statsModel_->setGrid(int(analysis_.groups.size()), statsHeadings, [this](int row, int column) {
         const DigitGroup &g = analysis_.groups[size_t(row)];
         switch (column) {
         case 0:
-            return qs(g.label);
+            return q(g.label);
         case 1:
             return QString::number(g.occurrences);
         case 2:
@@ -235,7 +234,7 @@ void GroupWindow::showGrids() {
     columnModel_->setGrid(int(analysis_.occurrence.size()), {QStringLiteral("记录期号"), QStringLiteral("出现情况")},
                           [this](int row, int column) {
                               if (column == 0) return QString::number(issues_[size_t(row)]);
-                              return qs(occurrenceCellText(analysis_.occurrence[size_t(row)]));
+                              return q(occurrenceCellText(analysis_.occurrence[size_t(row)]));
                           });
     sepModel_->setGrid(int(analysis_.spacingCounts.size()), {QStringLiteral("间隔"), QStringLiteral("出现次数")},
                        [this](int row, int column) {
@@ -250,7 +249,7 @@ void GroupWindow::drawStatisticsChart() {
     QStringList labels;
     std::vector<std::vector<qint64>> values(3);
     for (const DigitGroup &g : analysis_.groups) {
-        labels << qs(g.label);
+        labels << q(g.label);
         values[0].push_back(g.occurrences);
         values[1].push_back(g.largestSpacing);
         values[2].push_back(g.currentSpacing);

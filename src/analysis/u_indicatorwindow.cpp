@@ -6,6 +6,7 @@
 #include "ui/barchart.h"
 #include "ui/chartpanel.h"
 #include "ui/gridmodel.h"
+#include "ui/qtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +28,6 @@ namespace corvel {
 
 namespace {
 
-QString u(const std::string &text) { return QString::fromStdString(text); }
 QString u(const char *text) { return QString::fromUtf8(text); }
 
 const QString HintEnlarge = QStringLiteral("放大");
@@ -246,13 +246,13 @@ void IndicatorWindow::fillSelectors() {
     const IndicatorSelection saved = storedSelection();
     {
         const QSignalBlocker block(com);
-        for (const std::string &item : categoryItems(spec_)) com->addItem(u(item));
+        for (const std::string &item : categoryItems(spec_)) com->addItem(q(item));
         com->setCurrentIndex(saved.category - 1);
     }
     Choices.indicatorCategory[size_t(spec_.tab - 3)] = saved.category;
     if (compos) {
         const QSignalBlocker block(compos);
-        for (const std::string &item : parameterItems(spec_)) compos->addItem(u(item));
+        for (const std::string &item : parameterItems(spec_)) compos->addItem(q(item));
         compos->setCurrentIndex(saved.parameter - 1);
         *storedParameter() = saved.parameter;
     }
@@ -274,7 +274,7 @@ void IndicatorWindow::analyse() {
 
 void IndicatorWindow::showGrids() {
     QStringList headings{QStringLiteral("记录期号")};
-    for (const std::string &l : labels_) headings << u(l);
+    for (const std::string &l : labels_) headings << q(l);
     trendModel_->setGrid(analysis_.trend.rows, headings, [this](int r, int c) {
         const int32_t cell = analysis_.trend.at(r, c);
         return c > 0 && cell == HitMark ? TrendGridModel::hitText() : QString::number(cell);
@@ -283,7 +283,7 @@ void IndicatorWindow::showGrids() {
     const auto texts = statisticsTexts(spec_, analysis_.statistics);
     statsTexts_.clear();
     for (const auto &row : texts)
-        for (const std::string &cell : row) statsTexts_ << u(cell);
+        for (const std::string &cell : row) statsTexts_ << q(cell);
     const QStringList statsHeadings = statsTexts_.mid(0, 4);
     statsModel_->setGrid(int(texts.size()) - 1, statsHeadings,
                          [this](int r, int c) { return statsTexts_[(r + 1) * 4 + c]; });
@@ -301,7 +301,7 @@ void IndicatorWindow::drawStatChart() {
     QStringList names;
     std::vector<std::vector<qint64>> values(3);
     for (const CategoryStatistics &s : analysis_.statistics) {
-        names << u(labels_[size_t(s.category - 1)]);
+        names << q(labels_[size_t(s.category - 1)]);
         values[0].push_back(s.occurrences);
         values[1].push_back(s.largestSpacing);
         values[2].push_back(s.currentSpacing);

@@ -17,12 +17,12 @@ std::string linePrefix(int line) { return "条件文件第" + std::to_string(lin
     refuse(value.line, "“" + value.key + "”的值“" + value.text + "”不对，应为" + expected + "！");
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
 
 std::string trimmed(const std::string &text) {
     size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
+    while (b < e && isSpaceOrTab(text[b])) ++b;
+    while (e > b && isSpaceOrTab(text[e - 1])) --e;
     return text.substr(b, e - b);
 }
 
@@ -75,9 +75,9 @@ std::vector<int> conditionIndexList(const ConditionValue &value, int low, int hi
     const std::string &text = value.text;
     size_t at = 0;
     while (at < text.size()) {
-        while (at < text.size() && isBlank(text[at])) ++at;
+        while (at < text.size() && isSpaceOrTab(text[at])) ++at;
         const size_t start = at;
-        while (at < text.size() && !isBlank(text[at])) ++at;
+        while (at < text.size() && !isSpaceOrTab(text[at])) ++at;
         if (at == start) break;
         int index = 0;
         if (!plainNumber(text.substr(start, at - start), index) || index < low || index > high)

@@ -12,7 +12,7 @@ namespace {
 // A history line longer than this is no draw line.
 constexpr size_t MaxLineBytes = 1000;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool isAsciiWhitespace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool allDigits(std::string_view s) { return !s.empty() && std::all_of(s.begin(), s.end(), isDigit); }
@@ -114,8 +114,8 @@ int32_t chartDigit(size_t index, std::string_view line) {
 } // namespace
 
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isAsciiWhitespace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isAsciiWhitespace(text.back())) text.remove_suffix(1);
     return text;
 }
 
@@ -137,7 +137,7 @@ std::vector<std::string_view> splitItems(std::string_view line) {
     std::vector<std::string_view> items;
     size_t start = 0;
     for (size_t i = 0; i <= line.size(); ++i) {
-        if (i < line.size() && line[i] != ',' && !isBlank(line[i])) continue;
+        if (i < line.size() && line[i] != ',' && !isAsciiWhitespace(line[i])) continue;
         if (i > start) items.push_back(line.substr(start, i - start));
         start = i + 1;
     }

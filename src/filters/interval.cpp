@@ -140,6 +140,26 @@ void checkIntervalSettings(int drawCount, const IntervalSettings &s) {
     if (s.ranking && (s.windowLength < 1 || s.windowLength > 1000)) throw UserError("阶段期数必须在1到1000之间！");
 }
 
+std::vector<int> repeatedRunStarts(int drawCount, IntervalSettings settings, int runs) {
+    std::vector<int> starts;
+    for (int i = 1; i <= runs && drawCount - i >= 0; ++i) {
+        settings.start = drawCount - i;
+        if (starts.empty()) {
+            checkIntervalSettings(drawCount, settings);
+        } else {
+            try {
+                checkIntervalSettings(drawCount, settings);
+            } catch (const UserError &) {
+                break;
+            }
+        }
+        starts.push_back(settings.start);
+    }
+    // Without a draw before the newest one there is nothing to run.
+    if (starts.empty()) throw UserError("开始追号期之前没有开奖号码，请选择以后的期号！");
+    return starts;
+}
+
 Relabelling drawRelabelling(Lcg &random) {
     Relabelling r;
     std::array<bool, 10> used{};

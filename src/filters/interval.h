@@ -39,6 +39,14 @@ int defaultIntervalThreshold(const std::string &lotteryName);
 // before the start issue can hold (S − 1).
 void checkIntervalSettings(int drawCount, const IntervalSettings &settings);
 
+// The repeated runs started by a double-click on the window: at most this many.
+constexpr int IntervalRepeatedRuns = 200;
+
+// The start issues of the repeated runs, from the newest draw back; they end where a start
+// issue has too few draws before it for the settings. Throws what checkIntervalSettings
+// throws for the newest start, and UserError when there is no draw to start from.
+std::vector<int> repeatedRunStarts(int drawCount, IntervalSettings settings, int runs = IntervalRepeatedRuns);
+
 // A relabelling P of the digits 0–9 (drawn position by position, again whenever the digit
 // is already used) and its inverse Q.
 struct Relabelling {

@@ -200,6 +200,42 @@ void markLoaded(DirectNumberTable &numbers, const std::vector<int> &loaded) {
     for (int n : loaded) numbers[size_t(n)][4] = 0;
 }
 
+void clearLoaded(DirectNumberTable &numbers) {
+    for (DirectNumberRow &row : numbers) row[3] = row[4] = 0;
+}
+
+namespace {
+std::vector<std::string> patternCaptions(const char *first, const char *second) {
+    std::vector<std::string> captions;
+    for (int box = 0; box < 8; ++box) {
+        std::string caption;
+        for (const int bit : {4, 2, 1}) caption += (box & bit) ? second : first;
+        captions.push_back(caption);
+    }
+    return captions;
+}
+} // namespace
+
+const std::vector<std::string> &bigSmallCaptions() {
+    static const std::vector<std::string> captions = patternCaptions("大", "小");
+    return captions;
+}
+
+const std::vector<std::string> &oddEvenCaptions() {
+    static const std::vector<std::string> captions = patternCaptions("奇", "偶");
+    return captions;
+}
+
+const std::vector<std::string> &residueCaptions() {
+    static const std::vector<std::string> captions = [] {
+        std::vector<std::string> all;
+        for (int n = 0; n < 27; ++n)
+            all.push_back(std::to_string(n / 9) + std::to_string(n / 3 % 3) + std::to_string(n % 3));
+        return all;
+    }();
+    return captions;
+}
+
 NumberList directToGroup(const std::string &text) {
     std::array<bool, 1000> seen{};
     size_t at = 0;

@@ -81,6 +81,15 @@ std::string listFileTooLargeMessage();
 std::vector<int> readLoadedList(const std::vector<std::string> &lines);
 // Column 4 of `numbers`: 1 for every row, then 0 for every loaded number.
 void markLoaded(DirectNumberTable &numbers, const std::vector<int> &loaded);
+// "清空": columns 3 and 4 of `numbers` back to 0 (no result, no loaded list).
+void clearLoaded(DirectNumberTable &numbers);
+
+// The captions of the pattern boxes in the order the settings index them: "大大大" …
+// "小小小", "奇奇奇" … "偶偶偶" (box 4·h + 2·t + u, 1 for small or even) and the 27
+// residue patterns "000" … "222".
+const std::vector<std::string> &bigSmallCaptions();
+const std::vector<std::string> &oddEvenCaptions();
+const std::vector<std::string> &residueCaptions();
 
 // "直转组": the result box's text (its lines joined with nothing between) → the group
 // numbers (ascending digits, no leopards) that occur, in ascending order. Throws UserError

@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/issuebox.h"
 #include "ui/toolwindow.h"
 
 #include <QCheckBox>
@@ -75,7 +76,7 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
                           QStringLiteral("二级遗漏"), QStringLiteral("是否中奖")},
                          {});
     codeModel_ = new ui::GridModel(this);
-    grdcode = numbersGrid(this, codeModel_, QStringLiteral("grdcode"), 20);
+    grdcode = ui::numbersGrid(this, codeModel_, QStringLiteral("grdcode"), 20);
     lbljushu = new QLabel(this);
     lbljushu->setObjectName(QStringLiteral("lbljushu"));
 
@@ -124,12 +125,7 @@ void Tfrmduoyilou::FormCreate() {
     edtyongcuo2->setText(QStringLiteral("0"));
     chkyilou1->setChecked(true);
     chkyilou2->setChecked(true);
-    comcurqi->clear();
-    QStringList issues;
-    for (const DrawRow &draw : DrawHistory) issues << QString::number(draw[0]);
-    issues << QString::number(DrawHistory.empty() ? 1 : int64_t{DrawHistory.back()[0]} + 1);
-    comcurqi->addItems(issues);
-    comcurqi->setCurrentIndex(comcurqi->count() - 1);
+    ui::fillIssueBox(comcurqi, DrawHistory);
     comcurqiChange();
     lbljushu->setText(QStringLiteral("号码注数："));
     btntongjiClick();
@@ -193,7 +189,7 @@ void Tfrmduoyilou::btngencodeClick() {
         const OmissionSettings settings = texts().read();
         const ui::BusyCursor busy;
         list_ = omissionFilter(DrawHistory, stats_, ci_, settings);
-        showNumbers(codeModel_, list_);
+        ui::showNumbers(codeModel_, list_);
         lbljushu->setText(QStringLiteral("号码注数：") + QString::number(list_.size()));
         copyNumbers(list_);
     });

@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/numbergrid.h"
 #include "ui/printing.h"
 #include "ui/shortcuts.h"
 
@@ -84,12 +85,7 @@ Tfrmfiltcode::Tfrmfiltcode(FiltCodeSource source, QWidget *parent) : QDialog(par
 void Tfrmfiltcode::FormActivate() {
     numbers_ = passingNumbers(source_.candidates ? source_.candidates() : CandidateList{});
     description_ = source_.description ? source_.description() : std::string();
-    const QStringList headings{QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"),
-                               QStringLiteral("号码3")};
-    model_->setGrid(int(numbers_.size()), headings, [this](int row, int column) {
-        if (row < 0 || size_t(row) >= numbers_.size()) return QString();
-        return column == 0 ? QString::number(row + 1) : QString::number(numbers_[size_t(row)][size_t(column - 1)]);
-    });
+    ui::showNumbers(model_, numbers_);
     lbljushu->setText(labelText());
     ui::fitColumns(grdfiltcode, ColumnMargin);
 }

@@ -19,25 +19,6 @@ namespace {
 constexpr qint64 MaxListFileSize = 1024 * 1024;
 } // namespace
 
-QStringList numberHeadings() {
-    return {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")};
-}
-
-void showNumbers(ui::GridModel *model, const NumberList &numbers) {
-    model->setGrid(static_cast<int>(numbers.size()), numberHeadings(), [numbers](int row, int column) {
-        if (column == 0) return QString::number(row + 1);
-        return QString::number(numbers[static_cast<size_t>(row)][static_cast<size_t>(column - 1)]);
-    });
-}
-
-QTableView *numbersGrid(QWidget *parent, ui::GridModel *model, const QString &name, int margin) {
-    QTableView *view = ui::makeGrid(parent, model);
-    view->setObjectName(name);
-    ui::keepColumnsFitted(view, margin);
-    model->setGrid(0, numberHeadings(), {});
-    return view;
-}
-
 void copyNumbers(const NumberList &numbers) { ui::setClipboardText(q(clipboardText(numbers))); }
 
 void saveNumbers(QWidget *parent, const NumberList &numbers, const QString &proposed) {

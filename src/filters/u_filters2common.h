@@ -3,6 +3,8 @@
 // numbers grid, the clipboard and the size guard of list files.
 
 #include "core/numberlist.h"
+#include "ui/numbergrid.h"
+#include "ui/qtext.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,16 +21,6 @@ class GridModel;
 }
 
 namespace filters2 {
-
-inline QString q(const std::string &text) { return QString::fromStdString(text); }
-inline std::string s(const QString &text) { return text.toStdString(); }
-
-// The headings "序号", "号码1", "号码2", "号码3".
-QStringList numberHeadings();
-// Fills a numbers grid: serial from 1, then one digit per column.
-void showNumbers(ui::GridModel *model, const NumberList &numbers);
-// A grid view for numbers whose columns keep (width − margin) / 4.
-QTableView *numbersGrid(QWidget *parent, ui::GridModel *model, const QString &name, int margin);
 
 // "复制": the numbers joined by blanks, CR LF after every tenth, onto the clipboard.
 void copyNumbers(const NumberList &numbers);

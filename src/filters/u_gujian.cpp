@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/issuebox.h"
 #include "ui/toolwindow.h"
 
 #include <QButtonGroup>
@@ -31,7 +32,6 @@ namespace corvel {
 using namespace filters2;
 
 namespace {
-constexpr int RepeatedRuns = 200;
 QString drawText(const DrawRow &draw) { return q(numberText({draw[1], draw[2], draw[3]})); }
 } // namespace
 
@@ -115,7 +115,7 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
     left->addWidget(pb);
 
     codeModel_ = new ui::GridModel(this);
-    grdcode = numbersGrid(this, codeModel_, QStringLiteral("grdcode"), 30);
+    grdcode = ui::numbersGrid(this, codeModel_, QStringLiteral("grdcode"), 30);
     verifyModel_ = new ui::GridModel(this);
     grdyanzheng = ui::makeGrid(this, verifyModel_);
     grdyanzheng->setObjectName(QStringLiteral("grdyanzheng"));
@@ -170,12 +170,7 @@ QGroupBox *Tfrmgujian::radioGroup(QButtonGroup *&group, const char *name, const 
 
 void Tfrmgujian::FormCreate() {
     edtjian1->setText(QString::number(defaultIntervalThreshold(LotteryName)));
-    comcurqi->clear();
-    QStringList issues;
-    for (const DrawRow &draw : DrawHistory) issues << QString::number(draw[0]);
-    issues << QString::number(DrawHistory.empty() ? 1 : int64_t{DrawHistory.back()[0]} + 1);
-    comcurqi->addItems(issues);
-    comcurqi->setCurrentIndex(comcurqi->count() - 1);
+    ui::fillIssueBox(comcurqi, DrawHistory);
     comjieduannum->clear();
     QStringList lengths;
     for (int v = 1; v <= 1000; ++v) lengths << QString::number(v);
@@ -242,7 +237,7 @@ void Tfrmgujian::showStage(int stage) {
     if (!result_) return;
     shown_ = intervalStageList(*result_, stage);
     lbljushu->setText(QStringLiteral("号码注数：") + QString::number(shown_.size()));
-    showNumbers(codeModel_, shown_);
+    ui::showNumbers(codeModel_, shown_);
     lblposcode->setText(resultHundreds_ ? QStringLiteral("百位号码：") + q(hundredsDigits(shown_)) : QString());
     pgc->setCurrentIndex(0);
 }
@@ -255,7 +250,7 @@ void Tfrmgujian::clearVerification() {
 void Tfrmgujian::clearResult() {
     result_.reset();
     shown_.clear();
-    showNumbers(codeModel_, shown_);
+    ui::showNumbers(codeModel_, shown_);
     lbljushu->setText(QStringLiteral("号码注数："));
     lblposcode->clear();
     clearVerification();
@@ -289,25 +284,8 @@ void Tfrmgujian::btnfiltClick() {
 void Tfrmgujian::FormDblClick() {
     if (worker_) return;
     ui::runCommand(this, [this] {
-        IntervalSettings st = readSettings();
-        const int count = static_cast<int>(DrawHistory.size());
-        // Start issues from the newest draw back; the runs end where a start issue has too
-        // few draws before it for the threshold.
-        std::vector<int> starts;
-        for (int i = 1; i <= RepeatedRuns && count - i >= 0; ++i) {
-            st.start = count - i;
-            if (starts.empty())
-                checkIntervalSettings(count, st);
-            else
-                try {
-                    checkIntervalSettings(count, st);
-                } catch (const UserError &) {
-                    break;
-                }
-            starts.push_back(st.start);
-        }
-        // Without a draw before the newest one there is nothing to run.
-        if (starts.empty()) throw UserError("开始追号期之前没有开奖号码，请选择以后的期号！");
+        const IntervalSettings st = readSettings();
+        std::vector<int> starts = repeatedRunStarts(static_cast<int>(DrawHistory.size()), st);
         startWorker(st, std::move(starts));
     });
 }
@@ -329,12 +307,12 @@ void Tfrmgujian::startWorker(const IntervalSettings &settings, std::vector<int> 
     pb->show();
     setSearching(true);
 
-    worker_ = new Tgujianthread(std::move(snapshot));
+    worker_ = new Tgujianthread(std::move(snapshot), this);
     connect(worker_, &Tgujianthread::progressed, this,
-            [this](int value) { pb->setValue(std::min(value, pb->maximum())); });
+            [this](int, int value) { pb->setValue(std::min(value, pb->maximum())); });
     connect(worker_, &Tgujianthread::runDone, this,
             [this](int, int start, const IntervalResultPtr &result) { runDone(start, result); });
-    connect(worker_, &Tgujianthread::runFailed, this, [this](const QString &message) { ui::showError(this, message); });
+    connect(worker_, &Tgujianthread::failed, this, [this](const QString &message) { ui::showError(this, message); });
     connect(worker_, &QThread::finished, this, &Tfrmgujian::searchFinished);
     connect(worker_, &QThread::finished, worker_, &QObject::deleteLater);
     worker_->start();

@@ -1,7 +1,5 @@
 #include "filters/u_gujianthread.h"
 
-#include "core/usererror.h"
-
 #include <chrono>
 
 namespace corvel {
@@ -12,11 +10,16 @@ constexpr auto ProgressInterval = std::chrono::milliseconds(40);
 } // namespace
 
 Tgujianthread::Tgujianthread(Snapshot snapshot, QObject *parent)
-    : StoppableThread(parent), snapshot_(std::move(snapshot)) {
+    : Worker([this](const Context &context) { Execute(context); }, parent), snapshot_(std::move(snapshot)) {
     qRegisterMetaType<IntervalResultPtr>();
 }
 
-void Tgujianthread::Execute() {
+Tgujianthread::~Tgujianthread() {
+    requestStop();
+    wait();
+}
+
+void Tgujianthread::Execute(const Context &context) {
     Lcg random(snapshot_.seed);
     for (size_t i = 0; i < snapshot_.starts.size(); ++i) {
         if (stopRequested()) return; // no further run starts
@@ -27,17 +30,12 @@ void Tgujianthread::Execute() {
             const auto now = std::chrono::steady_clock::now();
             if (now - last < ProgressInterval) return;
             last = now;
-            emit progressed(value);
+            context.progress(0, value);
         };
-        try {
-            auto result = std::make_shared<IntervalResult>(
-                searchIntervals(snapshot_.history, settings, random, stopFlag(), progress));
-            emit progressed(settings.hundreds ? result->collected / 100 : result->collected);
-            emit runDone(static_cast<int>(i), settings.start, std::move(result));
-        } catch (const UserError &e) {
-            emit runFailed(QString::fromStdString(e.what()));
-            return;
-        }
+        auto result = std::make_shared<IntervalResult>(
+            searchIntervals(snapshot_.history, settings, random, context.stop, progress));
+        context.progress(0, settings.hundreds ? result->collected / 100 : result->collected);
+        emit runDone(static_cast<int>(i), settings.start, std::move(result));
     }
 }
 

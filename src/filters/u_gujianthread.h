@@ -3,11 +3,11 @@
 // a series of start issues, on a snapshot of the history and the settings. It never
 // touches a widget; progress and every finished run reach the window through queued
 // signals, and the window can only ask it to stop (an atomic flag read before every
-// pass).
+// pass). A run whose settings cannot finish fails the worker: no further run starts.
 
 #include "filters/interval.h"
 
-#include "ui/stoppablethread.h"
+#include "ui/worker.h"
 
 #include <QMetaType>
 #include <memory>
@@ -16,7 +16,7 @@ namespace corvel {
 
 using IntervalResultPtr = std::shared_ptr<const IntervalResult>;
 
-class Tgujianthread : public ui::StoppableThread {
+class Tgujianthread : public ui::Worker {
     Q_OBJECT
 public:
     struct Snapshot {
@@ -27,20 +27,17 @@ public:
     };
 
     explicit Tgujianthread(Snapshot snapshot, QObject *parent = nullptr);
+    // The run reads the snapshot: it ends before the snapshot goes.
+    ~Tgujianthread() override;
 
+    // Progress (bar 0) is the value of the run in progress, sent at most every few
+    // milliseconds.
 signals:
-    // Progress bar value of the run in progress; sent at most every few milliseconds.
-    void progressed(int value);
     // Run `index` (0-based in `starts`) finished or was stopped with what it collected.
     void runDone(int index, int start, corvel::IntervalResultPtr result);
-    // A run was refused (its settings cannot finish); no further run starts.
-    void runFailed(QString message);
-
-protected:
-    void run() override { Execute(); }
 
 private:
-    void Execute();
+    void Execute(const Context &context);
 
     const Snapshot snapshot_;
 };

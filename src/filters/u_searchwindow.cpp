@@ -7,14 +7,13 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/toolwindow.h"
+#include "ui/windowplace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -126,11 +125,7 @@ void SearchWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        ui::centreOver(this, nullptr);
     }
     fitColumns();
 }

@@ -53,7 +53,7 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
     countLabel->setBuddy(edtjushu);
 
     model_ = new ui::GridModel(this);
-    grdsuijicode = numbersGrid(this, model_, QStringLiteral("grdsuijicode"), 30);
+    grdsuijicode = ui::numbersGrid(this, model_, QStringLiteral("grdsuijicode"), 30);
     memsuijifilt = new QPlainTextEdit(this);
     memsuijifilt->setObjectName(QStringLiteral("memsuijifilt"));
     memsuijifilt->setReadOnly(true);
@@ -133,7 +133,7 @@ void Tfrmsujifilt::btnfiltClick() {
 void Tfrmsujifilt::showResult(BetKind kind, const NumberList &numbers) {
     replay_ = coldReplay(DrawHistory, kind, numbers);
     listKind_ = kind;
-    showNumbers(model_, replay_.numbers);
+    ui::showNumbers(model_, replay_.numbers);
     // With no draw in the list the omission keeps what it showed before.
     if (replay_.currentOmission) edtyilou->setText(QString::number(*replay_.currentOmission));
     memsuijifilt->setPlainText(toQLines(replay_.memo).join(QLatin1Char('\n')));

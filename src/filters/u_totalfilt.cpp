@@ -9,21 +9,21 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/qtext.h"
 #include "ui/toolwindow.h"
+#include "ui/windowplace.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -35,8 +35,6 @@ constexpr int DefaultBackTestDraws = 100;
 // A condition file is a few dozen short lines; anything this large is no condition file.
 constexpr qint64 MaxConditionFileBytes = 1024 * 1024;
 
-QString q(const std::string &text) { return QString::fromStdString(text); }
-std::string s(const QString &text) { return text.toStdString(); }
 QString name(const char *prefix, int index) { return QString::fromLatin1(prefix) + QString::number(index); }
 
 template <size_t N> void readBoxes(const std::vector<QCheckBox *> &boxes, std::array<bool, N> &out) {
@@ -101,15 +99,13 @@ Tfrmtotalfilt::Tfrmtotalfilt(QWidget *parent) : QWidget(parent) {
         for (int i = 0; i < count; ++i) captions << QStringLiteral("%1").arg(i, width, 10, QLatin1Char('0'));
         return captions;
     };
-    QStringList residueCaptions;
-    for (int n = 0; n < 27; ++n)
-        residueCaptions << QString::number(n / 9) + QString::number(n / 3 % 3) + QString::number(n % 3);
-    const QStringList bigSmall{QStringLiteral("大大大"), QStringLiteral("大大小"), QStringLiteral("大小大"),
-                               QStringLiteral("大小小"), QStringLiteral("小大大"), QStringLiteral("小大小"),
-                               QStringLiteral("小小大"), QStringLiteral("小小小")};
-    const QStringList oddEven{QStringLiteral("奇奇奇"), QStringLiteral("奇奇偶"), QStringLiteral("奇偶奇"),
-                              QStringLiteral("奇偶偶"), QStringLiteral("偶奇奇"), QStringLiteral("偶奇偶"),
-                              QStringLiteral("偶偶奇"), QStringLiteral("偶偶偶")};
+    const auto captions = [](const std::vector<std::string> &texts) {
+        QStringList list;
+        for (const std::string &text : texts) list << q(text);
+        return list;
+    };
+    const QStringList residues = captions(residueCaptions()), bigSmall = captions(bigSmallCaptions()),
+                      oddEven = captions(oddEvenCaptions());
 
     auto *left = new QVBoxLayout;
     left->addWidget(buildPositions());
@@ -122,7 +118,7 @@ Tfrmtotalfilt::Tfrmtotalfilt(QWidget *parent) : QWidget(parent) {
     row->addWidget(buildBoxGroup(QStringLiteral("大小："), "chkdx", bigSmall, 4, chkdx, optds4, "optds4", 4));
     row->addWidget(buildBoxGroup(QStringLiteral("奇偶"), "chkjo", oddEven, 4, chkjo, optds5, "optds5", 5));
     left->addLayout(row);
-    left->addWidget(buildBoxGroup(QStringLiteral("012路："), "chkxt", residueCaptions, 9, chkxt, optds8, "optds8", 8));
+    left->addWidget(buildBoxGroup(QStringLiteral("012路："), "chkxt", residues, 9, chkxt, optds8, "optds8", 8));
     left->addStretch(1);
 
     auto *right = new QVBoxLayout;
@@ -475,7 +471,7 @@ void Tfrmtotalfilt::btnloadClick() {
 }
 
 void Tfrmtotalfilt::btnclsClick() {
-    for (DirectNumberRow &row : DirectNumbers) row[3] = row[4] = 0;
+    clearLoaded(DirectNumbers);
     applySettings(TotalFilterSettings{});
     setResult(QString(), q(resultLabel()));
     loadedList_ = false;
@@ -528,11 +524,7 @@ void Tfrmtotalfilt::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (centred_) return;
     centred_ = true;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::centreOver(this, nullptr);
 }
 
 } // namespace corvel

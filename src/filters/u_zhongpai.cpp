@@ -70,7 +70,7 @@ Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
     rules->setColumnStretch(3, 1);
 
     model_ = new ui::GridModel(this);
-    grdcode = numbersGrid(this, model_, QStringLiteral("grdcode"), 40);
+    grdcode = ui::numbersGrid(this, model_, QStringLiteral("grdcode"), 40);
     lbljushu = new QLabel(this);
     lbljushu->setObjectName(QStringLiteral("lbljushu"));
     auto *listHead = new QHBoxLayout;
@@ -159,14 +159,14 @@ void Tfrmzhongpai::applySettings(const ExclusionSettings &st) {
 void Tfrmzhongpai::btnfiltClick() {
     ui::runCommand(this, [this] {
         list_ = runExclusion(DrawHistory, settings()).kept;
-        showNumbers(model_, list_);
+        ui::showNumbers(model_, list_);
         lbljushu->setText(QString::number(list_.size()));
     });
 }
 
 void Tfrmzhongpai::btnclearClick() {
     list_.clear();
-    showNumbers(model_, list_);
+    ui::showNumbers(model_, list_);
     lbljushu->clear();
     for (QLineEdit *edit : edits())
         if (edit != edtyilou) edit->clear();

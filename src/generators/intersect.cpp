@@ -9,7 +9,7 @@ namespace corvel {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isSpaceTabOrLineEnd(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 int sortedValue(Number n) {
     std::sort(n.begin(), n.end());
@@ -106,9 +106,9 @@ NumberList directToGroup(std::string_view resultText) {
     std::string sorted;
     size_t at = 0;
     while (at < resultText.size()) {
-        while (at < resultText.size() && isBlank(resultText[at])) ++at;
+        while (at < resultText.size() && isSpaceTabOrLineEnd(resultText[at])) ++at;
         const size_t start = at;
-        while (at < resultText.size() && !isBlank(resultText[at])) ++at;
+        while (at < resultText.size() && !isSpaceTabOrLineEnd(resultText[at])) ++at;
         if (at == start) continue;
         std::string head(resultText.substr(start, std::min<size_t>(3, at - start)));
         std::sort(head.begin(), head.end());

@@ -1,7 +1,6 @@
 #include "generators/u_dadiwindow.h"
 
 #include "core/usererror.h"
-#include "shell/u_main.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "ui/command.h"
@@ -19,14 +18,6 @@
 #include <memory>
 
 namespace corvel::dadi {
-
-QStringList issueItems(const DrawTable &draws) {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(draws.size()) + 1);
-    for (const DrawRow &d : draws) items << QString::number(d[0]);
-    items << QString::number(draws.empty() ? 1 : static_cast<int64_t>(draws.back()[0]) + 1);
-    return items;
-}
 
 QString drawnLabel(const DrawTable &draws, int index) {
     QString text = QStringLiteral("目前开奖：");
@@ -57,76 +48,6 @@ void saveResultBox(QWidget *parent, const QPlainTextEdit *box) {
         writeTextLines(path, lines);
         ui::showInformation(parent, QStringLiteral("成功保存！"));
     });
-}
-
-QWidget *companionWindow(const QString &className) {
-    Tfrmmain *main = Tfrmmain::instance();
-    return main ? main->ensureToolWindow(className) : nullptr;
-}
-
-WorkRunner::WorkRunner(QWidget *window, QProgressBar *stepBar, QProgressBar *listBar, QPushButton *stopButton,
-                       QList<QWidget *> commands)
-    : QObject(window), window_(window), stepBar_(stepBar), listBar_(listBar), stopButton_(stopButton),
-      commands_(std::move(commands)) {
-    stepBar_->hide();
-    listBar_->hide();
-    stopButton_->hide();
-    connect(stopButton_, &QPushButton::clicked, this, &WorkRunner::stop);
-}
-
-WorkRunner::~WorkRunner() {
-    if (worker_) {
-        worker_->requestStop();
-        worker_->wait();
-    }
-}
-
-void WorkRunner::start(Tdadiworker::Job job, int steps, int lists, std::function<void(const QString &)> done) {
-    if (worker_) return;
-    done_ = std::move(done);
-    for (QWidget *w : commands_) w->setEnabled(false);
-    const auto setUp = [](QProgressBar *bar, int maximum) {
-        bar->setRange(0, std::max(1, maximum));
-        bar->setValue(0);
-        bar->setVisible(maximum > 0);
-    };
-    setUp(stepBar_, steps);
-    setUp(listBar_, lists);
-    stopButton_->setEnabled(true);
-    stopButton_->show();
-    worker_ = new Tdadiworker(std::move(job));
-    connect(worker_, &Tdadiworker::progressed, this, [this](int bar, int value) {
-        QProgressBar *target = bar == 0 ? stepBar_ : listBar_;
-        target->setValue(std::min(value, target->maximum()));
-    });
-    connect(worker_, &QThread::finished, this, &WorkRunner::finish);
-    worker_->start();
-}
-
-void WorkRunner::stop() {
-    if (!worker_) return;
-    worker_->requestStop();
-    stopButton_->setEnabled(false);
-}
-
-void WorkRunner::wait() {
-    if (worker_) worker_->wait();
-}
-
-void WorkRunner::finish() {
-    Tdadiworker *worker = worker_.data();
-    if (!worker) return;
-    worker_ = nullptr;
-    const QString error = worker->errorText();
-    worker->deleteLater();
-    stepBar_->hide();
-    listBar_->hide();
-    stopButton_->hide();
-    for (QWidget *w : commands_) w->setEnabled(true);
-    const auto done = std::move(done_);
-    done_ = nullptr;
-    if (!error.isEmpty()) ui::showError(window_, error);
-    if (done) done(error);
 }
 
 // ---- The frame of the windows over many base list files ----------------------------------
@@ -205,26 +126,24 @@ bool ListFilesFrame::checkImported() const {
     return false;
 }
 
-void ListFilesFrame::countAndShow(WorkRunner *runner, std::function<NumberList(const ListCounter &)> reduce) {
+void ListFilesFrame::countAndShow(ui::WorkRunner *runner, std::function<NumberList(const ListCounter &)> reduce) {
     struct Outcome {
         NumberList list;
         bool complete = false;
     };
     auto outcome = std::make_shared<Outcome>();
     const QStringList paths = paths_;
-    runner->start(
-        [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
-            ListCounter counter;
-            if (!countListFiles(paths, counter, progress.group, &stop)) return;
-            outcome->list = reduce(counter);
-            outcome->complete = true;
-        },
-        static_cast<int>(paths.size()), 0,
-        [this, outcome](const QString &) {
-            if (!outcome->complete) return;
-            showResult(outcome->list);
-            putOnClipboard(c_.edtdadi->toPlainText());
-        });
+    runner->start(batchJob([=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                      ListCounter counter;
+                      if (!countListFiles(paths, counter, progress.group, &stop)) return;
+                      outcome->list = reduce(counter);
+                      outcome->complete = true;
+                  }),
+                  {static_cast<int>(paths.size())}, [this, outcome](const QString &) {
+                      if (!outcome->complete) return;
+                      showResult(outcome->list);
+                      putOnClipboard(c_.edtdadi->toPlainText());
+                  });
 }
 
 void ListFilesFrame::showResult(const NumberList &numbers) {

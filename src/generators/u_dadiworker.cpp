@@ -107,19 +107,13 @@ int runStableBatch(const QString &folder, const DrawTable &draws, const StableSe
     return written;
 }
 
-Tdadiworker::Tdadiworker(Job job, QObject *parent) : StoppableThread(parent), job_(std::move(job)) {}
-
-void Tdadiworker::run() {
-    BatchProgress progress;
-    progress.group = [this](int step) { emit progressed(0, step); };
-    progress.list = [this](int step) { emit progressed(1, step); };
-    try {
-        job_(stopFlag(), progress);
-    } catch (const UserError &e) {
-        error_ = QString::fromStdString(e.what());
-    } catch (const std::exception &e) {
-        error_ = QString::fromLocal8Bit(e.what());
-    }
+ui::Worker::Job batchJob(BatchJob job) {
+    return [job = std::move(job)](const ui::Worker::Context &context) {
+        BatchProgress progress;
+        progress.group = [&context](int step) { context.progress(0, step); };
+        progress.list = [&context](int step) { context.progress(1, step); };
+        job(context.stop, progress);
+    };
 }
 
 } // namespace corvel

@@ -1,13 +1,13 @@
 #pragma once
 // Long work of the danma, intersection, extraction and stable base list windows: reading
 // many list files, generating and writing batches of base lists. The work runs on a
-// worker thread (Tdadiworker) that never touches a widget; progress reaches the window by
+// worker thread (ui::Worker) that never touches a widget; progress reaches the window by
 // queued signals and the window can only ask it to stop.
 
 #include "generators/danma.h"
 #include "generators/intersect.h"
 #include "generators/stablebase.h"
-#include "ui/stoppablethread.h"
+#include "ui/worker.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,28 +52,8 @@ int runStableBatch(const QString &folder, const DrawTable &draws, const StableSe
                    int count, const BatchProgress &progress = {}, const std::atomic<bool> *stop = nullptr,
                    NumberList *lastUnion = nullptr);
 
-// Runs one job on its own thread. The job receives the stop flag and the two progress
-// reporters (bar 0: steps within an item, bar 1: items); a UserError it throws ends it
-// and its message is kept for the window.
-class Tdadiworker : public ui::StoppableThread {
-    Q_OBJECT
-public:
-    using Job = std::function<void(const std::atomic<bool> &stop, const BatchProgress &progress)>;
-
-    explicit Tdadiworker(Job job, QObject *parent = nullptr);
-
-    // The message of a failure, empty when the job completed or was stopped.
-    QString errorText() const { return error_; }
-
-signals:
-    void progressed(int bar, int value);
-
-protected:
-    void run() override;
-
-private:
-    Job job_;
-    QString error_;
-};
+// A batch job as a Worker's job: bar 0 gets the steps within an item, bar 1 the items.
+using BatchJob = std::function<void(const std::atomic<bool> &stop, const BatchProgress &progress)>;
+ui::Worker::Job batchJob(BatchJob job);
 
 } // namespace corvel

@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
+#include "ui/issuebox.h"
 #include "ui/toolwindow.h"
 
 #include <QComboBox>
@@ -24,13 +25,6 @@ namespace {
 
 const QString BatchFolderName = QStringLiteral("临界选号自动大底");
 
-QLineEdit *numberEdit(QWidget *parent, const char *name) {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setFixedWidth(60);
-    return edit;
-}
-
 } // namespace
 
 Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
@@ -42,10 +36,10 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
     comcurqi->setMinimumContentsLength(10);
     lblkaijiang = new QLabel(this);
     lblkaijiang->setObjectName(QStringLiteral("lblkaijiang"));
-    edtdadinum = numberEdit(this, "edtdadinum");
-    edtjieduannum = numberEdit(this, "edtjieduannum");
-    edtcishu = numberEdit(this, "edtcishu");
-    edtallnum = numberEdit(this, "edtallnum");
+    edtdadinum = ui::numberEdit(this, "edtdadinum", 60);
+    edtjieduannum = ui::numberEdit(this, "edtjieduannum", 60);
+    edtcishu = ui::numberEdit(this, "edtcishu", 60);
+    edtallnum = ui::numberEdit(this, "edtallnum", 60);
     auto *params = new QGridLayout;
     params->addWidget(new QLabel(QStringLiteral("目前预测期："), this), 0, 0);
     params->addWidget(comcurqi, 0, 1);
@@ -101,8 +95,8 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
     connect(btnalldadi, &QPushButton::clicked, this, &Tfrmdingweidan::btnalldadiClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmdingweidan::btncloseClick);
 
-    runner_ = new dadi::WorkRunner(
-        this, prggen, prgdadi, btnstop,
+    runner_ = new ui::WorkRunner(
+        this, {prggen, prgdadi}, btnstop,
         {comcurqi, edtdadinum, edtjieduannum, edtcishu, edtallnum, btngencode, btnsave, btncopy, btnalldadi, btnclose});
     FormCreate();
     resize(760, 460);
@@ -112,8 +106,7 @@ void Tfrmdingweidan::FormCreate() {
     draws_ = DrawHistory;
     {
         const QSignalBlocker block(comcurqi);
-        comcurqi->addItems(dadi::issueItems(draws_));
-        comcurqi->setCurrentIndex(comcurqi->count() - 1);
+        ui::fillIssueBox(comcurqi, draws_);
     }
     comcurqiChange();
     counter_ = 1;
@@ -155,15 +148,13 @@ void Tfrmdingweidan::btngencodeClick() {
         auto outcome = std::make_shared<Outcome>();
         outcome->counter = counter_;
         const DrawTable draws = draws_;
-        runner_->start(
-            [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
-                outcome->result = stableBaseList(draws, s, outcome->counter, progress.group, &stop);
-            },
-            s.lists, 0,
-            [this, outcome](const QString &error) {
-                counter_ = outcome->counter; // the attempts made count, whatever the outcome
-                if (error.isEmpty() && !outcome->result.lists.empty()) showUnion(outcome->result.unionList);
-            });
+        runner_->start(batchJob([=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                           outcome->result = stableBaseList(draws, s, outcome->counter, progress.group, &stop);
+                       }),
+                       {s.lists, 0}, [this, outcome](const QString &error) {
+                           counter_ = outcome->counter; // the attempts made count, whatever the outcome
+                           if (error.isEmpty() && !outcome->result.lists.empty()) showUnion(outcome->result.unionList);
+                       });
     });
 }
 
@@ -185,16 +176,14 @@ void Tfrmdingweidan::btnalldadiClick() {
         auto outcome = std::make_shared<Outcome>();
         outcome->counter = counter_;
         const DrawTable draws = draws_;
-        runner_->start(
-            [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
-                outcome->written =
-                    runStableBatch(folder, draws, s, outcome->counter, count, progress, &stop, &outcome->last);
-            },
-            s.lists, count,
-            [this, outcome](const QString &) {
-                counter_ = outcome->counter;
-                if (outcome->written > 0) showUnion(outcome->last);
-            });
+        runner_->start(batchJob([=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                           outcome->written = runStableBatch(folder, draws, s, outcome->counter, count, progress, &stop,
+                                                             &outcome->last);
+                       }),
+                       {s.lists, count}, [this, outcome](const QString &) {
+                           counter_ = outcome->counter;
+                           if (outcome->written > 0) showUnion(outcome->last);
+                       });
     });
 }
 

@@ -31,7 +31,7 @@ public:
 
     int currentIndex() const { return index_; }
     uint32_t seedCounter() const { return counter_; }
-    dadi::WorkRunner *runner() const { return runner_; }
+    ui::WorkRunner *runner() const { return runner_; }
 
     QComboBox *comcurqi = nullptr;
     QLabel *lblkaijiang = nullptr;
@@ -57,7 +57,7 @@ private:
     DrawTable draws_;
     int index_ = 0;
     uint32_t counter_ = 1;
-    dadi::WorkRunner *runner_ = nullptr;
+    ui::WorkRunner *runner_ = nullptr;
 };
 
 } // namespace corvel

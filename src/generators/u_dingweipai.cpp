@@ -61,14 +61,14 @@ Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
     connect(btncopy, &QPushButton::clicked, this, &Tfrmdingweipai::btncopyClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmdingweipai::btncloseClick);
 
-    runner_ = new dadi::WorkRunner(this, prgfile, prgunused, btnstop,
-                                   {btndaoru, btnjiaoqi, btnsave, btncopy, btnclose, lstdadi, edtnum1, edtnum2});
+    runner_ = new ui::WorkRunner(this, {prgfile, prgunused}, btnstop,
+                                 {btndaoru, btnjiaoqi, btnsave, btncopy, btnclose, lstdadi, edtnum1, edtnum2});
     FormCreate();
     resize(820, 480);
 }
 
 void Tfrmdingweipai::FormCreate() {
-    dadi::companionWindow(QStringLiteral("Tfrmfushi"));
+    ui::companionWindow(QStringLiteral("Tfrmfushi"));
     edtnum1->setText(QStringLiteral("1"));
     edtnum2->setText(QStringLiteral("40"));
     lbldadi->setText(QStringLiteral("最终交集："));

@@ -31,7 +31,7 @@ public:
     void btncloseClick();
 
     const QStringList &paths() const;
-    dadi::WorkRunner *runner() const { return runner_; }
+    ui::WorkRunner *runner() const { return runner_; }
 
     QLineEdit *edtnum1 = nullptr;
     QLineEdit *edtnum2 = nullptr;
@@ -44,7 +44,7 @@ public:
 
 private:
     dadi::ListFilesFrame *files_ = nullptr;
-    dadi::WorkRunner *runner_ = nullptr;
+    ui::WorkRunner *runner_ = nullptr;
 };
 
 } // namespace corvel

@@ -10,6 +10,8 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/issuebox.h"
+#include "ui/numbergrid.h"
 #include "ui/toolwindow.h"
 
 #include <QButtonGroup>
@@ -31,13 +33,6 @@ namespace corvel {
 namespace {
 
 const QString BatchFolderName = QStringLiteral("无穷胆码选号自动大底");
-
-QLineEdit *numberEdit(QWidget *parent, const char *name, int width = 48) {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setFixedWidth(width);
-    return edit;
-}
 
 } // namespace
 
@@ -66,7 +61,7 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
 
     comcodenum = new QComboBox(params);
     comcodenum->setObjectName(QStringLiteral("comcodenum"));
-    edtfushinum = numberEdit(params, "edtfushinum");
+    edtfushinum = ui::numberEdit(params, "edtfushinum");
     comyanxunum = new QComboBox(params);
     comyanxunum->setObjectName(QStringLiteral("comyanxunum"));
     comcurqi = new QComboBox(params);
@@ -84,10 +79,10 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     grid->addWidget(comcurqi, 4, 1, 1, 2);
     grid->addWidget(lblkaijiang, 4, 3, 1, 2);
 
-    edtzhuliuyongcuo1 = numberEdit(params, "edtzhuliuyongcuo1");
-    edtzhuliuyongcuo2 = numberEdit(params, "edtzhuliuyongcuo2");
-    edtzhusanyongcuo1 = numberEdit(params, "edtzhusanyongcuo1");
-    edtzhusanyongcuo2 = numberEdit(params, "edtzhusanyongcuo2");
+    edtzhuliuyongcuo1 = ui::numberEdit(params, "edtzhuliuyongcuo1");
+    edtzhuliuyongcuo2 = ui::numberEdit(params, "edtzhuliuyongcuo2");
+    edtzhusanyongcuo1 = ui::numberEdit(params, "edtzhusanyongcuo1");
+    edtzhusanyongcuo2 = ui::numberEdit(params, "edtzhusanyongcuo2");
     grid->addWidget(new QLabel(QStringLiteral("组六容错"), params), 5, 0);
     grid->addWidget(edtzhuliuyongcuo1, 5, 1);
     grid->addWidget(new QLabel(QStringLiteral("到"), params), 5, 2);
@@ -105,7 +100,7 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     btnalldadi = ui::commandButton(this, QStringLiteral("btnalldadi"), QStringLiteral("一键全部大底"));
     btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
-    edtdadinum = numberEdit(this, "edtdadinum", 60);
+    edtdadinum = ui::numberEdit(this, "edtdadinum", 60);
     auto *commands = new QGridLayout;
     commands->addWidget(btngen, 0, 0);
     commands->addWidget(btnfilt, 0, 1);
@@ -167,8 +162,8 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     connect(btnclose, &QPushButton::clicked, this, &Tfrmfushi::btncloseClick);
 
     runner_ =
-        new dadi::WorkRunner(this, prggen, prgdadi, btnstop,
-                             {params, btngen, btnfilt, btnsave, btnsave2, btncopy, btnalldadi, edtdadinum, btnclose});
+        new ui::WorkRunner(this, {prggen, prgdadi}, btnstop,
+                           {params, btngen, btnfilt, btnsave, btnsave2, btncopy, btnalldadi, edtdadinum, btnclose});
     FormCreate();
     resize(900, 560);
 }
@@ -185,15 +180,13 @@ void Tfrmfushi::FormCreate() {
     comyanxunum->setCurrentIndex(0);
     {
         const QSignalBlocker block(comcurqi);
-        comcurqi->addItems(dadi::issueItems(draws_));
-        comcurqi->setCurrentIndex(comcurqi->count() - 1);
+        ui::fillIssueBox(comcurqi, draws_);
     }
     comcurqiChange();
     edtfushinum->setText(QStringLiteral("10"));
     edtdadinum->setText(QStringLiteral("1000"));
     groupModel_->setGrid(0, {QStringLiteral("序号"), QStringLiteral("复式号码")}, {});
-    codeModel_->setGrid(
-        0, {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")}, {});
+    ui::showNumbers(codeModel_, {});
     lblresult->setText(QStringLiteral("中出情况："));
     lbljushu->setText(QStringLiteral("号码注数："));
     comfanganChange();
@@ -214,7 +207,7 @@ void Tfrmfushi::comfanganChange() {
     edtzhusanyongcuo2->setText(QString::number(plan.ranges.threeHigh));
     // The intersection window is created (hidden) for its tolerances; while it is being
     // created itself it still holds the defaults every plan but 2 and 3 sets.
-    if (auto *jiaoqi = qobject_cast<Tfrmjiaoqi *>(dadi::companionWindow(QStringLiteral("Tfrmjiaoqi"))))
+    if (auto *jiaoqi = qobject_cast<Tfrmjiaoqi *>(ui::companionWindow(QStringLiteral("Tfrmjiaoqi"))))
         jiaoqi->setTolerances(plan.intersectSixLow, plan.intersectSixHigh, plan.intersectThreeLow,
                               plan.intersectThreeHigh);
 }
@@ -257,9 +250,7 @@ void Tfrmfushi::showGroups(const std::vector<std::string> &groups) {
 void Tfrmfushi::showList(const NumberList &list) {
     list_ = list;
     filtered_ = true;
-    codeModel_->setGrid(static_cast<int>(list_.size()), codeModel_->headings(), [this](int row, int column) {
-        return column == 0 ? QString::number(row + 1) : QString::number(list_[size_t(row)][size_t(column - 1)]);
-    });
+    ui::showNumbers(codeModel_, list_);
     lbljushu->setText(QStringLiteral("号码注数：%1注").arg(list_.size()));
 }
 
@@ -269,18 +260,16 @@ void Tfrmfushi::btngenClick() {
         const QString countText = edtfushinum->text();
         auto result = std::make_shared<DanmaResult>();
         const DrawTable draws = draws_;
-        runner_->start(
-            [result, draws, s](const std::atomic<bool> &stop, const BatchProgress &progress) {
-                Lcg random(clockSeed());
-                *result = generateDanma(draws, s, random, progress.group, &stop);
-            },
-            s.groups, 0,
-            [this, result, countText](const QString &error) {
-                if (!error.isEmpty()) return;
-                showGroups(result->groups);
-                lblresult->setText(
-                    QString::fromStdString(danmaHitText(draws_, index_, countText.toStdString(), result->groups)));
-            });
+        runner_->start(batchJob([result, draws, s](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                           Lcg random(clockSeed());
+                           *result = generateDanma(draws, s, random, progress.group, &stop);
+                       }),
+                       {s.groups, 0}, [this, result, countText](const QString &error) {
+                           if (!error.isEmpty()) return;
+                           showGroups(result->groups);
+                           lblresult->setText(QString::fromStdString(
+                               danmaHitText(draws_, index_, countText.toStdString(), result->groups)));
+                       });
     });
 }
 
@@ -324,20 +313,18 @@ void Tfrmfushi::btnalldadiClick() {
         };
         auto last = std::make_shared<Last>();
         const DrawTable draws = draws_;
-        runner_->start(
-            [=](const std::atomic<bool> &stop, const BatchProgress &progress) {
-                Lcg random(clockSeed());
-                last->written =
-                    runDanmaBatch(folder, draws, s, ranges, count, random, progress, &stop, &last->groups, &last->list);
-            },
-            s.groups, count,
-            [this, last, countText = edtfushinum->text()](const QString &) {
-                if (last->written == 0) return;
-                showGroups(last->groups);
-                lblresult->setText(
-                    QString::fromStdString(danmaHitText(draws_, index_, countText.toStdString(), last->groups)));
-                showList(last->list);
-            });
+        runner_->start(batchJob([=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                           Lcg random(clockSeed());
+                           last->written = runDanmaBatch(folder, draws, s, ranges, count, random, progress, &stop,
+                                                         &last->groups, &last->list);
+                       }),
+                       {s.groups, count}, [this, last, countText = edtfushinum->text()](const QString &) {
+                           if (last->written == 0) return;
+                           showGroups(last->groups);
+                           lblresult->setText(QString::fromStdString(
+                               danmaHitText(draws_, index_, countText.toStdString(), last->groups)));
+                           showList(last->list);
+                       });
     });
 }
 

@@ -45,7 +45,7 @@ public:
     int currentIndex() const { return index_; }
     const std::vector<std::string> &groups() const { return groups_; }
     const NumberList &baseList() const { return list_; }
-    dadi::WorkRunner *runner() const { return runner_; }
+    ui::WorkRunner *runner() const { return runner_; }
 
     QComboBox *comfangan = nullptr;
     QButtonGroup *opttype = nullptr;
@@ -88,7 +88,7 @@ private:
     bool filtered_ = false;
     ui::GridModel *groupModel_ = nullptr;
     ui::GridModel *codeModel_ = nullptr;
-    dadi::WorkRunner *runner_ = nullptr;
+    ui::WorkRunner *runner_ = nullptr;
 };
 
 } // namespace corvel

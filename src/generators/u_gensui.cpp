@@ -6,6 +6,9 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/issuebox.h"
+#include "ui/numbergrid.h"
+#include "ui/qtext.h"
 #include "ui/toolwindow.h"
 
 #include <QButtonGroup>
@@ -29,12 +32,6 @@ namespace {
 constexpr int FollowColumnMargin = 40;
 constexpr int CodeColumnMargin = 20;
 constexpr int MaxInterval = 100;
-
-QString q(const std::string &text) { return QString::fromStdString(text); }
-
-QStringList codeHeadings() {
-    return {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")};
-}
 
 QGroupBox *radioGroup(QWidget *parent, QButtonGroup *&group, const char *name, const QStringList &captions,
                       Qt::Orientation orientation) {
@@ -208,13 +205,7 @@ void FollowWindow::connectCommands() {
 }
 
 void FollowWindow::FormCreate() {
-    QStringList issues;
-    issues.reserve(static_cast<qsizetype>(DrawHistory.size()) + 1);
-    for (const DrawRow &row : DrawHistory) issues << QString::number(row[0]);
-    if (!DrawHistory.empty()) issues << QString::number(int64_t(DrawHistory.back()[0]) + 1);
-    comcurqi->clear();
-    comcurqi->addItems(issues);
-    comcurqi->setCurrentIndex(static_cast<int>(issues.size()) - 1);
+    ui::fillIssueBox(comcurqi, DrawHistory);
     current_ = static_cast<int>(DrawHistory.size());
 
     composindex->clear();
@@ -237,7 +228,7 @@ void FollowWindow::FormCreate() {
 
     selection_.clear();
     shown_ = {};
-    for (ui::GridModel *model : codeModels_) model->setGrid(0, codeHeadings(), {});
+    for (ui::GridModel *model : codeModels_) ui::showNumbers(model, {});
     ui::runCommand(this, [this] { followStat(1); });
 }
 
@@ -290,16 +281,13 @@ void FollowWindow::showCombined() {
 }
 
 void FollowWindow::showList(ui::GridModel *model, QLabel *label, const char *caption, const NumberList &numbers) {
-    model->setGrid(static_cast<int>(numbers.size()), codeHeadings(), [&numbers](int row, int column) {
-        if (column == 0) return QString::number(row + 1);
-        return QString::number(numbers[static_cast<size_t>(row)][static_cast<size_t>(column - 1)]);
-    });
+    ui::showNumbers(model, numbers);
     label->setText(QString::fromUtf8(caption) + QString::number(numbers.size()));
 }
 
 void FollowWindow::btnclearClick() {
     shown_ = {};
-    for (ui::GridModel *model : codeModels_) model->setGrid(0, codeHeadings(), {});
+    for (ui::GridModel *model : codeModels_) ui::showNumbers(model, {});
     // The direct window's exclusions accumulate until here; the group window starts
     // every "过滤" from zero and keeps its count on show.
     if (kind_ == FollowKind::Direct) {

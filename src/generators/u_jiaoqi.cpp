@@ -26,17 +26,6 @@
 
 namespace corvel {
 
-namespace {
-
-QLineEdit *numberEdit(QWidget *parent, const char *name) {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setFixedWidth(48);
-    return edit;
-}
-
-} // namespace
-
 Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     ui::makeToolWindow(this, QStringLiteral("frmjiaoqi"), QStringLiteral("多重大底交集"), ui::TitleButtons::Minimize);
 
@@ -54,10 +43,10 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     }
 
     auto *params = new QGridLayout;
-    edtzhu6yongcuo1 = numberEdit(this, "edtzhu6yongcuo1");
-    edtzhu6yongcuo2 = numberEdit(this, "edtzhu6yongcuo2");
-    edtzhu3yongcuo1 = numberEdit(this, "edtzhu3yongcuo1");
-    edtzhu3yongcuo2 = numberEdit(this, "edtzhu3yongcuo2");
+    edtzhu6yongcuo1 = ui::numberEdit(this, "edtzhu6yongcuo1");
+    edtzhu6yongcuo2 = ui::numberEdit(this, "edtzhu6yongcuo2");
+    edtzhu3yongcuo1 = ui::numberEdit(this, "edtzhu3yongcuo1");
+    edtzhu3yongcuo2 = ui::numberEdit(this, "edtzhu3yongcuo2");
     params->addWidget(new QLabel(QStringLiteral("组六容错"), this), 0, 0);
     params->addWidget(edtzhu6yongcuo1, 0, 1);
     params->addWidget(new QLabel(QStringLiteral("到"), this), 0, 2);
@@ -68,7 +57,7 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     params->addWidget(edtzhu3yongcuo2, 1, 3);
     chkyilou = new QCheckBox(QStringLiteral("排除最近开奖号码  排除期数："), this);
     chkyilou->setObjectName(QStringLiteral("chkyilou"));
-    edtyilou = numberEdit(this, "edtyilou");
+    edtyilou = ui::numberEdit(this, "edtyilou");
     params->addWidget(chkyilou, 2, 0, 1, 3);
     params->addWidget(edtyilou, 2, 3);
 
@@ -102,16 +91,15 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     connect(btncopy, &QPushButton::clicked, this, &Tfrmjiaoqi::btncopyClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmjiaoqi::btncloseClick);
 
-    runner_ =
-        new dadi::WorkRunner(this, prgfile, prgunused, btnstop,
-                             {kindBox, btndaoru, btnjiaoqi, btnzhuan, btnsave, btncopy, btnclose, lstdadi, chkyilou,
-                              edtyilou, edtzhu6yongcuo1, edtzhu6yongcuo2, edtzhu3yongcuo1, edtzhu3yongcuo2});
+    runner_ = new ui::WorkRunner(this, {prgfile, prgunused}, btnstop,
+                                 {kindBox, btndaoru, btnjiaoqi, btnzhuan, btnsave, btncopy, btnclose, lstdadi, chkyilou,
+                                  edtyilou, edtzhu6yongcuo1, edtzhu6yongcuo2, edtzhu3yongcuo1, edtzhu3yongcuo2});
     FormCreate();
     resize(860, 520);
 }
 
 void Tfrmjiaoqi::FormCreate() {
-    dadi::companionWindow(QStringLiteral("Tfrmfushi"));
+    ui::companionWindow(QStringLiteral("Tfrmfushi"));
     optzhizhu->button(0)->setChecked(true);
     optzhizhuClick();
     setTolerances(0, 0, 0, 0);
@@ -130,7 +118,7 @@ void Tfrmjiaoqi::setTolerances(int sixLow, int sixHigh, int threeLow, int threeH
 ListKind Tfrmjiaoqi::kind() const { return optzhizhu->checkedId() == 1 ? ListKind::Group : ListKind::Direct; }
 
 int Tfrmjiaoqi::danmaIndex() const {
-    if (auto *fushi = qobject_cast<Tfrmfushi *>(dadi::companionWindow(QStringLiteral("Tfrmfushi"))))
+    if (auto *fushi = qobject_cast<Tfrmfushi *>(ui::companionWindow(QStringLiteral("Tfrmfushi"))))
         return fushi->currentIndex();
     return static_cast<int>(DrawHistory.size());
 }

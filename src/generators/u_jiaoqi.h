@@ -40,7 +40,7 @@ public:
     const QStringList &paths() const;
     // The danma window's issue (the next issue without that window).
     int danmaIndex() const;
-    dadi::WorkRunner *runner() const { return runner_; }
+    ui::WorkRunner *runner() const { return runner_; }
 
     QButtonGroup *optzhizhu = nullptr;
     QLineEdit *edtzhu6yongcuo1 = nullptr;
@@ -61,7 +61,7 @@ private:
     ListKind kind() const;
 
     dadi::ListFilesFrame *files_ = nullptr;
-    dadi::WorkRunner *runner_ = nullptr;
+    ui::WorkRunner *runner_ = nullptr;
 };
 
 } // namespace corvel

@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/qtext.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -25,8 +26,6 @@ namespace {
 
 constexpr int PlanColumnMargin = 20;
 constexpr int CodeColumnMargin = 20;
-
-QString q(const std::string &text) { return QString::fromStdString(text); }
 
 } // namespace
 

@@ -19,7 +19,7 @@ std::vector<std::string> planLines(std::initializer_list<int64_t> header, const 
     return lines;
 }
 
-bool isBlank(const std::string &line) {
+bool onlySpacesTabsOrCr(const std::string &line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
 }
 
@@ -35,7 +35,7 @@ std::vector<int64_t> readHeader(const std::vector<std::string> &lines, size_t co
 template <class Inputs, class Row>
 void readRows(const std::vector<std::string> &lines, size_t first, int64_t limit, PlanFile<Inputs, Row> &file) {
     size_t end = lines.size();
-    while (end > first && isBlank(lines[end - 1])) --end;
+    while (end > first && onlySpacesTabsOrCr(lines[end - 1])) --end;
     size_t pos = first;
     while (pos < end && static_cast<int64_t>(file.rows.size()) < limit) {
         Row row{};

@@ -10,7 +10,9 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/numbergrid.h"
 #include "ui/printing.h"
+#include "ui/qtext.h"
 #include "ui/shortcuts.h"
 #include "ui/toolwindow.h"
 
@@ -37,9 +39,6 @@ namespace corvel {
 namespace {
 
 const char *const KindCaptions[4] = {"直选", "全组选", "组选3", "组选6"};
-
-QString q(const std::string &text) { return QString::fromStdString(text); }
-std::string s(const QString &text) { return text.toStdString(); }
 
 QTableView *gridView(QWidget *parent, ui::GridModel *model, const char *name) {
     QTableView *view = ui::makeGrid(parent, model);
@@ -249,8 +248,7 @@ void Tfrmtozi::FormCreate() {
     edtallmax->setText(QStringLiteral("1000000"));
     chkyuji->setChecked(true);
     chksepmode->setChecked(true);
-    codeModel_->setGrid(
-        0, {QStringLiteral("序号"), QStringLiteral("号码1"), QStringLiteral("号码2"), QStringLiteral("号码3")}, {});
+    ui::showNumbers(codeModel_, {});
     sepModel_->setGrid(0, {QStringLiteral("记录期号"), QStringLiteral("中奖间隔")}, {});
     sepModeModel_->setGrid(0, {QStringLiteral("间隔"), QStringLiteral("连续"), QStringLiteral("次数")}, {});
     clearRecords();
@@ -285,10 +283,7 @@ void Tfrmtozi::takeList(const NumberList &numbers) {
 }
 
 void Tfrmtozi::showListAndHits() {
-    codeModel_->setGrid(static_cast<int>(list_.size()), codeModel_->headings(), [this](int row, int column) {
-        if (column == 0) return QString::number(row + 1);
-        return QString::number(list_[static_cast<size_t>(row)][static_cast<size_t>(column - 1)]);
-    });
+    ui::showNumbers(codeModel_, list_);
     sepModel_->setGrid(static_cast<int>(hits_.size()), sepModel_->headings(), [this](int row, int column) {
         const HitRow &hit = hits_[static_cast<size_t>(row)];
         if (column == 0) return QString::number(hit.issue);
@@ -560,10 +555,16 @@ void Tfrmtozi::startSearch() {
     stopRequested_ = false;
     lblsearch->setText(QStringLiteral("正在搜索…"));
 
-    worker_ = new Ttozithread(std::move(snapshot));
+    worker_ = new Ttozithread(std::move(snapshot), this);
     connect(worker_, &Ttozithread::progressed, this,
-            [this](int done) { prgsearch->setValue(std::max(prgsearch->value(), done)); });
+            [this](int, int done) { prgsearch->setValue(std::max(prgsearch->value(), done)); });
     connect(worker_, &Ttozithread::searchDone, this, [this](int r, int w, int l, qint64) { searchDone(r, w, l); });
+    // Parameters are checked before the start; should the search still fail, the first
+    // combination is replayed and the message says why.
+    connect(worker_, &Ttozithread::failed, this, [this](const QString &message) {
+        searchDone(0, 0, 0);
+        ui::showError(this, message);
+    });
     connect(worker_, &QThread::finished, worker_, &QObject::deleteLater);
     worker_->start();
 }

@@ -23,8 +23,10 @@ const std::string ColdUsage = "cold HISTORY.txt [--kind 0|1|2|3] [--count N]   c
 const std::string ExcludeUsage = "exclude HISTORY.txt CONDITIONS.txt   numbers the exclusion conditions keep";
 const std::string OmissionUsage = "omission HISTORY.txt [--index CI] [--level1 LO HI] [--level2 LO HI] "
                                   "[--tolerance LO HI] [--no-level1] [--no-level2]   omission statistics and list";
-const std::string IntervalUsage = "interval HISTORY.txt [--start S] [--target T] [--threshold X] [--hundreds] "
-                                  "[--ranking] [--seed N]   stage 1's list and the verification";
+const std::string IntervalUsage =
+    "interval HISTORY.txt [--start S] [--target T] [--threshold X] [--hundreds] "
+    "[--ranking] [--seed N] [--repeated-starts]   stage 1's list and the verification, or the\n"
+    "      start positions and issues of the window's repeated runs";
 
 void writeList(std::ostream &out, const NumberList &numbers) {
     for (const Number &n : numbers) out << numberText(n) << '\n';
@@ -113,10 +115,16 @@ const Command intervalCommand("interval", IntervalUsage, [](const Args &given, s
     const std::string seed = takeOption(args, "seed", "");
     settings.hundreds = takeFlag(args, "hundreds");
     settings.ranking = takeFlag(args, "ranking");
+    const bool repeated = takeFlag(args, "repeated-starts");
     if (!argumentsFit(args, 1, IntervalUsage, err)) return 2;
     const DrawTable draws = readHistoryText(readInputFile(args[0])).draws;
     const int drawCount = static_cast<int>(draws.size());
     settings.start = start.empty() ? drawCount : drawPosition(start, drawCount);
+    if (repeated) {
+        out << "# starts\n";
+        for (const int s : repeatedRunStarts(drawCount, settings)) out << s << ',' << draws[size_t(s)][0] << '\n';
+        return 0;
+    }
     Lcg random(seed.empty() ? clockSeed() : static_cast<uint32_t>(strToInt64(seed)));
     const std::atomic<bool> go{false};
     const IntervalResult result = searchIntervals(draws, settings, random, go);

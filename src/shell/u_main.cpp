@@ -4,7 +4,6 @@
 #include "core/usererror.h"
 #include "maintenance/u_index.h"
 #include "shell/u_about.h"
-#include "shell/windowfactory.h"
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/catalogue.h"
@@ -13,6 +12,7 @@
 #include "ui/dialogs.h"
 #include "ui/shortcuts.h"
 #include "ui/textfit.h"
+#include "ui/toolwindow.h"
 #include "ui/windowplace.h"
 
 #include <QAction>
@@ -40,25 +40,7 @@
 
 namespace corvel {
 
-Tfrmmain *Tfrmmain::instance_ = nullptr;
-
 namespace {
-
-// 选号过滤 items: handler name, caption, window class.
-const char *const FilterItems[15][3] = {
-    {"mnutotalfilt", "总体号码过滤(&T)", "Tfrmtotalfilt"},   {"mnupiantai", "偏态搜索选号(&P)", "Tfrmpiantai"},
-    {"mnuyilou", "回补搜索选号(&Y)", "Tfrmyilou"},           {"mnulenma", "冷码搜索选号(&M)", "Tfrmsujifilt"},
-    {"mnuzhongpai", "综合排除选号(&Z)", "Tfrmzhongpai"},     {"mnugensui", "组选跟随选号(&M)", "Tfrmgensui"},
-    {"mnugensui2", "直选跟随选号(&N)", "Tfrmgensui2"},       {"mnugujian", "最优间隔选号(&S)", "Tfrmgujian"},
-    {"mnugupaiming", "临界超稳大底(&Q)", "Tfrmdingweidan"},  {"mnuduoyilou", "多重遗漏选号(&J)", "Tfrmduoyilou"},
-    {"mnureima", "自动二码选号(&R)", "Tfrmreima"},           {"mnusanma", "自动三码选号(&S)", "Tfrmsanma"},
-    {"mnudingweipai", "号码次数提取(&D)", "Tfrmdingweipai"}, {"mnufushi", "无穷胆码选号(&W)", "Tfrmfushi"},
-    {"mnujiaoqi", "多重大底交集(&D)", "Tfrmjiaoqi"}};
-
-const char *const PlanItems[4][3] = {{"mnugudingjihua", "固定投资计划(&D)", "Tfrmgudingjihua"},
-                                     {"mnujieduanjihua", "阶段投资计划(&J)", "Tfrmjieduanjihua"},
-                                     {"mnukeibianjihua", "可变投资计划(&S)", "Tfrmkeibianjihua"},
-                                     {"mnutozi", "投资模式分析(&Z)", "Tfrmtozi"}};
 
 QString u(const char *text) { return QString::fromUtf8(text); }
 
@@ -74,7 +56,6 @@ public:
 } // namespace
 
 Tfrmmain::Tfrmmain(QWidget *parent) : QMainWindow(parent) {
-    instance_ = this;
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Corvel"));
     setMinimumSize(800, 560);
@@ -86,14 +67,13 @@ Tfrmmain::Tfrmmain(QWidget *parent) : QMainWindow(parent) {
     buildMenus();
     buildToolBar();
     FormCreate();
+    ui::setToolWindowSource([this](const QString &className) { return ensureToolWindow(className); });
 }
 
 Tfrmmain::~Tfrmmain() {
+    ui::setToolWindowSource({});
     closeToolWindows();
-    if (instance_ == this) instance_ = nullptr;
 }
-
-Tfrmmain *Tfrmmain::instance() { return instance_; }
 
 void Tfrmmain::FormCreate() {
     background_ = QPixmap(pictureDir() + QStringLiteral("back.bmp"));
@@ -110,15 +90,25 @@ QAction *Tfrmmain::addCommand(QMenu *menu, const QString &name, const QString &c
     return action;
 }
 
-QAction *Tfrmmain::addToolWindowCommand(QMenu *menu, const QString &name, const QString &caption,
-                                        const QString &className) {
-    auto *action = menu->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, className] { showToolWindow(className); });
-    commands_[name] = action;
-    lotteryCommands_ << action;
-    toolClass_[action] = className;
+QAction *Tfrmmain::connectToolWindow(QAction *action, const ToolWindowEntry &entry) {
+    const QString className = entry.className;
+    if (entry.modal) {
+        connect(action, &QAction::triggered, this, [this, className] { showModalTool(className); });
+    } else {
+        connect(action, &QAction::triggered, this, [this, className] { showToolWindow(className); });
+        lotteryCommands_ << action;
+    }
     return action;
+}
+
+void Tfrmmain::addToolWindowItems(QMenu *menu, ToolMenu which) {
+    for (const ToolWindowEntry &entry : toolWindowEntries()) {
+        if (entry.menu != which) continue;
+        QAction *action = menu->addAction(entry.caption);
+        action->setObjectName(entry.menuName);
+        commands_[entry.menuName] = action;
+        connectToolWindow(action, entry);
+    }
 }
 
 void Tfrmmain::buildMenus() {
@@ -129,10 +119,7 @@ void Tfrmmain::buildMenus() {
     addCommand(file, QStringLiteral("mnuexit"), u("退出(&X)"), &Tfrmmain::mnuexitClick);
 
     QMenu *data = menuBar()->addMenu(u("彩票数据(&D)"));
-    toolClass_[addCommand(data, QStringLiteral("mnumoddata"), u("数据添加(&M)"), &Tfrmmain::mnumoddataClick)] =
-        QStringLiteral("Tfrmdata");
-    toolClass_[addCommand(data, QStringLiteral("mnudownload"), u("数据下载(&D)"), &Tfrmmain::mnudownloadClick)] =
-        QStringLiteral("Tfrmdownload2");
+    addToolWindowItems(data, ToolMenu::Data);
     data->addSeparator();
     addCommand(data, QStringLiteral("mnubackupdata"), u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
     addCommand(data, QStringLiteral("mnustoredata"), u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
@@ -148,11 +135,8 @@ void Tfrmmain::buildMenus() {
         if (item.separatorAfter) analysis->addSeparator();
     }
 
-    QMenu *filters = menuBar()->addMenu(u("选号过滤(&S)"));
-    for (const auto &item : FilterItems) addToolWindowCommand(filters, u(item[0]), u(item[1]), u(item[2]));
-
-    QMenu *plans = menuBar()->addMenu(u("投资管理(&M)"));
-    for (const auto &item : PlanItems) addToolWindowCommand(plans, u(item[0]), u(item[1]), u(item[2]));
+    addToolWindowItems(menuBar()->addMenu(u("选号过滤(&S)")), ToolMenu::Filters);
+    addToolWindowItems(menuBar()->addMenu(u("投资管理(&M)")), ToolMenu::Plans);
 
     QMenu *web = menuBar()->addMenu(u("彩票网站(&W)"));
     auto *web2 = web->addAction(u("中国体育彩票网"));
@@ -203,20 +187,14 @@ void Tfrmmain::buildToolBar() {
     tlbmain_->setContextMenuPolicy(Qt::PreventContextMenu);
     connect(addTool(QStringLiteral("tlbopen"), u("打开彩票"), u("打开彩票"), QStringLiteral("open")),
             &QAction::triggered, this, &Tfrmmain::mnuopenClick);
-    toolClass_[addTool(QStringLiteral("tlbdata"), u("彩票数据"), u("彩票数据"), QStringLiteral("data"))] =
-        QStringLiteral("Tfrmdata");
-    connect(commands_[QStringLiteral("tlbdata")], &QAction::triggered, this, &Tfrmmain::mnumoddataClick);
-    const char *const tools[5][4] = {{"tlbpiantai", "超稳大底", "Tfrmdingweidan", "base"},
-                                     {"tlbyilou", "大底交集", "Tfrmjiaoqi", "intersect"},
-                                     {"tlblunhuan", "无穷胆码", "Tfrmfushi", "danma"},
-                                     {"tlbala", "总体过滤", "Tfrmtotalfilt", "filter"},
-                                     {"tlbgudingjihua", "投资计划", "Tfrmgudingjihua", "plan"}};
-    for (const auto &t : tools) {
-        QAction *action = addTool(u(t[0]), u(t[1]), u(t[1]), u(t[3]));
-        const QString className = u(t[2]);
-        connect(action, &QAction::triggered, this, [this, className] { showToolWindow(className); });
-        lotteryCommands_ << action;
-        toolClass_[action] = className;
+    QList<const ToolWindowEntry *> buttons;
+    for (const ToolWindowEntry &entry : toolWindowEntries())
+        if (entry.button.slot >= 0) buttons << &entry;
+    std::sort(buttons.begin(), buttons.end(),
+              [](const ToolWindowEntry *a, const ToolWindowEntry *b) { return a->button.slot < b->button.slot; });
+    for (const ToolWindowEntry *entry : buttons) {
+        const ToolBarButton &b = entry->button;
+        connectToolWindow(addTool(b.name, b.caption, b.caption, b.icon), *entry);
     }
     tlbmain_->addSeparator();
     connect(addTool(QStringLiteral("tlbexit"), u("退出"), u("退出系统"), QStringLiteral("exit")), &QAction::triggered,
@@ -248,14 +226,6 @@ void Tfrmmain::buildToolBar() {
 
 void Tfrmmain::UpdateCommandState() {
     for (QAction *action : lotteryCommands_) action->setEnabled(LotteryOpen);
-    // A command whose window is not built yet stays disabled.
-    for (auto it = toolClass_.cbegin(); it != toolClass_.cend(); ++it)
-        if (!toolWindowFactory(it.value())) it.key()->setEnabled(false);
-    for (int tab = 0; tab < analysisTabs().size(); ++tab) {
-        const bool built = bool(analysisTabs()[tab].factory);
-        commands_[analysisTabs()[tab].menuName]->setEnabled(LotteryOpen && built);
-        tabmain_->setTabEnabled(tab, built);
-    }
     tabAction_->setVisible(LotteryOpen);
 }
 
@@ -408,16 +378,11 @@ void Tfrmmain::mnuexitClick() { close(); }
 
 void Tfrmmain::showModalTool(const QString &className) {
     mnucloseClick();
-    const WindowFactory factory = toolWindowFactory(className);
-    if (!factory) return;
-    QWidget *window = factory(this);
+    QWidget *window = toolWindowFactory(className)(this);
     if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->exec();
     delete window;
     UpdateCommandState();
 }
-
-void Tfrmmain::mnumoddataClick() { showModalTool(QStringLiteral("Tfrmdata")); }
-void Tfrmmain::mnudownloadClick() { showModalTool(QStringLiteral("Tfrmdownload2")); }
 
 void Tfrmmain::mnubackupdataClick() {
     const QString target =

@@ -2,6 +2,8 @@
 // The main window: MDI frame with the tool bar, the tab strip of the twenty analysis
 // windows, the menus, and the registry of tool windows.
 
+#include "shell/windowregistry.h"
+
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
@@ -31,13 +33,10 @@ public:
     void mnuopenClick();
     void mnucloseClick();
     void mnuexitClick();
-    void mnumoddataClick();
-    void mnudownloadClick();
     void mnubackupdataClick();
     void mnustoredataClick();
     void mnuhelpcotentClick();
     void mnuhelpaboutClick();
-    // Starts the demonstration program beside the program's data (enabled only when it exists).
     void tabmainChange();
     // Selects a tab and shows its window (the 数据分析 menu items).
     void showAnalysisTab(int tab);
@@ -58,8 +57,6 @@ public:
     // The current analysis child window.
     QWidget *activeAnalysisWindow() const;
 
-    static Tfrmmain *instance();
-
     // Shows the window at start-up: where it was left in the last run (geometry and
     // maximised state), or maximised the first time.
     void showAtStart();
@@ -76,7 +73,8 @@ private:
     void buildMenus();
     void buildToolBar();
     QAction *addCommand(QMenu *menu, const QString &name, const QString &caption, void (Tfrmmain::*handler)());
-    QAction *addToolWindowCommand(QMenu *menu, const QString &name, const QString &caption, const QString &className);
+    QAction *connectToolWindow(QAction *action, const ToolWindowEntry &entry);
+    void addToolWindowItems(QMenu *menu, ToolMenu which);
     QAction *addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon);
     void UpdateCommandState();
     void closeChildWindows();
@@ -90,15 +88,11 @@ private:
     QTabBar *tabmain_ = nullptr;
     QAction *tabAction_ = nullptr;
     QMap<QString, QAction *> commands_;
-    QList<QAction *> lotteryCommands_;   // enabled only with an open lottery
-    QMap<QAction *, QString> toolClass_; // commands whose window may not be built yet
+    QList<QAction *> lotteryCommands_; // enabled only with an open lottery
     QMap<QString, QPointer<QWidget>> toolWindows_;
     QStringList creatingToolWindows_;
     QPointer<QWidget> about_;
     QPixmap background_;
-    static Tfrmmain *instance_;
 };
-
-// The demonstration program started by the tool button "软件演示".
 
 } // namespace corvel

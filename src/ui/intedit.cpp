@@ -10,6 +10,13 @@ namespace corvel::ui {
 int32_t toInt(const QString &text) { return strToInt(text.toStdString()); }
 int64_t toInt64(const QString &text) { return strToInt64(text.toStdString()); }
 
+QLineEdit *numberEdit(QWidget *parent, const char *name, int width) {
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(width);
+    return edit;
+}
+
 void markField(QLineEdit *edit) {
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();

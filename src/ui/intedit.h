@@ -6,6 +6,7 @@
 #include <string>
 
 class QLineEdit;
+class QWidget;
 
 namespace corvel::ui {
 
@@ -18,6 +19,9 @@ int64_t readInt64(QLineEdit *edit);
 int64_t readPositiveInt64(QLineEdit *edit, const std::string &message);
 int32_t toInt(const QString &text);
 int64_t toInt64(const QString &text);
+
+// A small edit box for a number, named `name`, `width` pixels wide.
+QLineEdit *numberEdit(QWidget *parent, const char *name, int width = 48);
 
 // Puts the focus in the edit box and selects its text (a refused input).
 void markField(QLineEdit *edit);

@@ -12,7 +12,7 @@
 // a command the window has switched off, and the button's tool tip names the key. Adding
 // the same key to the same button twice is harmless.
 //
-// Tool windows registered in src/shell/windowfactory.cpp need nothing of this: the main
+// Tool windows registered in src/shell/windowregistry.cpp need nothing of this: the main
 // window calls addStandardKeys on each when it creates it, so a window whose buttons are
 // named "btnclose", "btnsave" and "btnprint" gets Escape, Ctrl+S and Ctrl+P by itself.
 // Buttons named otherwise (a menu button "tlbtnsave", say) call the functions above.

@@ -22,6 +22,20 @@ void makeToolDialog(QDialog *dialog, const QString &objectName, const QString &c
     dialog->setSizeGripEnabled(true);
 }
 
+namespace {
+ToolWindowSource &toolWindowSource() {
+    static ToolWindowSource source;
+    return source;
+}
+} // namespace
+
+void setToolWindowSource(ToolWindowSource source) { toolWindowSource() = std::move(source); }
+
+QWidget *companionWindow(const QString &className) {
+    const ToolWindowSource &source = toolWindowSource();
+    return source ? source(className) : nullptr;
+}
+
 BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 

@@ -4,6 +4,7 @@
 // dialogs add a size grip. And the busy cursor a window shows while a long command runs.
 
 #include <QString>
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -16,6 +17,15 @@ enum class TitleButtons { Minimize, MinimizeMaximize };
 void makeToolWindow(QWidget *window, const QString &objectName, const QString &caption, TitleButtons buttons);
 // Names, titles and sets the window flags of a modeless tool dialog.
 void makeToolDialog(QDialog *dialog, const QString &objectName, const QString &caption);
+
+// Windows that fill or read another tool window (the danma window hands its groups to the
+// intersection window) reach it through this seam: the main window installs the source of
+// tool windows, a test a source of its own.
+using ToolWindowSource = std::function<QWidget *(const QString &className)>;
+void setToolWindowSource(ToolWindowSource source);
+// The tool window of a class, created hidden when it does not exist yet; null without a
+// source, for a class without a window, or while that window is itself being created.
+QWidget *companionWindow(const QString &className);
 
 // Shows the wait cursor while it lives (also when the command stops with an exception).
 class BusyCursor {

@@ -5,7 +5,7 @@
 #include "analysis/u_poscode.h"
 #include "analysis/u_totalcode.h"
 #include "shell/u_main.h"
-#include "shell/windowfactory.h"
+#include "shell/windowregistry.h"
 #include "store/u_datamod.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"

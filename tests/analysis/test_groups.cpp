@@ -3,6 +3,7 @@
 
 #include "analysis/digitgroups.h"
 #include "core/usererror.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +27,7 @@ DrawTable drawsOf(std::initializer_list<int> values) {
     return t;
 }
 
-DrawTable randomDraws(int n, unsigned seed) {
-    std::mt19937 rng(seed);
-    DrawTable t;
-    for (int i = 0; i < n; ++i) t.push_back({2007001 + i, int(rng() % 10), int(rng() % 10), int(rng() % 10)});
-    return t;
-}
+DrawTable randomDraws(int n, unsigned seed) { return test::randomHistory(n, seed); }
 
 const DigitGroup &groupNamed(const GroupAnalysis &a, const std::string &label) {
     for (const DigitGroup &g : a.groups)

@@ -1,6 +1,7 @@
 // The indicator windows' analysis: trend table, statistics, spacing table, candidates.
 
 #include "analysis/indicatoranalysis.h"
+#include "randomhistory.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,7 @@ DrawTable drawsOf(std::initializer_list<int> numbers) {
     return t;
 }
 
-DrawTable randomDraws(int count, unsigned seed) {
-    std::mt19937 rng(seed);
-    DrawTable t;
-    for (int i = 0; i < count; ++i) t.push_back({2000000 + i, int(rng() % 10), int(rng() % 10), int(rng() % 10)});
-    return t;
-}
+DrawTable randomDraws(int count, unsigned seed) { return test::randomHistory(count, seed, 2000000); }
 
 std::set<int> passing(const CandidateList &list) {
     std::set<int> out;

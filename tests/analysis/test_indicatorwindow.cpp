@@ -3,8 +3,9 @@
 #include "analysis/u_indicatorwindow.h"
 #include "core/u_public.h"
 #include "filters/u_filtcode.h"
+#include "randomhistory.h"
 #include "shell/u_main.h"
-#include "shell/windowfactory.h"
+#include "shell/windowregistry.h"
 #include "store/appdir.h"
 #include "testsupport.h"
 #include "ui/barchart.h"
@@ -36,15 +37,9 @@
 #include <random>
 
 using namespace corvel;
+using test::randomHistory;
 
 namespace {
-
-DrawTable randomHistory(int count, unsigned seed) {
-    std::mt19937 rng(seed);
-    DrawTable t;
-    for (int i = 0; i < count; ++i) t.push_back({2007001 + i, int(rng() % 10), int(rng() % 10), int(rng() % 10)});
-    return t;
-}
 
 struct WindowFixture : ::testing::Test {
     test::TempAppDir dir;

@@ -1,6 +1,6 @@
 #include "core/usererror.h"
 #include "filters/coldcode.h"
-#include "filters2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

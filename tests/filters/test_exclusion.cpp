@@ -1,5 +1,5 @@
 #include "filters/exclusion.h"
-#include "filters2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "filters/coldcode.h"
 #include "filters/interval.h"
 #include "filters/omission.h"
-#include "filters2support.h"
+#include "randomhistory.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 

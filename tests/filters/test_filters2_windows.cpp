@@ -6,8 +6,7 @@
 #include "filters/u_gujian.h"
 #include "filters/u_sujifilt.h"
 #include "filters/u_zhongpai.h"
-#include "filters2support.h"
-#include "shell/windowfactory.h"
+#include "randomhistory.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"
@@ -75,7 +74,6 @@ protected:
 } // namespace
 
 TEST_F(Filters2Window, ColdCodeSearchShowsTheListTheMemoAndSavesItsOwnForm) {
-    ASSERT_TRUE(toolWindowFactory(QStringLiteral("Tfrmsujifilt")));
     Tfrmsujifilt w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("冷码搜索"));
@@ -144,7 +142,6 @@ TEST_F(Filters2Window, ColdCodeSearchShowsTheListTheMemoAndSavesItsOwnForm) {
 }
 
 TEST_F(Filters2Window, ExclusionRunsTheTickedRulesWithTheTolerance) {
-    ASSERT_TRUE(toolWindowFactory(QStringLiteral("Tfrmzhongpai")));
     Tfrmzhongpai w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("综合立体全位排杀选号"));
@@ -198,7 +195,6 @@ TEST_F(Filters2Window, ExclusionRunsTheTickedRulesWithTheTolerance) {
 }
 
 TEST_F(Filters2Window, OmissionStatisticsAndFilterAtAnyPredictionIssue) {
-    ASSERT_TRUE(toolWindowFactory(QStringLiteral("Tfrmduoyilou")));
     Tfrmduoyilou w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("多重遗漏排除选号超稳大底"));
@@ -236,7 +232,6 @@ TEST_F(Filters2Window, OmissionStatisticsAndFilterAtAnyPredictionIssue) {
 }
 
 TEST_F(Filters2Window, IntervalSearchRunsOnTheWorkerAndVerifiesTheStages) {
-    ASSERT_TRUE(toolWindowFactory(QStringLiteral("Tfrmgujian")));
     Tfrmgujian w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("无穷最优间隔选号"));

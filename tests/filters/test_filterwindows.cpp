@@ -5,7 +5,6 @@
 #include "filters/u_piantai.h"
 #include "filters/u_totalfilt.h"
 #include "filters/u_yilou.h"
-#include "shell/windowfactory.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 #include "ui/barchart.h"
@@ -66,7 +65,6 @@ struct WindowFixture : ::testing::Test {
 } // namespace
 
 TEST_F(WindowFixture, TotalFilterRunsLoadsAndConverts) {
-    EXPECT_TRUE(toolWindowFactory(QStringLiteral("Tfrmtotalfilt")));
     Tfrmtotalfilt w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("总体过滤"));
@@ -174,7 +172,6 @@ TEST_F(WindowFixture, TotalFilterConditionFilesAndBackTest) {
 }
 
 TEST_F(WindowFixture, DeviationWindowSearchesAtOnceAndOnDemand) {
-    EXPECT_TRUE(toolWindowFactory(QStringLiteral("Tfrmpiantai")));
     Tfrmpiantai w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("偏态搜索"));
@@ -225,7 +222,6 @@ TEST_F(WindowFixture, DeviationWindowSearchesAtOnceAndOnDemand) {
 }
 
 TEST_F(WindowFixture, ReboundWindowListsOnlyItemsSeenAgain) {
-    EXPECT_TRUE(toolWindowFactory(QStringLiteral("Tfrmyilou")));
     Tfrmyilou w;
     w.show();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("回补搜索"));

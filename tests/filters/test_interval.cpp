@@ -1,5 +1,5 @@
 #include "filters/interval.h"
-#include "filters2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +101,23 @@ TEST(IntervalSettingsCheck, RefusesWhatCannotFinish) {
     EXPECT_TRUE(test::userErrorOf([] { checkIntervalSettings(100, settingsAt(50, 2000, 49)); }).empty());
     EXPECT_EQ(defaultIntervalThreshold("中国体彩排列3"), 500);
     EXPECT_EQ(defaultIntervalThreshold("重庆时时彩"), 5000);
+}
+
+// The repeated runs start at the newest draw and go back while a start still has room
+// below it for the threshold (S - 1 >= threshold, two draws at least).
+TEST(IntervalRepeatedRuns, StartFromTheNewestDrawBackUntilTheThresholdNoLongerFits) {
+    IntervalSettings s;
+    s.threshold = 5;
+    EXPECT_EQ(repeatedRunStarts(10, s), (std::vector<int>{9, 8, 7, 6}));
+    EXPECT_EQ(repeatedRunStarts(10, s, 2), (std::vector<int>{9, 8}));
+    s.threshold = 1;
+    EXPECT_EQ(repeatedRunStarts(500, s).size(), 200u);
+    EXPECT_EQ(repeatedRunStarts(500, s).back(), 300);
+    EXPECT_EQ(repeatedRunStarts(4, s), (std::vector<int>{3, 2}));
+    // The newest start itself cannot run: its own refusal, not an empty series.
+    s.threshold = 9;
+    EXPECT_FALSE(test::userErrorOf([&] { repeatedRunStarts(10, s); }).empty());
+    EXPECT_EQ(test::userErrorOf([&] { repeatedRunStarts(0, s); }), "开始追号期之前没有开奖号码，请选择以后的期号！");
 }
 
 TEST(IntervalSearch, OnePassPicksTheNumbersWhoseLastAbsenceReachedTheThreshold) {

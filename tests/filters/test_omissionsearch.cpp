@@ -1,4 +1,5 @@
 #include "filters/omissionsearch.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -118,12 +119,7 @@ int firstTested(const std::string &name) {
     return 0;
 }
 
-DrawTable randomHistory(int count, unsigned seed) {
-    std::mt19937 random(seed);
-    DrawTable h;
-    for (int i = 0; i < count; ++i) h.push_back({2000 + i, int(random() % 10), int(random() % 10), int(random() % 10)});
-    return h;
-}
+DrawTable randomHistory(int count, unsigned seed) { return test::randomHistory(count, seed, 2000); }
 
 } // namespace
 

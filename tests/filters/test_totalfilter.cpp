@@ -183,6 +183,49 @@ TEST(TotalFilter, LoadedListRestrictsARun) {
     EXPECT_EQ(readLoadedList({"12345 678x"}), (std::vector<int>{123, 678}));
 }
 
+// Each pattern box's caption names exactly the numbers that box keeps on its own.
+TEST(TotalFilter, PatternCaptionsNameTheNumbersTheirBoxKeeps) {
+    const auto digitsOf = [](int n) { return std::array<int, 3>{n / 100, n / 10 % 10, n % 10}; };
+    for (int box = 0; box < 8; ++box) {
+        TotalFilterSettings big, odd;
+        big.bigSmall[size_t(box)] = true;
+        odd.oddEven[size_t(box)] = true;
+        const std::vector<int> keptBig = run(big), keptOdd = run(odd);
+        EXPECT_EQ(keptBig.size(), 125u);
+        EXPECT_EQ(keptOdd.size(), 125u);
+        for (const int n : keptBig) {
+            std::string caption;
+            for (const int d : digitsOf(n)) caption += d >= 5 ? "大" : "小";
+            EXPECT_EQ(caption, bigSmallCaptions()[size_t(box)]) << n;
+        }
+        for (const int n : keptOdd) {
+            std::string caption;
+            for (const int d : digitsOf(n)) caption += d % 2 ? "奇" : "偶";
+            EXPECT_EQ(caption, oddEvenCaptions()[size_t(box)]) << n;
+        }
+    }
+    for (int box = 0; box < 27; ++box) {
+        TotalFilterSettings s;
+        s.residues[size_t(box)] = true;
+        for (const int n : run(s)) {
+            std::string caption;
+            for (const int d : digitsOf(n)) caption += std::to_string(d % 3);
+            EXPECT_EQ(caption, residueCaptions()[size_t(box)]) << n;
+        }
+    }
+}
+
+TEST(TotalFilter, ClearingForgetsTheResultAndTheLoadedList) {
+    DirectNumberTable numbers = buildDirectNumbers();
+    markLoaded(numbers, {7, 120});
+    for (DirectNumberRow &row : numbers) row[3] = 1;
+    clearLoaded(numbers);
+    for (const DirectNumberRow &row : numbers) {
+        EXPECT_EQ(row[3], 0);
+        EXPECT_EQ(row[4], 0);
+    }
+}
+
 TEST(TotalFilter, LoadRefusesWhatIsNoPlainList) {
     // An investment list (a kind line) and a kind-headed list are refused as a whole.
     EXPECT_EQ(userErrorOf([] { readLoadedList({"0", "2", "123", "456"}); }), "'' 不是一个有效的整形值");

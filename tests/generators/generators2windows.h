@@ -5,7 +5,7 @@
 
 #include "core/u_public.h"
 #include "generators/u_dadiwindow.h"
-#include "generators2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -55,7 +55,7 @@ protected:
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    static bool waitIdle(dadi::WorkRunner *runner, int ms = 30000) {
+    static bool waitIdle(ui::WorkRunner *runner, int ms = 30000) {
         return QTest::qWaitFor([runner] { return !runner->busy(); }, ms);
     }
 

@@ -2,7 +2,7 @@
 
 #include "generators/u_dadiworker.h"
 
-#include "generators2support.h"
+#include "randomhistory.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 

@@ -2,7 +2,7 @@
 
 #include "generators/danma.h"
 
-#include "generators2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

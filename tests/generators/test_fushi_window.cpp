@@ -4,7 +4,6 @@
 #include "generators/u_fushi.h"
 #include "generators/u_jiaoqi.h"
 #include "shell/u_main.h"
-#include "shell/windowfactory.h"
 #include "store/u_datamod.h"
 
 #include "generators2windows.h"
@@ -37,7 +36,6 @@ class FushiWindow : public test::GeneratorWindowTest {};
 TEST_F(FushiWindow, PresetsGenerationBaseListSavesAndBatch) {
     Tdatamod data;
     Tfrmmain main;
-    ASSERT_TRUE(toolWindowFactory(QStringLiteral("Tfrmfushi")));
     auto *w = qobject_cast<Tfrmfushi *>(main.showToolWindow(QStringLiteral("Tfrmfushi")));
     ASSERT_TRUE(w);
     // Creating it made the intersection window, hidden; opening that shows the same one.

@@ -3,7 +3,7 @@
 #include "generators/danma.h"
 #include "generators/stablebase.h"
 
-#include "generators2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <QFile>

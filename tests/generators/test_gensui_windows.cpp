@@ -3,7 +3,6 @@
 
 #include "generators/u_gensui.h"
 #include "generators/u_gensui2.h"
-#include "shell/windowfactory.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "testsupport.h"
@@ -66,7 +65,6 @@ protected:
 };
 
 TEST_F(FollowWindows, GroupWindowStatisticsFilterSaveCopyAndClear) {
-    ASSERT_TRUE(toolWindowFactory(u("Tfrmgensui")));
     Tfrmgensui w;
     QAbstractItemModelTester tester(w.followModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(w.windowTitle(), u("定位跟随胆码及历史排除选号（组选）"));
@@ -172,7 +170,6 @@ TEST_F(FollowWindows, FollowTableKeepsItsNewestRowsInView) {
 }
 
 TEST_F(FollowWindows, DirectWindowAccumulatesUntilClear) {
-    ASSERT_TRUE(toolWindowFactory(u("Tfrmgensui2")));
     Tfrmgensui2 w;
     EXPECT_EQ(w.windowTitle(), u("定位跟随胆码及历史排除选号（直选）"));
     EXPECT_EQ(w.optnum->button(2)->text(), u("3码直选"));

@@ -4,7 +4,7 @@
 #include "generators/countextract.h"
 #include "generators/intersect.h"
 
-#include "generators2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

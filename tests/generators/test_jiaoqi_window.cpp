@@ -1,13 +1,16 @@
 // "多重大底交集" and "次数提取工具" through their buttons, on their own.
 
 #include "generators/u_dingweipai.h"
+#include "generators/u_fushi.h"
 #include "generators/u_jiaoqi.h"
 
 #include "generators2windows.h"
+#include "ui/toolwindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,4 +128,17 @@ TEST_F(JiaoqiWindow, CountExtractionUnionAndIntersection) {
 
     w.btnclose->click();
     EXPECT_FALSE(w.isVisible());
+}
+
+// The intersection reads the danma window's issue through the tool-window source; with no
+// source it works on its own for the next issue.
+TEST_F(JiaoqiWindow, TakesTheDanmaIssueFromTheInstalledSource) {
+    Tfrmfushi fushi;
+    ui::setToolWindowSource(
+        [&](const QString &name) { return name == QStringLiteral("Tfrmfushi") ? &fushi : nullptr; });
+    Tfrmjiaoqi w;
+    fushi.comcurqi->setCurrentIndex(120);
+    EXPECT_EQ(w.danmaIndex(), 120);
+    ui::setToolWindowSource({});
+    EXPECT_EQ(w.danmaIndex(), 300);
 }

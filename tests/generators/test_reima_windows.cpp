@@ -3,7 +3,6 @@
 
 #include "generators/u_reima.h"
 #include "generators/u_sanma.h"
-#include "shell/windowfactory.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"
@@ -53,7 +52,6 @@ protected:
 };
 
 TEST_F(PlanWindows, TwoDigitPlanRunsUntilTheBetWins) {
-    ASSERT_TRUE(toolWindowFactory(u("Tfrmreima")));
     Tfrmreima w;
     w.show();
     w.activateWindow();
@@ -128,7 +126,6 @@ TEST_F(PlanWindows, TwoDigitPlanRunsUntilTheBetWins) {
 }
 
 TEST_F(PlanWindows, ThreeDigitPlanMovesTheLatestDraw) {
-    ASSERT_TRUE(toolWindowFactory(u("Tfrmsanma")));
     Tfrmsanma w;
     EXPECT_EQ(w.btngencode->text(), u("生成三码"));
     EXPECT_FALSE(w.edtzuijingcode1->isHidden());

@@ -5,7 +5,7 @@
 #include "planning/u_gudingjihua.h"
 #include "planning/u_jieduanjihua.h"
 #include "planning/u_keibianjihua.h"
-#include "shell/windowfactory.h"
+#include "shell/windowregistry.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"

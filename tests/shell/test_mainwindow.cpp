@@ -3,7 +3,7 @@
 #include "shell/startup.h"
 #include "shell/u_about.h"
 #include "shell/u_main.h"
-#include "shell/windowfactory.h"
+#include "shell/windowregistry.h"
 #include "shellfixture.h"
 #include "store/appdir.h"
 #include "store/backup.h"

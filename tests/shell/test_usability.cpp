@@ -5,6 +5,7 @@
 #include "core/u_public.h"
 #include "shell/u_about.h"
 #include "shell/u_main.h"
+#include "shell/windowregistry.h"
 #include "shellfixture.h"
 #include "store/appdir.h"
 #include "store/u_datamod.h"
@@ -18,8 +19,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,10 +30,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QStringList>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace corvel;
 
@@ -52,12 +57,13 @@ protected:
     }
 };
 
-// The tool windows of the menus; those not built yet have no window and are skipped.
-const char *const ToolClasses[] = {"Tfrmtotalfilt",    "Tfrmpiantai",      "Tfrmyilou",   "Tfrmsujifilt",
-                                   "Tfrmzhongpai",     "Tfrmgensui",       "Tfrmgensui2", "Tfrmgujian",
-                                   "Tfrmdingweidan",   "Tfrmduoyilou",     "Tfrmreima",   "Tfrmsanma",
-                                   "Tfrmdingweipai",   "Tfrmfushi",        "Tfrmjiaoqi",  "Tfrmgudingjihua",
-                                   "Tfrmjieduanjihua", "Tfrmkeibianjihua", "Tfrmtozi"};
+// The kept tool windows (the modal ones close the lottery).
+QStringList keptToolWindows() {
+    QStringList classes;
+    for (const ToolWindowEntry &entry : toolWindowEntries())
+        if (!entry.modal) classes << entry.className;
+    return classes;
+}
 
 } // namespace
 
@@ -162,11 +168,10 @@ TEST_F(UsabilityTest, AltFOpensTheFileMenuAndItsKeysChooseItems) {
 TEST_F(UsabilityTest, EscapeClosesEveryToolWindowButNotWhileItsCloseIsOff) {
     ASSERT_TRUE(open(u("中国福彩3D")));
     test::MessageLog log; // the search windows tell their first result while they are created
-    int windows = 0;
-    for (const char *name : ToolClasses) {
-        QWidget *w = main->showToolWindow(QString::fromLatin1(name));
-        if (!w) continue;
-        ++windows;
+    for (const QString &className : keptToolWindows()) {
+        const std::string name = className.toStdString();
+        QWidget *w = main->showToolWindow(className);
+        ASSERT_NE(w, nullptr) << name;
         auto *close = w->findChild<QAbstractButton *>(QStringLiteral("btnclose"));
         ASSERT_NE(close, nullptr) << name;
         // Saving and printing windows answer Ctrl+S and Ctrl+P on their own buttons.
@@ -180,7 +185,7 @@ TEST_F(UsabilityTest, EscapeClosesEveryToolWindowButNotWhileItsCloseIsOff) {
         QTest::keyClick(w, Qt::Key_Escape);
         EXPECT_FALSE(w->isVisible()) << name;
 
-        main->showToolWindow(QString::fromLatin1(name));
+        main->showToolWindow(className);
         ASSERT_TRUE(activate(w)) << name;
         close->setEnabled(false); // as during a run
         QTest::keyClick(w, Qt::Key_Escape);
@@ -191,7 +196,49 @@ TEST_F(UsabilityTest, EscapeClosesEveryToolWindowButNotWhileItsCloseIsOff) {
         close->click();
         EXPECT_FALSE(w->isVisible()) << name;
     }
-    EXPECT_GE(windows, 4);
+}
+
+// Every registered window: the menu item opens the window of its class, laid out with its
+// controls inside it, and the window closes again; the tool bar buttons open the same.
+TEST_F(UsabilityTest, EveryRegisteredWindowOpensLaysOutAndCloses) {
+    ASSERT_TRUE(open(u("中国福彩3D")));
+    test::MessageLog log;
+    for (const ToolWindowEntry &entry : toolWindowEntries()) {
+        const std::string name = entry.className.toStdString();
+        QAction *item = main->command(entry.menuName);
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_EQ(item->text(), entry.caption);
+        EXPECT_TRUE(entry.caption.contains(u("(&"))) << name;
+        if (entry.button.slot >= 0) {
+            ASSERT_NE(main->command(entry.button.name), nullptr) << name;
+            EXPECT_EQ(main->command(entry.button.name)->text(), entry.button.caption);
+        }
+        if (entry.modal) {
+            std::unique_ptr<QWidget> w(entry.factory(main.get()));
+            EXPECT_EQ(w->metaObject()->className(), "corvel::" + name);
+            EXPECT_NE(qobject_cast<QDialog *>(w.get()), nullptr) << name;
+            continue;
+        }
+        item->trigger();
+        QWidget *w = main->toolWindow(entry.className);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->metaObject()->className(), "corvel::" + name);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w)) << name;
+        ASSERT_NE(w->layout(), nullptr) << name;
+        const QSize least = w->layout()->totalMinimumSize();
+        EXPECT_GE(w->width(), least.width()) << name;
+        EXPECT_GE(w->height(), least.height()) << name;
+        auto *close = w->findChild<QAbstractButton *>(QStringLiteral("btnclose"));
+        ASSERT_NE(close, nullptr) << name;
+        close->click();
+        EXPECT_FALSE(w->isVisible()) << name;
+        if (entry.button.slot >= 0) {
+            main->command(entry.button.name)->trigger();
+            EXPECT_EQ(main->toolWindow(entry.className), w) << name;
+            EXPECT_TRUE(w->isVisible()) << name;
+            close->click();
+        }
+    }
 }
 
 TEST_F(UsabilityTest, ToolWindowsOpenCentredThenWhereTheyWereLeft) {
