@@ -4,8 +4,8 @@
 
 #include "filters/omissionsearch.h"
 #include "filters/totalfilter.h"
-#include "filters/u_piantai.h"
-#include "filters/u_yilou.h"
+#include "filters/windows/u_piantai.h"
+#include "filters/windows/u_yilou.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>

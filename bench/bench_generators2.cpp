@@ -6,7 +6,7 @@
 
 #include "core/random.h"
 #include "generators/countextract.h"
-#include "generators/u_dadiworker.h"
+#include "generators/windows/batchwork.h"
 #include "store/textfile.h"
 
 #include <QDir>

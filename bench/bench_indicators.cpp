@@ -2,7 +2,7 @@
 // window on a 12000-draw history, and the creation of an indicator window.
 
 #include "analysis/indicatoranalysis.h"
-#include "analysis/u_indicatorwindow.h"
+#include "analysis/windows/u_indicatorwindow.h"
 #include "core/u_public.h"
 #include "shell/windowfactory.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/u_public.h"
 #include "core/usererror.h"
-#include "maintenance/u_index.h"
+#include "maintenance/windows/u_index.h"
 #include "shell/u_about.h"
 #include "store/appdir.h"
 #include "store/backup.h"

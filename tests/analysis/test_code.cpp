@@ -1,9 +1,9 @@
 // The draw trend: cell texts, bands and widths, and the window that reads the draw history.
 
 #include "analysis/drawtrend.h"
-#include "analysis/u_code.h"
-#include "analysis/u_poscode.h"
-#include "analysis/u_totalcode.h"
+#include "analysis/windows/u_code.h"
+#include "analysis/windows/u_poscode.h"
+#include "analysis/windows/u_totalcode.h"
 #include "shell/u_main.h"
 #include "shell/windowregistry.h"
 #include "store/u_datamod.h"

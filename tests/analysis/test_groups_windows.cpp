@@ -1,9 +1,9 @@
 // The two digit-group windows: selectors and remembered choices, grids, paged charts,
 // activation and "查看".
 
-#include "analysis/u_poscode.h"
-#include "analysis/u_totalcode.h"
-#include "filters/u_filtcode.h"
+#include "analysis/windows/u_poscode.h"
+#include "analysis/windows/u_totalcode.h"
+#include "filters/windows/u_filtcode.h"
 #include "testsupport.h"
 #include "ui/barchart.h"
 #include "ui/gridmodel.h"

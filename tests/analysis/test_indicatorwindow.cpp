@@ -1,8 +1,8 @@
 // The indicator trend windows on the offscreen platform.
 
-#include "analysis/u_indicatorwindow.h"
+#include "analysis/windows/u_indicatorwindow.h"
 #include "core/u_public.h"
-#include "filters/u_filtcode.h"
+#include "filters/windows/u_filtcode.h"
 #include "randomhistory.h"
 #include "shell/u_main.h"
 #include "shell/windowregistry.h"

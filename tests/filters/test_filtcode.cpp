@@ -1,7 +1,7 @@
 #include "core/intconv.h"
 #include "core/u_public.h"
 #include "core/usererror.h"
-#include "filters/u_filtcode.h"
+#include "filters/windows/u_filtcode.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"

@@ -2,10 +2,10 @@
 // run through its buttons and read back from what it shows.
 
 #include "core/u_public.h"
-#include "filters/u_duoyilou.h"
-#include "filters/u_gujian.h"
-#include "filters/u_sujifilt.h"
-#include "filters/u_zhongpai.h"
+#include "filters/windows/u_duoyilou.h"
+#include "filters/windows/u_gujian.h"
+#include "filters/windows/u_sujifilt.h"
+#include "filters/windows/u_zhongpai.h"
 #include "randomhistory.h"
 #include "store/textfile.h"
 #include "testsupport.h"

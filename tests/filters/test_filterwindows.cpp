@@ -2,9 +2,9 @@
 // the label or message shown.
 
 #include "core/u_public.h"
-#include "filters/u_piantai.h"
-#include "filters/u_totalfilt.h"
-#include "filters/u_yilou.h"
+#include "filters/windows/u_piantai.h"
+#include "filters/windows/u_totalfilt.h"
+#include "filters/windows/u_yilou.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 #include "ui/barchart.h"

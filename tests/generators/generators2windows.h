@@ -4,7 +4,7 @@
 // and the dialogs answered.
 
 #include "core/u_public.h"
-#include "generators/u_dadiwindow.h"
+#include "generators/windows/listtools.h"
 #include "randomhistory.h"
 #include "testsupport.h"
 

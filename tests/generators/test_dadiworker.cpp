@@ -1,6 +1,6 @@
 // Reading list files and writing the batch folders of the danma and stable base list.
 
-#include "generators/u_dadiworker.h"
+#include "generators/windows/batchwork.h"
 
 #include "randomhistory.h"
 #include "store/textfile.h"

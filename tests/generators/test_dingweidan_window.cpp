@@ -1,7 +1,7 @@
 // "临界选号超稳大底" through its buttons.
 
 #include "generators/stablebase.h"
-#include "generators/u_dingweidan.h"
+#include "generators/windows/u_dingweidan.h"
 
 #include "generators2windows.h"
 

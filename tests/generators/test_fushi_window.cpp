@@ -1,8 +1,8 @@
 // "无穷跟随反转胆码选号" through its buttons, opened from the main window.
 
 #include "generators/danma.h"
-#include "generators/u_fushi.h"
-#include "generators/u_jiaoqi.h"
+#include "generators/windows/u_fushi.h"
+#include "generators/windows/u_jiaoqi.h"
 #include "shell/u_main.h"
 #include "store/u_datamod.h"
 

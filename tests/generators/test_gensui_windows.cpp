@@ -1,8 +1,8 @@
 // The group and direct follow selection windows, offscreen: statistics, "过滤", "清空",
 // save, copy and bad input, all through their buttons.
 
-#include "generators/u_gensui.h"
-#include "generators/u_gensui2.h"
+#include "generators/windows/u_gensui.h"
+#include "generators/windows/u_gensui2.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "testsupport.h"

@@ -1,8 +1,8 @@
 // "多重大底交集" and "次数提取工具" through their buttons, on their own.
 
-#include "generators/u_dingweipai.h"
-#include "generators/u_fushi.h"
-#include "generators/u_jiaoqi.h"
+#include "generators/windows/u_dingweipai.h"
+#include "generators/windows/u_fushi.h"
+#include "generators/windows/u_jiaoqi.h"
 
 #include "generators2windows.h"
 #include "ui/toolwindow.h"

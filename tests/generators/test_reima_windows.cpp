@@ -1,8 +1,8 @@
 // The automatic two- and three-digit plan windows, offscreen: steps through "生成二码" and
 // "生成三码", the end of a plan, a new plan, copy, and the plan file.
 
-#include "generators/u_reima.h"
-#include "generators/u_sanma.h"
+#include "generators/windows/u_reima.h"
+#include "generators/windows/u_sanma.h"
 #include "store/textfile.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"

@@ -1,6 +1,6 @@
 // The data window: choosing a table, edit mode, rows typed by hand, export and import.
 
-#include "maintenance/u_data.h"
+#include "maintenance/windows/u_data.h"
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/database.h"
@@ -129,7 +129,7 @@ TEST(DataWindow, ColumnWidthsAndThePlusButtonFollowTheWindowSize) {
         QApplication::processEvents();
         // "+" covers the navigator's fifth button, a tenth of its width, whatever the size.
         const QRect nav = w.window->dbv_caipiao->rect();
-        const QRect fifth = w.window->dbv_caipiao->button(DbNavigator::Insert)->geometry();
+        const QRect fifth = w.window->dbv_caipiao->button(ui::DbNavigator::Insert)->geometry();
         EXPECT_LE(std::abs(fifth.left() - nav.width() * 4 / 10), 1);
         EXPECT_LE(std::abs(fifth.width() - nav.width() / 10), 1);
         EXPECT_EQ(fifth.height(), nav.height());
@@ -218,7 +218,7 @@ TEST(DataWindow, RefusedRowsKeepTheTypingAndNameTheProblem) {
         EXPECT_TRUE(w.log.lastText().contains(c.problem)) << w.log.lastText().toStdString();
         EXPECT_EQ(w.cell(row, QStringLiteral("记录期号")), c.issue); // still there to be corrected
         EXPECT_EQ(tableLines(), QStringList{QStringLiteral("2007001 111")});
-        w.window->dbv_caipiao->button(DbNavigator::Cancel)->click();
+        w.window->dbv_caipiao->button(ui::DbNavigator::Cancel)->click();
         EXPECT_EQ(w.model()->rowCount(), 1);
     }
     // Corrected, the row is stored.
@@ -271,20 +271,20 @@ TEST(DataWindow, NavigatorDeletesOneRowEvenWhenAnotherIsIdentical) {
                   QStringLiteral("2007003 333")});
     w.window->btnedit->click();
     w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 0));
-    w.window->dbv_caipiao->button(DbNavigator::Delete)->click();
+    w.window->dbv_caipiao->button(ui::DbNavigator::Delete)->click();
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 222"),
                                          QStringLiteral("2007003 333")}));
     w.window->grdcaipiao->setCurrentIndex(w.model()->index(1, 1));
     w.type(1, QStringLiteral("1"), QStringLiteral("8"));
-    w.window->dbv_caipiao->button(DbNavigator::Post)->click();
+    w.window->dbv_caipiao->button(ui::DbNavigator::Post)->click();
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 111"), QStringLiteral("2007002 822"),
                                          QStringLiteral("2007003 333")}));
-    w.window->dbv_caipiao->button(DbNavigator::First)->click();
+    w.window->dbv_caipiao->button(ui::DbNavigator::First)->click();
     EXPECT_EQ(w.currentRow(), 0);
-    EXPECT_FALSE(w.window->dbv_caipiao->button(DbNavigator::Prior)->isEnabled());
-    w.window->dbv_caipiao->button(DbNavigator::Last)->click();
+    EXPECT_FALSE(w.window->dbv_caipiao->button(ui::DbNavigator::Prior)->isEnabled());
+    w.window->dbv_caipiao->button(ui::DbNavigator::Last)->click();
     EXPECT_EQ(w.currentRow(), 2);
-    EXPECT_FALSE(w.window->dbv_caipiao->button(DbNavigator::Next)->isEnabled());
+    EXPECT_FALSE(w.window->dbv_caipiao->button(ui::DbNavigator::Next)->isEnabled());
 }
 
 TEST(DataWindow, ExportAndImportNeedALottery) {

@@ -1,7 +1,7 @@
 // The data window by keyboard: Tab leaves the grid, the buttons have access keys and
 // Escape closes the window except while an addition is under way.
 
-#include "maintenance/u_data.h"
+#include "maintenance/windows/u_data.h"
 #include "store/appdir.h"
 #include "testsupport.h"
 #include "ui/dialogs.h"

@@ -1,6 +1,6 @@
 // The download window against a small HTTP server on 127.0.0.1 answering canned replies.
 
-#include "maintenance/u_download2.h"
+#include "maintenance/windows/u_download2.h"
 #include "store/appdir.h"
 #include "store/database.h"
 #include "store/drawtable.h"

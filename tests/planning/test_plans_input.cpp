@@ -1,9 +1,9 @@
 // The plan windows refuse inputs that make no plan, show which field was wrong, answer
 // the common shortcuts, and print headings that stay inside their columns.
 
-#include "planning/u_gudingjihua.h"
-#include "planning/u_jieduanjihua.h"
-#include "planning/u_keibianjihua.h"
+#include "planning/windows/u_gudingjihua.h"
+#include "planning/windows/u_jieduanjihua.h"
+#include "planning/windows/u_keibianjihua.h"
 #include "testsupport.h"
 #include "ui/gridmodel.h"
 #include "ui/printing.h"

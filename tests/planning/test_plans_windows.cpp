@@ -2,9 +2,9 @@
 // button states of the variable plan.
 
 #include "planning/planfiles.h"
-#include "planning/u_gudingjihua.h"
-#include "planning/u_jieduanjihua.h"
-#include "planning/u_keibianjihua.h"
+#include "planning/windows/u_gudingjihua.h"
+#include "planning/windows/u_jieduanjihua.h"
+#include "planning/windows/u_keibianjihua.h"
 #include "shell/windowregistry.h"
 #include "store/textfile.h"
 #include "testsupport.h"

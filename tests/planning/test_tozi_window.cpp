@@ -3,7 +3,7 @@
 
 #include "core/u_public.h"
 #include "planning/replaysearch.h"
-#include "planning/u_tozi.h"
+#include "planning/windows/u_tozi.h"
 #include "shell/windowregistry.h"
 #include "store/textfile.h"
 #include "testsupport.h"

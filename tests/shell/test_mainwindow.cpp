@@ -1,5 +1,5 @@
 #include "core/u_public.h"
-#include "maintenance/u_index.h"
+#include "maintenance/windows/u_index.h"
 #include "shell/startup.h"
 #include "shell/u_about.h"
 #include "shell/u_main.h"

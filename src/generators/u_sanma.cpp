@@ -1,7 +1,0 @@
-#include "generators/u_sanma.h"
-
-namespace corvel {
-
-Tfrmsanma::Tfrmsanma(QWidget *parent) : AutoPlanWindow(parent, PlanKind::ThreeDigit) {}
-
-} // namespace corvel

@@ -1,0 +1,154 @@
+#include "generators/windows/listtools.h"
+
+#include "core/usererror.h"
+#include "store/appdir.h"
+#include "store/textfile.h"
+#include "ui/command.h"
+#include "ui/dialogs.h"
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace corvel::dadi {
+
+QString drawnLabel(const DrawTable &draws, int index) {
+    QString text = QStringLiteral("目前开奖：");
+    if (index >= 0 && size_t(index) < draws.size())
+        for (int k = 1; k <= 3; ++k) text += QString::number(draws[size_t(index)][size_t(k)]);
+    return text;
+}
+
+QString numbersLine(const NumberList &numbers) {
+    QString line;
+    line.reserve(static_cast<qsizetype>(numbers.size()) * 4);
+    for (const Number &n : numbers) line += QString::fromStdString(numberText(n)) + QLatin1Char(' ');
+    return line;
+}
+
+void putOnClipboard(const QString &text) { ui::setClipboardText(text); }
+
+void saveResultBox(QWidget *parent, const QPlainTextEdit *box) {
+    const QString path = ui::getSaveFileName(parent, ShellFolderPath(QStringLiteral("Desktop")));
+    if (path.isEmpty()) return;
+    ui::runCommand(parent, [&] {
+        QStringList lines;
+        for (const QString &line : box->toPlainText().split(QLatin1Char('\n'))) {
+            QString numbers = line;
+            while (!numbers.isEmpty() && numbers.back().isSpace()) numbers.chop(1);
+            if (!numbers.isEmpty()) lines << numbers + QLatin1Char(' ');
+        }
+        writeTextLines(path, lines);
+        ui::showInformation(parent, QStringLiteral("成功保存！"));
+    });
+}
+
+// ---- The frame of the windows over many base list files ----------------------------------
+
+namespace {
+// A preview larger than this would only stall the result box.
+constexpr qint64 MaxPreviewBytes = 4 * 1024 * 1024;
+} // namespace
+
+ListFilesFrame::ListFilesFrame(QWidget *window, ListFileControls &controls)
+    : QObject(window), window_(window), c_(controls) {
+    c_.lstdadi = new QListWidget(window);
+    c_.lstdadi->setObjectName(QStringLiteral("lstdadi"));
+    c_.lstdadi->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    c_.lstdadi->setMinimumWidth(200);
+    c_.edtdadi = new QPlainTextEdit(window);
+    c_.edtdadi->setObjectName(QStringLiteral("edtdadi"));
+    c_.lbldadi = new QLabel(window);
+    c_.lbldadi->setObjectName(QStringLiteral("lbldadi"));
+    c_.prgfile = new QProgressBar(window);
+    c_.prgfile->setObjectName(QStringLiteral("prgfile"));
+    c_.prgunused = new QProgressBar(window);
+}
+
+void ListFilesFrame::layOut(QVBoxLayout *ownColumn, QPushButton *stopButton) {
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(QStringLiteral("原始大底："), window_));
+    left->addWidget(c_.lstdadi, 1);
+    ownColumn->addWidget(c_.prgfile);
+    ownColumn->addWidget(c_.prgunused);
+    ownColumn->addWidget(stopButton);
+    ownColumn->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(c_.lbldadi);
+    right->addWidget(c_.edtdadi, 1);
+    auto *layout = new QHBoxLayout(window_);
+    layout->addLayout(left, 2);
+    layout->addLayout(ownColumn);
+    layout->addLayout(right, 3);
+}
+
+void ListFilesFrame::importFiles() {
+    const QStringList files =
+        ui::getOpenFileNames(window_, ShellFolderPath(QStringLiteral("Desktop")), ui::textFileFilter(),
+                             QStringLiteral("选择大底文件(按CTRL或者SHILT键选择多个大底文件)"));
+    if (files.isEmpty()) return;
+    if (files.size() > MaxListFiles) {
+        ui::showWarning(
+            window_,
+            QStringLiteral("一次最多只能导入%1个大底文件，您选择了%2个！").arg(MaxListFiles).arg(files.size()));
+        return;
+    }
+    c_.lstdadi->clear();
+    for (const QString &path : files) c_.lstdadi->addItem(QFileInfo(path).fileName());
+    c_.lstdadi->selectAll();
+    c_.lbldadi->setText(QStringLiteral("最终交集："));
+    paths_ = files;
+}
+
+void ListFilesFrame::preview(QListWidgetItem *item) {
+    const int row = c_.lstdadi->row(item);
+    if (row < 0 || row >= paths_.size()) return;
+    const QString path = paths_[row];
+    ui::runCommand(window_, [&] {
+        if (QFileInfo(path).size() > MaxPreviewBytes)
+            throw UserError(QStringLiteral("文件 %1 太大（超过4MB），不能预览！").arg(path).toStdString());
+        const QString text = readListPreview(path);
+        c_.edtdadi->setPlainText(text);
+        c_.lbldadi->setText(QStringLiteral("最终交集：%1注").arg(previewCount(text.toStdString())));
+    });
+}
+
+bool ListFilesFrame::checkImported() const {
+    if (!paths_.isEmpty()) return true;
+    ui::showWarning(window_, QStringLiteral("请先导入大底文件！"));
+    return false;
+}
+
+void ListFilesFrame::countAndShow(ui::WorkRunner *runner, std::function<NumberList(const ListCounter &)> reduce) {
+    struct Outcome {
+        NumberList list;
+        bool complete = false;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    const QStringList paths = paths_;
+    runner->start(batchJob([=](const std::atomic<bool> &stop, const BatchProgress &progress) {
+                      ListCounter counter;
+                      if (!countListFiles(paths, counter, progress.group, &stop)) return;
+                      outcome->list = reduce(counter);
+                      outcome->complete = true;
+                  }),
+                  {static_cast<int>(paths.size())}, [this, outcome](const QString &) {
+                      if (!outcome->complete) return;
+                      showResult(outcome->list);
+                      putOnClipboard(c_.edtdadi->toPlainText());
+                  });
+}
+
+void ListFilesFrame::showResult(const NumberList &numbers) {
+    c_.edtdadi->setPlainText(numbersLine(numbers));
+    c_.lbldadi->setText(QStringLiteral("最终交集：%1注").arg(numbers.size()));
+}
+
+} // namespace corvel::dadi

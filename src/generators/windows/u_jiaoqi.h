@@ -1,0 +1,67 @@
+#pragma once
+// "多重大底交集": the intersection of many base list files with tolerances by digit form,
+// the omissions measured from the danma window's issue, and the two conversions.
+
+#include "generators/intersect.h"
+#include "generators/windows/listtools.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace corvel {
+
+class Tfrmjiaoqi : public QWidget, public dadi::ListFileControls {
+    Q_OBJECT
+public:
+    explicit Tfrmjiaoqi(QWidget *parent = nullptr);
+
+    void FormCreate();
+    void btndaoruClick();
+    void lstdadiDblClick(QListWidgetItem *item);
+    void btnjiaoqiClick();
+    void btnzhuanClick();
+    void optzhizhuClick();
+    void btnsaveClick();
+    void btncopyClick();
+    void btncloseClick();
+
+    // The preset plans of the danma window write these.
+    void setTolerances(int sixLow, int sixHigh, int threeLow, int threeHigh);
+    const QStringList &paths() const;
+    // The danma window's issue (the next issue without that window).
+    int danmaIndex() const;
+    ui::WorkRunner *runner() const { return runner_; }
+
+    QButtonGroup *optzhizhu = nullptr;
+    QLineEdit *edtzhu6yongcuo1 = nullptr;
+    QLineEdit *edtzhu6yongcuo2 = nullptr;
+    QLineEdit *edtzhu3yongcuo1 = nullptr;
+    QLineEdit *edtzhu3yongcuo2 = nullptr;
+    QCheckBox *chkyilou = nullptr;
+    QLineEdit *edtyilou = nullptr;
+    QPushButton *btndaoru = nullptr;
+    QPushButton *btnjiaoqi = nullptr;
+    QPushButton *btnzhuan = nullptr;
+    QPushButton *btnsave = nullptr;
+    QPushButton *btncopy = nullptr;
+    QPushButton *btnstop = nullptr;
+    QPushButton *btnclose = nullptr;
+
+private:
+    ListKind kind() const;
+
+    dadi::ListFilesFrame *files_ = nullptr;
+    ui::WorkRunner *runner_ = nullptr;
+};
+
+} // namespace corvel

@@ -1,0 +1,7 @@
+#include "generators/windows/u_sanma.h"
+
+namespace corvel {
+
+Tfrmsanma::Tfrmsanma(QWidget *parent) : AutoPlanWindow(parent, PlanKind::ThreeDigit) {}
+
+} // namespace corvel

@@ -1,7 +1,0 @@
-#include "planning/u_gudingjihua.h"
-
-namespace corvel {
-
-Tfrmgudingjihua::Tfrmgudingjihua(QWidget *parent) : MultiplePlanWindow(parent, Kind::Fixed) {}
-
-} // namespace corvel

@@ -1,7 +1,0 @@
-#include "planning/u_jieduanjihua.h"
-
-namespace corvel {
-
-Tfrmjieduanjihua::Tfrmjieduanjihua(QWidget *parent) : MultiplePlanWindow(parent, Kind::Stage) {}
-
-} // namespace corvel

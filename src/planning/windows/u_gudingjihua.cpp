@@ -1,0 +1,7 @@
+#include "planning/windows/u_gudingjihua.h"
+
+namespace corvel {
+
+Tfrmgudingjihua::Tfrmgudingjihua(QWidget *parent) : MultiplePlanWindow(parent, Kind::Fixed) {}
+
+} // namespace corvel
