@@ -84,24 +84,3 @@ TEST_F(AnalysisReport, ABadFileNamesItsLine) {
     EXPECT_TRUE(run.lines.isEmpty());
     EXPECT_EQ(test::runReport({dir.filePath(QStringLiteral("missing.txt"))}).exitCode, 1);
 }
-
-// The statistics of every tab over the two bundled histories, compared byte for byte with
-// the stored outputs in tests/data. The bundled files carry a date after the number; the
-// report reads history files as 保存开奖 writes them, so the dates are dropped first.
-TEST_F(AnalysisReport, BundledHistoriesGiveTheStoredReports) {
-    for (const char *name : {"fc3d", "pl3"}) {
-        QFile bundled(QStringLiteral(CORVEL_SOURCE_DIR "/resources/data/%1_history.txt").arg(QLatin1String(name)));
-        ASSERT_TRUE(bundled.open(QIODevice::ReadOnly)) << name;
-        QByteArray draws;
-        for (const QByteArray &line : bundled.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.simplified().split(' ');
-            if (fields.size() >= 2) draws += fields[0] + ' ' + fields[1] + '\n';
-        }
-        QFile stored(QStringLiteral(CORVEL_SOURCE_DIR "/tests/data/report_%1.csv").arg(QLatin1String(name)));
-        ASSERT_TRUE(stored.open(QIODevice::ReadOnly)) << name;
-        const auto run = test::runReport({history(draws)});
-        ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
-        EXPECT_TRUE(run.output == stored.readAll())
-            << name << ": the report differs from tests/data/report_" << name << ".csv";
-    }
-}
