@@ -3,7 +3,6 @@
 
 #include "testsupport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
