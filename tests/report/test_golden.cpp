@@ -4,8 +4,7 @@
 // A case folder holds
 //   args          the arguments, one a line, the command first (none for the history
 //                 report); a line starting with '#' is a comment. Placeholders:
-//                   {data}          the folder tests/data (inputs several cases share
-//                                   lie there as plain files)
+//                   {data}          the folder tests/data
 //                   {tmp}           an empty temporary folder of this run
 //                   {bundled:NAME}  resources/data/NAME_history.txt as 保存开奖 writes
 //                                   it (issue and digits), written into {tmp}
@@ -13,16 +12,17 @@
 //   status        the exit status, when it is not 0
 //   stderr.txt    stderr, when the run writes to it (without the file stderr is empty)
 //   the inputs    history excerpts, condition and list files the arguments name.
-// The tool runs in the case folder, so an input of the case is named by its file name.
-// In stdout and stderr the paths of {data} and {tmp} read as their placeholders.
+// The tool runs in the case folder, so an input of the case is named by its file name;
+// inputs that several cases of a command share lie beside the case folders
+// (tests/data/follow/history.txt is ../history.txt). In stdout and stderr the paths of
+// {data} and {tmp} read as their placeholders.
 //
 // Adding a case needs nothing but its folder. To write the expected files from what the
-// tool prints now, run the cases with CORVEL_UPDATE_GOLDEN=1:
+// tool prints now, run the cases with the switch CORVEL_UPDATE_GOLDEN=1:
 //   CORVEL_UPDATE_GOLDEN=1 ./build/test_report --gtest_filter='*Golden*'
 // then read `git diff tests/data` before committing: it pins whatever the tool printed.
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
