@@ -14,8 +14,9 @@
 //   the inputs    history excerpts, condition and list files the arguments name.
 // The tool runs in the case folder, so an input of the case is named by its file name;
 // inputs that several cases of a command share lie beside the case folders
-// (tests/data/follow/history.txt is ../history.txt). In stdout and stderr the paths of
-// {data} and {tmp} read as their placeholders.
+// (tests/data/follow/history.txt is ../history.txt), inputs of several commands in
+// tests/data itself ({data}/fc3d_tail800.txt). In stdout and stderr the paths of {data}
+// and {tmp} read as their placeholders.
 //
 // Adding a case needs nothing but its folder. To write the expected files from what the
 // tool prints now, run the cases with the switch CORVEL_UPDATE_GOLDEN=1:
