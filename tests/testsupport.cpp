@@ -178,13 +178,6 @@ QStringList reportSection(const QStringList &lines, const QString &header) {
     return rows;
 }
 
-QStringList reportNumberLines(const NumberList &numbers) {
-    QStringList lines;
-    for (const Number &n : numbers) lines << QString::fromStdString(numberText(n));
-    lines << QStringLiteral("count,%1").arg(numbers.size());
-    return lines;
-}
-
 MessageLog::MessageLog(bool answer) {
     ui::dialogHooks().message = [this, answer](const ui::Message &m) {
         messages.push_back(m);

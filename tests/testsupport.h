@@ -85,8 +85,6 @@ QString writeHistoryFile(const QString &path, const DrawTable &draws);
 // A section of a report: the lines after the line `header` up to the next line starting
 // with '#'; empty without the header.
 QStringList reportSection(const QStringList &lines, const QString &header);
-// A number list as the reports print it: one number a line, then "count,N".
-QStringList reportNumberLines(const NumberList &numbers);
 
 // Records the messages shown and answers every question with `answer`.
 struct MessageLog {

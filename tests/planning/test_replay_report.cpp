@@ -1,15 +1,14 @@
 // corvel-report replay | search, run as the built executable, and the history text
-// reader behind them.
+// reader behind them. The search's best combinations are golden cases (tests/data/search).
 
 #include "core/historytext.h"
 #include "core/usererror.h"
-#include "planning/replaysearch.h"
 
 #include "testsupport.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <random>
+#include <set>
 
 using namespace corvel;
 
@@ -64,48 +63,6 @@ TEST_F(ReplayReport, KindOptionAndGroupWins) {
         report({QStringLiteral("replay"), sampleHistory(), list, QStringLiteral("--kind"), QStringLiteral("1")});
     EXPECT_EQ(group.lines, (QStringList{QStringLiteral("1,1,2,2,1000,998,49900,0"),
                                         QStringLiteral("1,1,2,2,1000,998,49900,0"), QStringLiteral("surplus,1996")}));
-}
-
-TEST_F(ReplayReport, SearchAgreesWithTheEngine) {
-    std::mt19937 rng(9);
-    QByteArray text;
-    DrawTable draws;
-    for (int i = 0; i < 800; ++i) {
-        const int value = int(rng() % 1000);
-        text += QByteArray::number(2010001 + i) + ' ' + QByteArray::number(value).rightJustified(3, '0') + "\n";
-        draws.push_back({i, value / 100, value / 10 % 10, value % 10});
-    }
-    NumberList numbers;
-    QByteArray listText = "0\n120\n";
-    for (int v = 0; v < 1000; v += 8) numbers.push_back(numberFromValue(v));
-    numbers.resize(120);
-    for (const Number &n : numbers) listText += QByteArray::fromStdString(numberText(n)) + "\n";
-    const QString history = write(QStringLiteral("h.txt"), text), list = write(QStringLiteral("l.txt"), listText);
-
-    ReplayParams base;
-    base.betCount = 120;
-    base.observeGap = 2;
-    const HitColumn hits = buildHitColumn(draws, {}, BetKind::Direct, numbers);
-    const std::atomic<bool> go{false};
-    for (bool interval : {true, false}) {
-        ReplayParams p = base;
-        QStringList args{QStringLiteral("search"), history, list, QStringLiteral("--T"), QStringLiteral("2")};
-        if (!interval) {
-            args << QStringLiteral("--no-interval");
-            p.observeGap = 1;
-        }
-        const SearchResult best = searchStrategy(hits, p, searchSpace(interval), go);
-        const int64_t surplus =
-            replayStrategy(hits, searchCombination(p, best.rIndex, best.wIndex, best.lIndex)).surplus;
-        const ReportRun run = report(args);
-        ASSERT_EQ(run.exitCode, 0) << run.error.toStdString();
-        EXPECT_EQ(run.lines,
-                  (QStringList{QStringLiteral("best,%1,%2,%3").arg(best.rIndex).arg(best.wIndex).arg(best.lIndex),
-                               QStringLiteral("surplus,%1").arg(surplus)}));
-        if (!interval) {
-            EXPECT_EQ(best.rIndex, 0);
-        }
-    }
 }
 
 TEST_F(ReplayReport, BadInputStopsWithAMessage) {
