@@ -1,0 +1,43 @@
+#pragma once
+// The list tools the back-test runs, each with its settings bound: every call re-runs the
+// tool from scratch on the draws before the tested draw.
+
+#include "filters/exclusion.h"
+#include "filters/omission.h"
+#include "generators/follow.h"
+#include "generators/intersect.h"
+#include "generators/stablebase.h"
+#include "planning/backtest.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace corvel {
+
+// A list that does not depend on the history (the total filter's result): the same list
+// is checked every draw.
+ListTool fixedListTool(ToolList list);
+
+// 冷码搜索: the `count` coldest candidates of the kind; a group list for the group kinds.
+// The count is checked here (UserError as the window gives it).
+ListTool coldTool(BetKind kind, int64_t count);
+
+// 综合立体全位排杀: the numbers the conditions keep. The texts are checked on the first call.
+ListTool exclusionTool(const ExclusionSettings &settings);
+
+// 多重遗漏选号: "统计" over the draws before u, then "过滤" at u.
+ListTool omissionTool(const OmissionSettings &settings);
+
+// 组选跟随选号 / 直选跟随选号: "统计" for the coming draw u, then one "过滤"; the list
+// that passes both exclusions (direct numbers in either window).
+ListTool followTool(FollowKind kind, const FollowSettings &statistics, const FilterSettings &filter);
+
+// 多重大底交集 of the counted files at index u (`settings.index` is replaced); a group list
+// for ListKind::Group.
+ListTool intersectTool(const ListCounter &counter, const IntersectSettings &settings);
+
+// 临界选号超稳大底 at index u: the union of the lists. `counter` is the seed counter; each
+// run starts from the value the previous run left in it.
+ListTool stableTool(const StableSettings &settings, std::shared_ptr<uint32_t> counter);
+
+} // namespace corvel
