@@ -1,6 +1,10 @@
 #pragma once
-// The list tools the back-test runs, each with its settings bound: every call re-runs the
-// tool from scratch on the draws before the tested draw.
+// The list tools the back-test runs, each with its settings bound. A tool with a history
+// comes in two paths that give the same lists: the literal one re-runs the tool from
+// scratch on the draws before each tested draw; the fast one (the default) carries its
+// state forward from one draw to the next (newest occurrences, omission counts) or reads
+// only the part of the history the list depends on. The literal path is the reference the
+// fast one is tested against.
 
 #include "filters/exclusion.h"
 #include "filters/omission.h"
@@ -16,21 +20,24 @@ namespace corvel {
 
 // A list that does not depend on the history (the total filter's result): the same list
 // is checked every draw.
+enum class ToolPath { Fast, Literal };
+
 ListTool fixedListTool(ToolList list);
 
 // 冷码搜索: the `count` coldest candidates of the kind; a group list for the group kinds.
 // The count is checked here (UserError as the window gives it).
-ListTool coldTool(BetKind kind, int64_t count);
+ListTool coldTool(BetKind kind, int64_t count, ToolPath path = ToolPath::Fast);
 
 // 综合立体全位排杀: the numbers the conditions keep. The texts are checked on the first call.
-ListTool exclusionTool(const ExclusionSettings &settings);
+ListTool exclusionTool(const ExclusionSettings &settings, ToolPath path = ToolPath::Fast);
 
 // 多重遗漏选号: "统计" over the draws before u, then "过滤" at u.
-ListTool omissionTool(const OmissionSettings &settings);
+ListTool omissionTool(const OmissionSettings &settings, ToolPath path = ToolPath::Fast);
 
 // 组选跟随选号 / 直选跟随选号: "统计" for the coming draw u, then one "过滤"; the list
 // that passes both exclusions (direct numbers in either window).
-ListTool followTool(FollowKind kind, const FollowSettings &statistics, const FilterSettings &filter);
+ListTool followTool(FollowKind kind, const FollowSettings &statistics, const FilterSettings &filter,
+                    ToolPath path = ToolPath::Fast);
 
 // 多重大底交集 of the counted files at index u (`settings.index` is replaced); a group list
 // for ListKind::Group.

@@ -6,8 +6,10 @@
 #include "planning/backtesttools.h"
 #include "testsupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <random>
 
 using namespace corvel;
 
@@ -308,4 +310,110 @@ TEST(Backtest, ToolsRefuseTheirSettings) {
     EXPECT_EQ(test::userErrorOf(
                   [&] { runBacktest(draws, lastDraws(10), intersectTool(ListCounter(), IntersectSettings())); }),
               "请先导入大底文件！");
+}
+
+namespace {
+
+NumberList sortedList(NumberList list) {
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+// Both paths of a tool over the newest `n` draws of `draws` give the same list every draw.
+void expectSamePaths(const DrawTable &draws, int n, const std::function<ListTool(ToolPath)> &make,
+                     const std::string &name) {
+    Recorder fast, literal;
+    runBacktest(draws, lastDraws(n), fast.wrap(make(ToolPath::Fast)));
+    runBacktest(draws, lastDraws(n), literal.wrap(make(ToolPath::Literal)));
+    ASSERT_EQ(fast.lists.size(), size_t(n)) << name;
+    for (const auto &[u, list] : literal.lists) {
+        EXPECT_EQ(sortedList(fast.lists[u]), sortedList(list)) << name << " at " << u;
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+// Short histories reach the first draws (never-drawn numbers, draws before the follow
+// scan starts); a longer one has everything drawn.
+const std::vector<DrawTable> &pathHistories() {
+    static const std::vector<DrawTable> histories{test::randomHistory(130, 1), test::randomHistory(700, 2)};
+    return histories;
+}
+
+// All draws of a short history, the newest 150 of a long one.
+int testedDraws(const DrawTable &draws) { return draws.size() < 200 ? int(draws.size()) - 1 : 150; }
+
+} // namespace
+
+TEST(BacktestPaths, ColdCarriesTheNewestOccurrences) {
+    const std::vector<std::pair<BetKind, std::vector<int64_t>>> cases{{BetKind::Direct, {0, 1, 450, 1000}},
+                                                                      {BetKind::AllGroup, {50, 210}},
+                                                                      {BetKind::Group3, {30, 90}},
+                                                                      {BetKind::Group6, {60, 120}}};
+    for (const DrawTable &draws : pathHistories())
+        for (const auto &[kind, counts] : cases)
+            for (int64_t count : counts)
+                expectSamePaths(
+                    draws, testedDraws(draws), [&](ToolPath path) { return coldTool(kind, count, path); },
+                    "cold " + std::to_string(int(kind)) + "/" + std::to_string(count));
+}
+
+TEST(BacktestPaths, ExclusionCountsTheFixedRulesOnce) {
+    for (const DrawTable &draws : pathHistories())
+        for (const char *recent : {"0", "1", "30", "400"})
+            for (const char *tolerance : {"0", "1"}) {
+                ExclusionSettings s;
+                s.ticked[size_t(ExclusionRule::Recent)] = true;
+                s.texts[size_t(ExclusionRule::Recent)] = recent;
+                s.ticked[size_t(ExclusionRule::Sum)] = true;
+                s.texts[size_t(ExclusionRule::Sum)] = "10 11 12 13 14 15 16 17";
+                s.ticked[size_t(ExclusionRule::Span)] = true;
+                s.texts[size_t(ExclusionRule::Span)] = "2 3";
+                s.tolerance = tolerance;
+                expectSamePaths(
+                    draws, testedDraws(draws), [&](ToolPath path) { return exclusionTool(s, path); },
+                    std::string("exclusion ") + recent + "/" + tolerance);
+            }
+}
+
+TEST(BacktestPaths, OmissionCarriesItsWalks) {
+    std::vector<OmissionSettings> settings(4);
+    settings[1].level1Low = 5;
+    settings[1].level2Low = 3;
+    settings[1].level2High = 400;
+    settings[1].toleranceHigh = 1;
+    settings[2].level1 = false;
+    settings[2].level2Low = 20;
+    settings[3].level1Low = 100;
+    settings[3].level1High = 900;
+    settings[3].level2Low = 1;
+    settings[3].level2High = 60;
+    settings[3].toleranceLow = 1;
+    settings[3].toleranceHigh = 2;
+    for (const DrawTable &draws : pathHistories())
+        for (size_t i = 0; i < settings.size(); ++i)
+            expectSamePaths(
+                draws, testedDraws(draws), [&](ToolPath path) { return omissionTool(settings[i], path); },
+                "omission " + std::to_string(i));
+}
+
+TEST(BacktestPaths, FollowReadsOnlyTheRowsItExcludes) {
+    std::mt19937 rng(5);
+    const auto pick = [&](int low, int high) { return low + int(rng() % unsigned(high - low + 1)); };
+    for (int round = 0; round < 48; ++round) {
+        const FollowKind kind = round % 2 ? FollowKind::Direct : FollowKind::Group;
+        FollowSettings s;
+        s.width = pick(1, 3);
+        s.position = pick(1, 3);
+        s.ordered = pick(0, 1);
+        s.interval = pick(0, 2) ? pick(1, 3) : pick(4, 100);
+        s.includeDraw = pick(0, 1);
+        FilterSettings f;
+        f.excludeCount = pick(0, 3) ? pick(0, 30) : 5000;
+        f.includeDraw = s.includeDraw;
+        f.danma = pick(0, 1) ? "" : "27";
+        const DrawTable &draws = pathHistories()[size_t(round % 4 < 1 ? 0 : 1)];
+        expectSamePaths(
+            draws, testedDraws(draws), [&](ToolPath path) { return followTool(kind, s, f, path); },
+            "follow round " + std::to_string(round));
+    }
 }
