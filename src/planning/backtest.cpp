@@ -84,8 +84,8 @@ std::string outcomeName(DrawOutcome outcome) {
 
 void checkBacktestSettings(const BacktestSettings &s, size_t drawCount) {
     if (drawCount < 2) throw UserError("开奖号码不足2期，无法回测！");
-    const int most = int(std::min<size_t>(drawCount - 1, size_t(MaxDraws)));
-    if (s.draws < 1 || s.draws > most) throw UserError("回测期数必须在1到" + std::to_string(most) + "之间！");
+    if (s.draws < 1 || size_t(s.draws) > drawCount - 1)
+        throw UserError("回测期数必须在1到" + std::to_string(drawCount - 1) + "之间！");
     checkMoney(s.price, "单注价格");
     checkMoney(s.directPrize, "直选奖金");
     checkMoney(s.groupThreePrize, "组三奖金");
@@ -187,6 +187,10 @@ std::string chanceVerdict(const BacktestSummary &s) {
     if (s.lowPValue < StrongEvidence) return head + "明显差于随机" + p;
     if (s.lowPValue < SomeEvidence) return head + "略差于随机" + p;
     return head + "没有显著差别" + p;
+}
+
+std::string stoppedMessage(const BacktestRun &run) {
+    return "已停止：完成" + std::to_string(run.rows.size()) + "/" + std::to_string(run.planned) + "期";
 }
 
 BacktestRun runBacktest(const DrawTable &history, const BacktestSettings &settings, const ListTool &tool,

@@ -115,6 +115,9 @@ struct BacktestRun {
     bool stopped = false;
 };
 
+// The status of a stopped run: "已停止：完成k/N期".
+std::string stoppedMessage(const BacktestRun &run);
+
 // Runs the back-test: checks the settings, then for u = DrawCount − N … DrawCount − 1 runs
 // `tool` on the draws before u and bets its list on draw u. `progress` gets the number of
 // draws done; `stop` is read before every draw, and a stopped run keeps the draws done. A

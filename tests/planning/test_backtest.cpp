@@ -210,6 +210,7 @@ TEST(Backtest, StoppedRunKeepsTheDrawsDone) {
     EXPECT_EQ(run.summary.draws, 7);
     EXPECT_EQ(run.summary.cost, 7 * 3 * 2);
     EXPECT_EQ(run.rows.back().position, 50 - 20 + 6);
+    EXPECT_EQ(stoppedMessage(run), "已停止：完成7/20期");
 }
 
 TEST(Backtest, StableCounterChainsFromDrawToDraw) {
