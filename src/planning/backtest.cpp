@@ -112,17 +112,19 @@ DrawOutcome judgeList(const ToolList &list, const Number &draw) {
     return isGroupThree(draw) ? DrawOutcome::GroupThree : DrawOutcome::GroupSix;
 }
 
-double randomChance(const ToolList &list) {
+int winningDraws(const ToolList &list) {
     const std::bitset<1000> values = listValues(list);
-    if (list.form == ListForm::Direct) return double(values.count()) / 1000.0;
+    if (list.form == ListForm::Direct) return int(values.count());
     int ways = 0;
     for (int v = 0; v < 1000; ++v) {
         if (!values[size_t(v)]) continue;
         const Number n = numberFromValue(v);
         ways += isLeopard(n) ? 0 : isGroupThree(n) ? 3 : 6;
     }
-    return double(ways) / 1000.0;
+    return ways;
 }
+
+double randomChance(const ToolList &list) { return winningDraws(list) / 1000.0; }
 
 int64_t outcomePrize(DrawOutcome outcome, const BacktestSettings &s) {
     switch (outcome) {
@@ -155,11 +157,12 @@ double atMostProbability(const std::vector<double> &chances, int hits) {
 BacktestSummary summarizeBacktest(const std::vector<BacktestRow> &rows) {
     BacktestSummary s;
     std::vector<double> chances;
+    int64_t ways = 0;
     int run = 0;
     for (const BacktestRow &row : rows) {
         ++s.draws;
-        s.expected += row.chance;
-        chances.push_back(row.chance);
+        ways += row.winningDraws;
+        chances.push_back(row.chance());
         s.prize += row.prize;
         s.net = row.net;
         if (row.outcome == DrawOutcome::Miss) {
@@ -170,6 +173,7 @@ BacktestSummary summarizeBacktest(const std::vector<BacktestRow> &rows) {
         }
     }
     s.currentMiss = run;
+    s.expected = double(ways) / 1000.0;
     s.cost = s.prize - s.net;
     const std::vector<double> dist = winDistribution(chances);
     s.pValue = sumRange(dist, size_t(s.hits), dist.size());
@@ -220,7 +224,7 @@ BacktestRun runBacktest(const DrawTable &history, const BacktestSettings &settin
         row.prize = outcomePrize(row.outcome, settings);
         net += row.prize - int64_t(row.count) * settings.price;
         row.net = net;
-        row.chance = randomChance(list);
+        row.winningDraws = winningDraws(list);
         run.rows.push_back(row);
         before.push_back(d);
         if (progress) progress(u - first + 1);

@@ -65,9 +65,11 @@ struct BacktestTexts {
 // group list wins 组三 or 组六 when it holds the draw's sorted digits and the draw is no
 // leopard.
 DrawOutcome judgeList(const ToolList &list, const Number &draw);
-// The chance that numbers picked at random win with a list of the same form and size:
-// n/1000 for n direct numbers; for a group list 3/1000 for each 组三 entry and 6/1000 for
-// each 组六 entry (leopards 0). Repeated entries count once.
+// How many of the 1000 possible draws the list wins: its n direct numbers; for a group
+// list 3 for each 组三 entry and 6 for each 组六 entry (leopards none). Repeated entries
+// count once. Numbers picked at random win with a list of the same form and size with
+// the chance winningDraws / 1000.
+int winningDraws(const ToolList &list);
 double randomChance(const ToolList &list);
 int64_t outcomePrize(DrawOutcome outcome, const BacktestSettings &settings);
 
@@ -77,15 +79,16 @@ struct BacktestRow {
     Number draw{};     // 开奖号
     int count = 0;     // 注数
     DrawOutcome outcome = DrawOutcome::Miss;
-    int64_t prize = 0; // 奖金
-    int64_t net = 0;   // 累计净收益: prizes minus cost up to and including this draw
-    double chance = 0; // randomChance of the list
+    int64_t prize = 0;    // 奖金
+    int64_t net = 0;      // 累计净收益: prizes minus cost up to and including this draw
+    int winningDraws = 0; // of the list: its chance is winningDraws / 1000
+    double chance() const { return winningDraws / 1000.0; }
 };
 
 struct BacktestSummary {
     int draws = 0;        // tested draws
     int hits = 0;         // H: draws won
-    double expected = 0;  // E: the sum of the chances
+    double expected = 0;  // E: the sum of the chances (the winning draws summed, then / 1000)
     int64_t cost = 0;     // 投入
     int64_t prize = 0;    // 奖金
     int64_t net = 0;      // 净收益

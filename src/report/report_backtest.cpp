@@ -104,25 +104,21 @@ const std::map<std::string, ToolReader> &toolReaders() {
     return readers;
 }
 
-// The options before TOOL: the back-test's own, as the window's edits would hold them.
-// Returns the position of TOOL in args.
-size_t takeBacktestOptions(const Args &args, BacktestTexts &texts) {
-    size_t i = 1;
-    while (i < args.size()) {
-        const std::string &arg = args[i];
-        const size_t values = arg == "--prizes" ? 3 : arg == "--draws" || arg == "--price" ? 1 : 0;
-        if (values == 0) break;
-        if (i + values >= args.size()) throw UserError("选项 " + arg + (values == 1 ? " 缺少取值" : " 需要三个取值"));
-        if (arg == "--draws") texts.draws = args[i + 1];
-        if (arg == "--price") texts.price = args[i + 1];
-        if (arg == "--prizes") {
-            texts.directPrize = args[i + 1];
-            texts.groupThreePrize = args[i + 2];
-            texts.groupSixPrize = args[i + 3];
-        }
-        i += values + 1;
+// The back-test's own options, taken out of args wherever they stand: before TOOL as the
+// usage shows them, or among the tool's options (no tool has options of these names).
+BacktestTexts takeBacktestOptions(Args &args) {
+    BacktestTexts texts;
+    texts.draws = takeOption(args, "draws", texts.draws);
+    texts.price = takeOption(args, "price", texts.price);
+    const auto prizes = std::find(args.begin(), args.end(), "--prizes");
+    if (prizes != args.end()) {
+        if (args.end() - prizes < 4) throw UserError("选项 --prizes 需要三个取值");
+        texts.directPrize = prizes[1];
+        texts.groupThreePrize = prizes[2];
+        texts.groupSixPrize = prizes[3];
+        args.erase(prizes, prizes + 4);
     }
-    return i;
+    return texts;
 }
 
 std::string fixed(double value, int decimals) {
@@ -154,17 +150,16 @@ const Command backtestCommand("backtest", Usage, [](const Args &args, std::ostre
         err << "usage: corvel-report " << Usage << '\n';
         return 2;
     };
-    if (args.empty() || looksLikeOption(args[0])) return usage();
-    BacktestTexts texts;
-    const size_t toolAt = takeBacktestOptions(args, texts);
-    if (toolAt >= args.size()) return usage();
-    const auto reader = toolReaders().find(args[toolAt]);
+    Args rest = args;
+    const BacktestTexts texts = takeBacktestOptions(rest);
+    if (rest.size() < 2 || looksLikeOption(rest[0])) return usage();
+    const auto reader = toolReaders().find(rest[1]);
     if (reader == toolReaders().end()) return usage();
-    Args toolArgs(args.begin() + long(toolAt) + 1, args.end());
+    Args toolArgs(rest.begin() + 2, rest.end());
     const std::optional<ToolBuilder> build = reader->second(toolArgs);
     if (!build) return usage();
 
-    const HistoryText history = readHistoryText(readInputFile(args[0]));
+    const HistoryText history = readHistoryText(readInputFile(rest[0]));
     const BacktestSettings settings = texts.read(history.draws.size());
     const ListTool tool = (*build)();
     std::ostringstream text; // nothing reaches stdout before the run has succeeded

@@ -65,6 +65,17 @@ TEST_F(BacktestReport, PrintsEveryDrawAndTheSummary) {
                                "longest_miss,1", "current_miss,1", "p_value,0.0002"}));
 }
 
+TEST_F(BacktestReport, OwnOptionsMayFollowTheTool) {
+    const QString h = history();
+    const auto before = test::runReport(QStringList{QStringLiteral("backtest"), h} +
+                                        args({"--draws", "2", "--prizes", "9", "8", "7", "cold", "--count", "500"}));
+    ASSERT_EQ(before.exitCode, 0) << before.error.toStdString();
+    EXPECT_TRUE(before.lines.contains(QStringLiteral("draws,2")));
+    const auto after = test::runReport(QStringList{QStringLiteral("backtest"), h} +
+                                       args({"cold", "--count", "500", "--prizes", "9", "8", "7", "--draws", "2"}));
+    EXPECT_EQ(after.output, before.output);
+}
+
 TEST_F(BacktestReport, RefusalsPrintTheMessageAlone) {
     const QString h = history();
     const auto refused = [&](const QStringList &rest) {
@@ -89,6 +100,7 @@ TEST_F(BacktestReport, RefusalsPrintTheMessageAlone) {
     EXPECT_EQ(refused(args({"--draws", "2"})).first, 2);
     EXPECT_EQ(refused(args({"--draws", "2", "interval"})).first, 2);
     EXPECT_EQ(refused(args({"--draws", "2", "omission", "--index", "2"})).first, 2);
+    EXPECT_EQ(refused(args({"cold", "--prizes", "1", "2"})), Refusal(1, "选项 --prizes 需要三个取值"));
 }
 
 // The list a back-test bets on the last draw is the list the tool's own command gives from
