@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace corvel {
 
