@@ -214,6 +214,10 @@ BacktestRun runBacktest(const DrawTable &history, const BacktestSettings &settin
             break;
         }
         const ToolList list = tool(before, u);
+        if (stop && stop->load(std::memory_order_relaxed)) { // the tool may have given up half-way
+            run.stopped = true;
+            break;
+        }
         const DrawRow &d = history[size_t(u)];
         BacktestRow row;
         row.position = u;

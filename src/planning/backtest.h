@@ -123,7 +123,8 @@ std::string stoppedMessage(const BacktestRun &run);
 
 // Runs the back-test: checks the settings, then for u = DrawCount − N … DrawCount − 1 runs
 // `tool` on the draws before u and bets its list on draw u. `progress` gets the number of
-// draws done; `stop` is read before every draw, and a stopped run keeps the draws done. A
+// draws done; `stop` is read before and after every tool run (a draw whose run saw it is
+// dropped), and a stopped run keeps the draws done. A
 // UserError of the tool ends the run (its message as it stands).
 BacktestRun runBacktest(const DrawTable &history, const BacktestSettings &settings, const ListTool &tool,
                         const StepProgress &progress = {}, const std::atomic<bool> *stop = nullptr);

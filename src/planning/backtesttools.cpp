@@ -186,11 +186,32 @@ ListTool intersectTool(const ListCounter &counter, const IntersectSettings &sett
     };
 }
 
-ListTool stableTool(const StableSettings &settings, std::shared_ptr<uint32_t> counter) {
+ListTool stableTool(const StableSettings &settings, std::shared_ptr<uint32_t> counter, const std::atomic<bool> *stop) {
     return [=](const DrawTable &before, int index) {
         StableSettings s = settings;
         s.index = index;
-        return ToolList{stableBaseList(before, s, *counter).unionList};
+        return ToolList{stableBaseList(before, s, *counter, {}, stop).unionList};
+    };
+}
+
+ListTool intervalTool(const IntervalSettings &settings, std::shared_ptr<Lcg> random, const std::atomic<bool> *stop) {
+    return [=](const DrawTable &before, int index) {
+        IntervalSettings s = settings;
+        s.start = index;
+        const std::atomic<bool> never{false};
+        const IntervalResult result = searchIntervals(before, s, *random, stop ? *stop : never);
+        return ToolList{intervalStageList(result, 1)};
+    };
+}
+
+ListTool danmaBaseTool(const DanmaSettings &settings, const MissRanges &ranges, std::shared_ptr<Lcg> random,
+                       const std::atomic<bool> *stop) {
+    return [=](const DrawTable &before, int index) {
+        DanmaSettings s = settings;
+        s.index = index;
+        const DanmaResult result = generateDanma(before, s, *random, {}, stop);
+        if (result.stopped) return ToolList{};
+        return ToolList{danmaBaseList(result.groups, ranges)};
     };
 }
 

@@ -211,6 +211,19 @@ TEST(Backtest, StoppedRunKeepsTheDrawsDone) {
     EXPECT_EQ(run.summary.cost, 7 * 3 * 2);
     EXPECT_EQ(run.rows.back().position, 50 - 20 + 6);
     EXPECT_EQ(stoppedMessage(run), "已停止：完成7/20期");
+
+    // A tool that sees the stop during its own run may have given up half-way: that draw
+    // is not counted.
+    stop = false;
+    const BacktestRun cut = runBacktest(
+        draws, lastDraws(20),
+        [&](const DrawTable &, int index) {
+            if (index == 33) stop = true;
+            return directList({1, 2, 3});
+        },
+        {}, &stop);
+    EXPECT_TRUE(cut.stopped);
+    EXPECT_EQ(cut.rows.size(), 3u);
 }
 
 TEST(Backtest, StableCounterChainsFromDrawToDraw) {
@@ -272,6 +285,9 @@ TEST(Backtest, NothingOfTheTestedDrawReachesTheTool) {
     StableSettings stable;
     stable.lists = 1;
     stable.stages = 1;
+    IntervalSettings interval;
+    interval.target = 50;
+    interval.threshold = 20;
 
     const std::vector<std::pair<std::string, std::function<ListTool()>>> tools{
         {"cold", [] { return coldTool(BetKind::Direct, 500); }},
@@ -282,6 +298,8 @@ TEST(Backtest, NothingOfTheTestedDrawReachesTheTool) {
         {"direct follow", [&] { return followTool(FollowKind::Direct, follow, filter); }},
         {"intersect", [&] { return intersectTool(counter, intersect); }},
         {"stable", [&] { return stableTool(stable, std::make_shared<uint32_t>(1)); }},
+        {"interval", [&] { return intervalTool(interval, std::make_shared<Lcg>(11)); }},
+        {"danma", [&] { return danmaBaseTool(DanmaSettings(), MissRanges(), std::make_shared<Lcg>(11)); }},
     };
     for (const auto &[name, make] : tools) {
         Recorder original, other;
