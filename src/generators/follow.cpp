@@ -315,6 +315,31 @@ FollowLists followLists(const ExclusionCounters &counters) {
     return lists;
 }
 
+FollowLists followListsAt(FollowKind kind, const DrawTable &history, int current, const FollowSettings &s,
+                          const FilterSettings &f) {
+    checkSettings(s);
+    ExclusionCounters counters;
+    const int N = std::clamp(current, 0, int(history.size()));
+    const int last = N - s.interval; // the reference draw
+    if (last >= FirstScannedDraw) {
+        const PatternMatcher matcher(kind, drawNumber(history[size_t(last)]), s);
+        // The table's rows, newest first (the reference draw need not match its own
+        // pattern): the last row, the M before it and one more, which tells whether the
+        // oldest of those is row 0, the one the exclusion never uses.
+        const auto wanted = size_t(f.excludeCount) + 2;
+        std::vector<int> rows;
+        for (int i = last; i >= FirstScannedDraw && rows.size() < wanted; --i)
+            if (matcher.matches(drawNumber(history[size_t(i)]))) rows.push_back(i);
+        for (size_t k = 1; k + 1 < rows.size(); ++k) {
+            const int i = rows[k];
+            excludeCode(kind, counters.history, drawNumber(history[size_t(i + s.interval)]));
+            if (f.includeDraw) excludeCode(kind, counters.history, drawNumber(history[size_t(i)]));
+        }
+    }
+    danmaExclude(kind, f.danma, f.low, f.high, counters);
+    return followLists(counters);
+}
+
 int readFollowCount(const std::string &text) {
     const int count = strToInt(text);
     if (count < 0) throw UserError("跟随期数不能小于0！");

@@ -95,6 +95,12 @@ struct FollowLists {
 };
 FollowLists followLists(const ExclusionCounters &counters);
 
+// The lists of "统计" for `current` followed by one "过滤" of a fresh window, found without
+// building the follow table: the exclusion reads the newest M + 1 rows only, so the scan
+// walks back from the reference draw and stops as soon as it has them.
+FollowLists followListsAt(FollowKind kind, const DrawTable &history, int current, const FollowSettings &statistics,
+                          const FilterSettings &filter);
+
 // The texts of the edit boxes as numbers, refused with a message naming the field when
 // a text is not an integer or out of range.
 int readFollowCount(const std::string &text);

@@ -4,13 +4,11 @@
 // one per line, ascending, then "count,N".
 // The sections "# deviation" and "# rebound" of the history report are written here too.
 
-#include "core/usererror.h"
 #include "filters/omissionsearch.h"
 #include "filters/totalfilter.h"
 #include "report/report.h"
+#include "report/tooloptions.h"
 
-#include <cerrno>
-#include <iconv.h>
 #include <ostream>
 #include <sstream>
 
@@ -20,60 +18,16 @@ namespace {
 
 const char *const Usage = "total CONDITIONS.txt [--list LIST.txt] [--to-group]   the total filter's kept numbers";
 
-// Number-list files are GBK text; the texts of messages are UTF-8. A file that is no valid
-// GBK is taken as it stands.
-std::string gbkToUtf8(const std::string &bytes) {
-    iconv_t cd = iconv_open("UTF-8", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes;
-    std::string out(bytes.size() * 3 / 2 + 16, '\0');
-    char *in = const_cast<char *>(bytes.data());
-    size_t inLeft = bytes.size();
-    char *to = out.data();
-    size_t outLeft = out.size();
-    const size_t done = iconv(cd, &in, &inLeft, &to, &outLeft);
-    iconv_close(cd);
-    if (done == static_cast<size_t>(-1)) return bytes;
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-std::vector<std::string> textLines(const std::string &text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string numberLine(const Number &n) { return numberText(n); }
-
 const Command totalCommand("total", Usage, [](const Args &given, std::ostream &out, std::ostream &err) {
     Args args = given;
-    const std::string listPath = takeOption(args, "list", "");
-    const bool toGroup = takeFlag(args, "to-group");
+    const TotalOptions options = takeTotalOptions(args);
     if (args.size() != 1) {
         err << "usage: corvel-report " << Usage << '\n';
         return 2;
     }
-    const TotalFilterSettings settings = readTotalFilterConditions(readInputFile(args[0]));
-    DirectNumberTable numbers = buildDirectNumbers();
-    const bool restricted = !listPath.empty();
-    if (restricted) {
-        const std::string bytes = readInputFile(listPath);
-        if (static_cast<long long>(bytes.size()) > MaxListFileBytes) throw UserError(listFileTooLargeMessage());
-        markLoaded(numbers, readLoadedList(textLines(gbkToUtf8(bytes))));
-    }
-    const std::vector<int> kept = runTotalFilter(numbers, settings, restricted);
-    NumberList result;
-    if (toGroup) {
-        result = directToGroup(resultText(kept));
-    } else {
-        for (int n : kept) result.push_back(numberFromValue(n));
-    }
+    const NumberList result = totalFilterResult(args[0], options);
     std::ostringstream text; // nothing reaches stdout before the run has succeeded
-    for (const Number &n : result) text << numberLine(n) << '\n';
+    for (const Number &n : result) text << numberText(n) << '\n';
     text << "count," << result.size() << '\n';
     out << text.str();
     return 0;

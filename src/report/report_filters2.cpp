@@ -11,6 +11,7 @@
 #include "filters/interval.h"
 #include "filters/omission.h"
 #include "report/report.h"
+#include "report/tooloptions.h"
 
 #include <algorithm>
 #include <ostream>
@@ -33,17 +34,6 @@ void writeList(std::ostream &out, const NumberList &numbers) {
     out << "count," << numbers.size() << '\n';
 }
 
-// "--name LO HI": both values as texts (removed from args), or the fallbacks.
-std::pair<std::string, std::string> takePair(Args &args, const std::string &name, const std::string &low,
-                                             const std::string &high) {
-    const auto it = std::find(args.begin(), args.end(), "--" + name);
-    if (it == args.end()) return {low, high};
-    if (args.end() - it < 3) throw UserError("选项 --" + name + " 需要两个取值");
-    std::pair<std::string, std::string> values{*(it + 1), *(it + 2)};
-    args.erase(it, it + 3);
-    return values;
-}
-
 bool argumentsFit(const Args &args, size_t count, const std::string &usage, std::ostream &err) {
     if (args.size() == count) return true;
     err << "usage: corvel-report " << usage << "\n";
@@ -59,13 +49,11 @@ int drawPosition(const std::string &text, int drawCount) {
 
 const Command coldCommand("cold", ColdUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
     Args args = given;
-    const int kindIndex = strToInt(takeOption(args, "kind", "0"));
-    const int64_t count = strToInt64(takeOption(args, "count", "450"));
+    const ColdOptions options = takeColdOptions(args);
     if (!argumentsFit(args, 1, ColdUsage, err)) return 2;
-    if (kindIndex < 0 || kindIndex > 3) throw UserError(listIndexMessage(kindIndex));
-    const auto kind = static_cast<BetKind>(kindIndex);
+    const BetKind kind = coldKind(options.kind);
     const DrawTable draws = readHistoryText(readInputFile(args[0])).draws;
-    const ColdReplay replay = coldReplay(draws, kind, coldSearch(draws, kind, count));
+    const ColdReplay replay = coldReplay(draws, kind, coldSearch(draws, kind, options.count));
     for (const Number &n : replay.numbers) out << numberText(n) << '\n';
     out << "current," << (replay.currentOmission ? std::to_string(*replay.currentOmission) : std::string()) << '\n';
     for (const std::string &line : replay.memo) out << line << '\n';
@@ -82,14 +70,8 @@ const Command excludeCommand("exclude", ExcludeUsage, [](const Args &args, std::
 
 const Command omissionCommand("omission", OmissionUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
     Args args = given;
-    OmissionTexts texts;
     const std::string index = takeOption(args, "index", "");
-    std::tie(texts.level1Low, texts.level1High) = takePair(args, "level1", texts.level1Low, texts.level1High);
-    std::tie(texts.level2Low, texts.level2High) = takePair(args, "level2", texts.level2Low, texts.level2High);
-    std::tie(texts.toleranceLow, texts.toleranceHigh) =
-        takePair(args, "tolerance", texts.toleranceLow, texts.toleranceHigh);
-    texts.level1 = !takeFlag(args, "no-level1");
-    texts.level2 = !takeFlag(args, "no-level2");
+    const OmissionTexts texts = takeOmissionOptions(args);
     if (!argumentsFit(args, 1, OmissionUsage, err)) return 2;
     const OmissionSettings settings = texts.read();
     const DrawTable draws = readHistoryText(readInputFile(args[0])).draws;

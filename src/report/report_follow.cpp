@@ -7,6 +7,7 @@
 #include "generators/autoplan.h"
 #include "generators/follow.h"
 #include "report/report.h"
+#include "report/tooloptions.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -32,46 +33,20 @@ void printList(std::ostream &out, const std::string &name, const NumberList &num
     out << "count," << numbers.size() << '\n';
 }
 
-int choice(const std::string &text, const std::string &option, int low, int high) {
-    const int value = strToInt(text);
-    if (value < low || value > high)
-        throw UserError("--" + option + " 必须在" + std::to_string(low) + "～" + std::to_string(high) + "之间");
-    return value;
-}
-
-// "--hits LO HI": the option and its two values leave the arguments.
-std::pair<std::string, std::string> takeHits(Args &args) {
-    const auto it = std::find(args.begin(), args.end(), "--hits");
-    if (it == args.end()) return {"1", "3"};
-    if (args.end() - it < 3) throw UserError("选项 --hits 缺少取值");
-    std::pair<std::string, std::string> hits{*(it + 1), *(it + 2)};
-    args.erase(it, it + 3);
-    return hits;
-}
-
 const Command followCommand("follow", FollowUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
     Args args = given;
-    const FollowKind kind = takeFlag(args, "direct") ? FollowKind::Direct : FollowKind::Group;
-    FollowSettings s;
-    s.width = choice(takeOption(args, "width", "1"), "width", 1, 3);
-    s.position = choice(takeOption(args, "position", "1"), "position", 1, 3);
-    s.ordered = takeFlag(args, "ordered");
-    s.interval = choice(takeOption(args, "interval", "1"), "interval", 1, 100);
-    const std::string follow = takeOption(args, "follow", "2");
-    s.includeDraw = takeFlag(args, "include-draw");
-    const std::string exclude = takeOption(args, "exclude", "20");
-    const std::string danma = takeOption(args, "danma", "");
-    const auto [low, high] = takeHits(args);
+    const FollowOptions options = takeFollowOptions(args);
     if (args.size() != 1) {
         err << "usage: corvel-report " << FollowUsage << '\n';
         return 2;
     }
     const DrawTable draws = readHistoryText(readInputFile(args[0])).draws;
     // As in the window: F is read by "统计", the rest by "过滤".
-    s.followCount = readFollowCount(follow);
-    FollowSelection selection(kind);
+    FollowSettings s = options.statistics;
+    s.followCount = readFollowCount(options.followCount);
+    FollowSelection selection(options.kind);
     selection.statistics(draws, static_cast<int>(draws.size()), s);
-    selection.filter(readFilterSettings(exclude, danma, low, high, s.includeDraw));
+    selection.filter(options.filter());
 
     out << "# follow\n";
     const FollowTable &table = selection.table();

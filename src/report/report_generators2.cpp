@@ -11,6 +11,7 @@
 #include "generators/intersect.h"
 #include "generators/stablebase.h"
 #include "report/report.h"
+#include "report/tooloptions.h"
 
 #include <algorithm>
 #include <ostream>
@@ -20,16 +21,6 @@
 namespace corvel::report {
 
 namespace {
-
-// "--name LO HI" (both removed from args), or the fallback pair.
-std::pair<int, int> takeRange(Args &args, const std::string &name, std::pair<int, int> fallback) {
-    const auto it = std::find(args.begin(), args.end(), "--" + name);
-    if (it == args.end()) return fallback;
-    if (args.end() - it < 3) throw UserError("选项 --" + name + " 需要两个取值");
-    const std::pair<int, int> range{strToInt(*(it + 1)), strToInt(*(it + 2))};
-    args.erase(it, it + 3);
-    return range;
-}
 
 bool looksLikeOption(const std::string &arg) { return arg.rfind("--", 0) == 0; }
 
@@ -59,15 +50,6 @@ int takeIndex(Args &args, const DrawTable &draws) {
     return index;
 }
 
-ListCounter countFiles(const Args &paths) {
-    if (paths.size() > size_t(MaxListFiles))
-        throw UserError("一次最多只能导入" + std::to_string(MaxListFiles) + "个大底文件，您选择了" +
-                        std::to_string(paths.size()) + "个！");
-    ListCounter counter;
-    for (const std::string &path : paths) counter.add(readInputFile(path));
-    return counter;
-}
-
 void printList(std::ostream &out, const NumberList &list) {
     for (const Number &n : list) out << numberText(n) << '\n';
     out << "count," << list.size() << '\n';
@@ -84,21 +66,16 @@ const std::string StableUsage = "stable HISTORY.txt [--index U] [--lists K] [--s
 const Command intersectCommand("intersect", IntersectUsage,
                                [](const Args &given, std::ostream &out, std::ostream &err) {
                                    Args args = given;
-                                   IntersectSettings s;
-                                   s.kind = takeFlag(args, "group") ? ListKind::Group : ListKind::Direct;
-                                   std::tie(s.sixLow, s.sixHigh) = takeRange(args, "six", {0, 0});
-                                   std::tie(s.threeLow, s.threeHigh) = takeRange(args, "three", {0, 0});
-                                   const std::string recent = takeOption(args, "recent", "");
+                                   IntersectOptions options = takeIntersectOptions(args);
                                    const std::string index = takeOption(args, "index", "");
                                    if (usageError(args, 1, IntersectUsage, err)) return 2;
                                    const DrawTable draws = historyDraws(args[0]);
                                    Args indexArgs;
                                    if (!index.empty()) indexArgs = {"--index", index};
-                                   s.index = takeIndex(indexArgs, draws);
-                                   s.excludeRecent = !recent.empty();
-                                   if (s.excludeRecent) s.recent = strToInt(recent);
+                                   options.settings.index = takeIndex(indexArgs, draws);
+                                   options.applyRecent();
                                    const ListCounter counter = countFiles(Args(args.begin() + 1, args.end()));
-                                   printList(out, intersectLists(counter, draws, s));
+                                   printList(out, intersectLists(counter, draws, options.settings));
                                    return 0;
                                });
 
@@ -152,18 +129,14 @@ const Command danmaCommand("danma", DanmaUsage, [](const Args &given, std::ostre
 const Command stableCommand("stable", StableUsage, [](const Args &given, std::ostream &out, std::ostream &err) {
     Args args = given;
     const std::string index = takeOption(args, "index", "");
-    StableSettings s;
-    s.lists = strToInt(takeOption(args, "lists", "4"));
-    s.stages = strToInt(takeOption(args, "stages", "2"));
-    s.misses = strToInt(takeOption(args, "misses", "109"));
-    const int64_t counterValue = strToInt64(takeOption(args, "counter", "1"));
+    const StableOptions options = takeStableOptions(args);
     if (usageError(args, 1, StableUsage, err) || args.size() != 1) return 2;
-    if (counterValue < 0 || counterValue > int64_t(UINT32_MAX)) throw UserError("--counter 必须在0到4294967295之间！");
+    uint32_t counter = options.checkedCounter();
+    StableSettings s = options.settings;
     const DrawTable draws = historyDraws(args[0]);
     Args indexArgs;
     if (!index.empty()) indexArgs = {"--index", index};
     s.index = takeIndex(indexArgs, draws);
-    uint32_t counter = static_cast<uint32_t>(counterValue);
     const StableResult result = stableBaseList(draws, s, counter);
     printList(out, result.unionList);
     out << "counter," << counter << '\n';
