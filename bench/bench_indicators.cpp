@@ -4,7 +4,7 @@
 #include "analysis/indicatoranalysis.h"
 #include "analysis/windows/u_indicatorwindow.h"
 #include "core/u_public.h"
-#include "shell/windowfactory.h"
+#include "shell/windowregistry.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

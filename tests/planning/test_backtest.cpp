@@ -1,9 +1,9 @@
 // The back-test: betting a list on a draw, money, chance against random numbers, the walk
 // over the newest draws with each tool seeing only the draws before the tested one.
 
-#include "filters/filters2support.h"
 #include "planning/backtest.h"
 #include "planning/backtesttools.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <algorithm>

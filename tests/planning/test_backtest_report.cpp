@@ -2,7 +2,7 @@
 // refusals, and every tool's list for the last draw against the tool's own command run on
 // the draws before it.
 
-#include "filters/filters2support.h"
+#include "randomhistory.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
