@@ -98,17 +98,6 @@ QStringList makeDraws(int count, unsigned seed, int digits) {
     return out;
 }
 
-DrawTable history(std::initializer_list<DrawRow> rows) { return DrawTable(rows); }
-
-std::string userErrorOf(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const UserError &e) {
-        return e.what();
-    }
-    return {};
-}
-
 namespace {
 std::vector<std::pair<QString, int *>> &expectedWarnings() {
     static std::vector<std::pair<QString, int *>> expected;

@@ -2,6 +2,7 @@
 // Shared fixtures: a temporary AppDir with its own database, and answers for dialogs.
 
 #include "core/drawhistory.h"
+#include "enginesupport.h"
 #include "core/numberlist.h"
 #include "ui/dialogs.h"
 
@@ -42,12 +43,6 @@ QString leaveCrashedCopy(const QString &dbPath, const QString &lottery, const QS
 // Draws "issue digits" for a history of `count` draws starting at 2007001 with
 // pseudo-random digits from `seed`.
 QStringList makeDraws(int count, unsigned seed = 1, int digits = 3);
-
-// A draw history from rows {issue, d1, d2, d3}.
-DrawTable history(std::initializer_list<DrawRow> rows);
-
-// The message of the UserError that `f` throws, or an empty text when it throws none.
-std::string userErrorOf(const std::function<void()> &f);
 
 // While it lives, a Qt warning containing `text` is expected and does not fail the test
 // (the test main fails every other warning); the test fails when it never came.

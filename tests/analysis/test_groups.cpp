@@ -4,7 +4,7 @@
 #include "analysis/digitgroups.h"
 #include "core/usererror.h"
 #include "randomhistory.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 #include <numeric>

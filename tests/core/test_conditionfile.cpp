@@ -1,6 +1,6 @@
 #include "core/conditionfile.h"
 #include "core/usererror.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 

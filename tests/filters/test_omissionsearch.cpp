@@ -1,6 +1,6 @@
 #include "filters/omissionsearch.h"
 #include "randomhistory.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "generators/autoplan.h"
 
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 

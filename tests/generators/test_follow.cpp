@@ -3,7 +3,7 @@
 #include "generators/follow.h"
 
 #include "core/usererror.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "generators/intersect.h"
 
 #include "randomhistory.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 

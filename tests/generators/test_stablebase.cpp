@@ -3,7 +3,7 @@
 #include "generators/stablebase.h"
 
 #include "randomhistory.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 #include <set>

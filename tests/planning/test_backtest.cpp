@@ -4,7 +4,7 @@
 #include "planning/backtest.h"
 #include "planning/backtesttools.h"
 #include "randomhistory.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

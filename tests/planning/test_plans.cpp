@@ -4,7 +4,7 @@
 #include "core/usererror.h"
 #include "planning/plans.h"
 
-#include "testsupport.h"
+#include "enginesupport.h"
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>

@@ -3,7 +3,7 @@
 
 #include "core/usererror.h"
 #include "planning/replay.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 #include <random>

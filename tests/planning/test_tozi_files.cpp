@@ -3,7 +3,7 @@
 #include "core/usererror.h"
 #include "planning/tozifiles.h"
 
-#include "testsupport.h"
+#include "enginesupport.h"
 #include <gtest/gtest.h>
 
 using namespace corvel;

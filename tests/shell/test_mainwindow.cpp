@@ -308,14 +308,14 @@ TEST_F(MainWindowTest, RestoreRefusesAPictureAndKeepsTheOldData) {
 
 TEST_F(MainWindowTest, BackupToAnUnwritableFolderIsReported) {
     test::MessageLog log;
-    ui::dialogHooks().saveFile = [&](const QString &, const QString &) {
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) -> QString {
         return dir.path() + QStringLiteral("no/such/folder/x.db");
     };
     main->command(QStringLiteral("mnubackupdata"))->trigger();
     EXPECT_TRUE(log.lastText().startsWith(QStringLiteral("备份失败")));
 
     // Without a database file the message names the missing database, not the target.
-    ui::dialogHooks().saveFile = [&](const QString &, const QString &) {
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) -> QString {
         return dir.path() + QStringLiteral("copy.db");
     };
     ASSERT_TRUE(QFile::remove(databasePath()));

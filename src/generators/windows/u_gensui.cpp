@@ -316,7 +316,7 @@ void FollowWindow::btnsave3Click() {
 void FollowWindow::btnsave1Click() {
     const QString name =
         kind_ == FollowKind::Group
-            ? issueText() + QStringLiteral("期组选历史排除选号.txt")
+            ? QString(issueText() + QStringLiteral("期组选历史排除选号.txt"))
             : q(LotteryName) + QStringLiteral("直选") + comcurqi->currentText() + QStringLiteral("期历史排除选号.txt");
     saveList(attachmentDir() + name, shown_.history);
 }
@@ -324,7 +324,7 @@ void FollowWindow::btnsave1Click() {
 void FollowWindow::btnsave2Click() {
     const QString name =
         kind_ == FollowKind::Group
-            ? issueText() + QStringLiteral("期组选胆码排除选号.txt")
+            ? QString(issueText() + QStringLiteral("期组选胆码排除选号.txt"))
             : q(LotteryName) + QStringLiteral("直选") + comcurqi->currentText() + QStringLiteral("期胆码排除选号.txt");
     saveList(attachmentDir() + name, shown_.danma);
 }

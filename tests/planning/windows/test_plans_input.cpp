@@ -152,7 +152,9 @@ TEST(PlanInputs, PrintedHeadingsStayInsideTheirColumns) {
     fixed.btnala->click();
     fixed.btnprint->click();
     EXPECT_EQ(inspected, 7);
-    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return dir.path() + u("可变.txt"); };
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) -> QString {
+        return dir.path() + u("可变.txt");
+    };
     Tfrmkeibianjihua variable;
     variable.btnnew->click();
     variable.btnjisuan->click();

@@ -102,7 +102,7 @@ TEST_F(FushiWindow, PresetsGenerationBaseListSavesAndBatch) {
     saveAs = home.filePath(QStringLiteral("danma.txt"));
     w->btnsave->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
-    EXPECT_TRUE(read(saveAs).startsWith(QByteArray::fromStdString(groups[0]) + "=1-3\r\n"));
+    EXPECT_TRUE(read(saveAs).startsWith(QByteArray(QByteArray::fromStdString(groups[0]) + "=1-3\r\n")));
     EXPECT_EQ(read(saveAs).count("\r\n"), 5);
     saveAs = home.filePath(QStringLiteral("list.txt"));
     w->btnsave2->click();

@@ -300,7 +300,7 @@ TEST(DataWindow, ExportWritesTheHistoryFile) {
     const QStringList draws = test::makeDraws(40, 2);
     DataWindow w(draws);
     QString proposed;
-    ui::dialogHooks().saveFile = [&](const QString &, const QString &initial) {
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &initial) -> QString {
         proposed = initial;
         return w.dir.path() + QStringLiteral("导出.txt");
     };

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# clang-tidy with the repository's .clang-tidy on every source file of the program, its
+# tests and benchmarks; any finding fails (status 1).
+#   scripts/tidy.sh [BUILD_DIR]     a configured build (compile_commands.json); default build
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+if [ ! -f "$build/compile_commands.json" ]; then
+  echo "tidy: $build/compile_commands.json is missing: configure the build first" >&2
+  exit 1
+fi
+# The sources Qt generates (moc, resources) are the build's own and are not checked.
+run-clang-tidy -p "$build" -j "$(nproc)" -quiet "$(pwd)/(src|tests|bench)/.*\.cpp$" 2>&1 |
+  grep -v -E '^(clang-tidy|[0-9]+ warnings? (and [0-9]+ errors? )?generated|Suppressed [0-9]+ warnings|Use -header-filter)' || true
+exit "${PIPESTATUS[0]}"
