@@ -2,8 +2,8 @@
 // Shared fixtures: a temporary AppDir with its own database, and answers for dialogs.
 
 #include "core/drawhistory.h"
-#include "enginesupport.h"
 #include "core/numberlist.h"
+#include "enginesupport.h"
 #include "ui/dialogs.h"
 
 #include <QString>

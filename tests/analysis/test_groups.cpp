@@ -3,8 +3,8 @@
 
 #include "analysis/digitgroups.h"
 #include "core/usererror.h"
-#include "randomhistory.h"
 #include "enginesupport.h"
+#include "randomhistory.h"
 
 #include <gtest/gtest.h>
 #include <numeric>

@@ -1,7 +1,7 @@
 #include "core/usererror.h"
+#include "enginesupport.h"
 #include "filters/coldcode.h"
 #include "randomhistory.h"
-#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 

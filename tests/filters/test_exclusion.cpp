@@ -1,6 +1,6 @@
+#include "enginesupport.h"
 #include "filters/exclusion.h"
 #include "randomhistory.h"
-#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 

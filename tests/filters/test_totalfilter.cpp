@@ -1,7 +1,7 @@
 #include "core/u_public.h"
 #include "core/usererror.h"
-#include "filters/totalfilter.h"
 #include "enginesupport.h"
+#include "filters/totalfilter.h"
 
 #include <gtest/gtest.h>
 

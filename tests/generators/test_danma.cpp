@@ -2,8 +2,8 @@
 
 #include "generators/danma.h"
 
-#include "randomhistory.h"
 #include "enginesupport.h"
+#include "randomhistory.h"
 
 #include <gtest/gtest.h>
 #include <set>

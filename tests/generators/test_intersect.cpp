@@ -4,8 +4,8 @@
 #include "generators/countextract.h"
 #include "generators/intersect.h"
 
-#include "randomhistory.h"
 #include "enginesupport.h"
+#include "randomhistory.h"
 
 #include <gtest/gtest.h>
 

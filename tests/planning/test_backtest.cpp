@@ -1,10 +1,10 @@
 // The back-test: betting a list on a draw, money, chance against random numbers, the walk
 // over the newest draws with each tool seeing only the draws before the tested one.
 
+#include "enginesupport.h"
 #include "planning/backtest.h"
 #include "planning/backtesttools.h"
 #include "randomhistory.h"
-#include "enginesupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // statistics and the plan of one run.
 
 #include "core/usererror.h"
-#include "planning/replay.h"
 #include "enginesupport.h"
+#include "planning/replay.h"
 
 #include <gtest/gtest.h>
 #include <random>
