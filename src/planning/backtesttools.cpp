@@ -186,7 +186,7 @@ ListTool intersectTool(const ListCounter &counter, const IntersectSettings &sett
     };
 }
 
-ListTool stableTool(const StableSettings &settings, std::shared_ptr<uint32_t> counter, const std::atomic<bool> *stop) {
+ListTool stableTool(const StableSettings &settings, const std::shared_ptr<uint32_t> &counter, const std::atomic<bool> *stop) {
     return [=](const DrawTable &before, int index) {
         StableSettings s = settings;
         s.index = index;
@@ -194,7 +194,7 @@ ListTool stableTool(const StableSettings &settings, std::shared_ptr<uint32_t> co
     };
 }
 
-ListTool intervalTool(const IntervalSettings &settings, std::shared_ptr<Lcg> random, const std::atomic<bool> *stop) {
+ListTool intervalTool(const IntervalSettings &settings, const std::shared_ptr<Lcg> &random, const std::atomic<bool> *stop) {
     return [=](const DrawTable &before, int index) {
         IntervalSettings s = settings;
         s.start = index;
@@ -204,7 +204,7 @@ ListTool intervalTool(const IntervalSettings &settings, std::shared_ptr<Lcg> ran
     };
 }
 
-ListTool danmaBaseTool(const DanmaSettings &settings, const MissRanges &ranges, std::shared_ptr<Lcg> random,
+ListTool danmaBaseTool(const DanmaSettings &settings, const MissRanges &ranges, const std::shared_ptr<Lcg> &random,
                        const std::atomic<bool> *stop) {
     return [=](const DrawTable &before, int index) {
         DanmaSettings s = settings;

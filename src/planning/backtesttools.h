@@ -48,17 +48,17 @@ ListTool intersectTool(const ListCounter &counter, const IntersectSettings &sett
 // 临界选号超稳大底 at index u: the union of the lists. `counter` is the seed counter; each
 // run starts from the value the previous run left in it. `stop` ends a run half-way (the
 // back-test then drops that draw).
-ListTool stableTool(const StableSettings &settings, std::shared_ptr<uint32_t> counter,
+ListTool stableTool(const StableSettings &settings, const std::shared_ptr<uint32_t> &counter,
                     const std::atomic<bool> *stop = nullptr);
 
 // The two seeded tools of the windows. Both draw from `random`, carried from one draw to
 // the next, and give up their search when `stop` is set (the back-test then drops that
 // draw).
 // 最优间隔选号 with start issue u: stage 1's list.
-ListTool intervalTool(const IntervalSettings &settings, std::shared_ptr<Lcg> random,
+ListTool intervalTool(const IntervalSettings &settings, const std::shared_ptr<Lcg> &random,
                       const std::atomic<bool> *stop = nullptr);
 // 无穷胆码选号's base list: the groups generated for issue u, then "过滤" with the ranges.
-ListTool danmaBaseTool(const DanmaSettings &settings, const MissRanges &ranges, std::shared_ptr<Lcg> random,
+ListTool danmaBaseTool(const DanmaSettings &settings, const MissRanges &ranges, const std::shared_ptr<Lcg> &random,
                        const std::atomic<bool> *stop = nullptr);
 
 } // namespace corvel

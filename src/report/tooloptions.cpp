@@ -16,7 +16,7 @@ namespace {
 // GBK is taken as it stands.
 std::string gbkToUtf8(const std::string &bytes) {
     iconv_t cd = iconv_open("UTF-8", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes;
+    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes; // NOLINT(performance-no-int-to-ptr): iconv's failure value
     std::string out(bytes.size() * 3 / 2 + 16, '\0');
     char *in = const_cast<char *>(bytes.data());
     size_t inLeft = bytes.size();

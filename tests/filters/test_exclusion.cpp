@@ -142,7 +142,7 @@ TEST(ExclusionConditions, FaultyFilesAreRefusedWithTheirLine) {
     const std::pair<const char *, const char *> faulty[] = {
         {"chkbai=1\nchkfoo=1\n", "2"}, {"chkbai=1\nchkbai=0\n", "2"}, {"chkbai=2\n", "1"}, {"chkbai\n", "1"}};
     for (const auto &[bad, line] : faulty) {
-        const std::string message = test::userErrorOf([&] { readExclusionConditions(bad); });
+        const std::string message = test::userErrorOf([text = bad] { readExclusionConditions(text); });
         EXPECT_NE(message.find(line), std::string::npos) << bad << " -> " << message;
     }
 }

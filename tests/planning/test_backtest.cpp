@@ -41,7 +41,7 @@ BacktestSettings lastDraws(int n) {
 // Wraps a tool and keeps the list it gave for every position.
 struct Recorder {
     std::map<int, NumberList> lists;
-    ListTool wrap(ListTool tool) {
+    ListTool wrap(const ListTool &tool) {
         return [this, tool](const DrawTable &before, int index) {
             ToolList list = tool(before, index);
             lists[index] = list.numbers;
@@ -372,7 +372,7 @@ TEST(BacktestPaths, ColdCarriesTheNewestOccurrences) {
         for (const auto &[kind, counts] : cases)
             for (int64_t count : counts)
                 expectSamePaths(
-                    draws, testedDraws(draws), [&](ToolPath path) { return coldTool(kind, count, path); },
+                    draws, testedDraws(draws), [&, k = kind](ToolPath path) { return coldTool(k, count, path); },
                     "cold " + std::to_string(int(kind)) + "/" + std::to_string(count));
 }
 

@@ -219,7 +219,7 @@ TEST(ReplayPlan, FormulaAgreesWithCountingUpOnRandomParameters) {
 TEST(ReplayPlan, ParametersOutsideTheirListsAreRefused) {
     ReplayParams p;
     EXPECT_NO_THROW(checkReplayParams(p));
-    for (auto change : std::vector<std::function<void(ReplayParams &)>>{
+    for (const auto &change : std::vector<std::function<void(ReplayParams &)>>{
              [](ReplayParams &q) { q.betCount = 0; }, [](ReplayParams &q) { q.betCount = 1001; },
              [](ReplayParams &q) { q.prize = MaxPrize + 1; }, [](ReplayParams &q) { q.observeGap = 0; },
              [](ReplayParams &q) { q.observeGap = 101; }, [](ReplayParams &q) { q.observeRuns = 11; },

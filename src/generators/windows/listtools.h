@@ -66,7 +66,7 @@ public:
     bool checkImported() const;
     // Counts the numbers of the imported files on `runner`'s worker; `reduce` (called on
     // the worker) makes the result of the count, which is then shown and copied.
-    void countAndShow(ui::WorkRunner *runner, std::function<NumberList(const ListCounter &)> reduce);
+    void countAndShow(ui::WorkRunner *runner, const std::function<NumberList(const ListCounter &)> &reduce);
     // Shows `numbers` in the result box with their count.
     void showResult(const NumberList &numbers);
 

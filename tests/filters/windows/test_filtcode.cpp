@@ -39,7 +39,7 @@ CandidateList firstCandidates(int count) {
     return list;
 }
 
-FiltCodeSource source(int tab, CandidateList candidates, std::string description) {
+FiltCodeSource source(int tab, const CandidateList &candidates, const std::string &description) {
     return {tab, [candidates] { return candidates; }, [description] { return description; }};
 }
 
