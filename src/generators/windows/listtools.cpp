@@ -126,7 +126,8 @@ bool ListFilesFrame::checkImported() const {
     return false;
 }
 
-void ListFilesFrame::countAndShow(ui::WorkRunner *runner, const std::function<NumberList(const ListCounter &)> &reduce) {
+void ListFilesFrame::countAndShow(ui::WorkRunner *runner,
+                                  const std::function<NumberList(const ListCounter &)> &reduce) {
     struct Outcome {
         NumberList list;
         bool complete = false;
