@@ -85,7 +85,7 @@ std::vector<SummaryItem> backtestSummaryItems(const BacktestRun &run, const Back
     items.push_back({"中出期数", std::to_string(s.hits)});
     items.push_back({"随机期望期数", decimals(s.expected, 2)});
     items.push_back({"p值", decimals(s.pValue, 4)});
-    items.push_back({"与随机选号相比", chanceVerdict(s)});
+    items.push_back({"随机比较", chanceVerdict(s)});
     items.push_back({"投入", std::to_string(s.cost)});
     items.push_back({"奖金", std::to_string(s.prize)});
     items.push_back({"净收益", std::to_string(s.net)});

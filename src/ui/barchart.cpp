@@ -144,9 +144,11 @@ void BarChart::rebuild() {
     bars_->setLabelsVisible(showValues_);
     x_->setCategories(labels.isEmpty() ? QStringList{QString()} : labels);
     // Counts start at 0; a series that goes below (a running net) takes the axis down with it.
-    y_->setRange(double(bottom) * 1.15, double(top) * 1.15);
+    // The new tick interval comes first: the old one over the new range could mean
+    // hundreds of thousands of ticks.
     top_ = std::max(top, -bottom);
     y_->setTickInterval(double(tickStep(top_)));
+    y_->setRange(double(bottom) * 1.15, double(top) * 1.15);
     fitCategoryLabels();
     fitValueTicks();
 }
