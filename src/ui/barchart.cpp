@@ -128,7 +128,7 @@ std::vector<qint64> BarChart::visibleValues(int series) const {
 void BarChart::rebuild() {
     bars_->clear();
     const QStringList labels = visibleLabels();
-    qint64 top = 1;
+    qint64 top = 1, bottom = 0;
     for (size_t s = 0; s < specs_.size(); ++s) {
         if (!visible_[s]) continue;
         auto *set = new QBarSet(specs_[s].title);
@@ -137,14 +137,18 @@ void BarChart::rebuild() {
         for (qint64 v : visibleValues(int(s))) {
             *set << double(v);
             top = std::max(top, v);
+            bottom = std::min(bottom, v);
         }
         bars_->append(set);
     }
     bars_->setLabelsVisible(showValues_);
     x_->setCategories(labels.isEmpty() ? QStringList{QString()} : labels);
-    y_->setRange(0, double(top) * 1.15);
-    y_->setTickInterval(double(tickStep(top)));
-    top_ = top;
+    // Counts start at 0; a series that goes below (a running net) takes the axis down with it.
+    // The new tick interval comes first: the old one over the new range could mean
+    // hundreds of thousands of ticks.
+    top_ = std::max(top, -bottom);
+    y_->setTickInterval(double(tickStep(top_)));
+    y_->setRange(double(bottom) * 1.15, double(top) * 1.15);
     fitCategoryLabels();
     fitValueTicks();
 }

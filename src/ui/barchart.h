@@ -69,7 +69,7 @@ private:
     int page_ = 1;
     bool showValues_ = false;
     QStringList labels_;
-    qint64 top_ = 1; // the largest value on the page
+    qint64 top_ = 1; // the largest distance from 0 of a value on the page
     std::vector<std::vector<qint64>> values_;
 };
 

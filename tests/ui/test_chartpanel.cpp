@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QValueAxis>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -161,4 +162,19 @@ TEST(ChartPanel, RedrawingLeavesNoStaleItems) {
     auto *x = qobject_cast<QBarCategoryAxis *>(panel.chart()->chart()->axes(Qt::Horizontal).first());
     ASSERT_NE(x, nullptr);
     EXPECT_EQ(x->categories(), numbered(20));
+}
+
+// Counts start the value axis at 0; a running net below 0 takes it down with it, so no bar
+// is drawn off the plot.
+TEST(ChartPanel, NegativeValuesExtendTheAxisBelowZero) {
+    ui::ChartPanel panel(searchSpec());
+    auto *y = qobject_cast<QValueAxis *>(panel.chart()->chart()->axes(Qt::Vertical).first());
+    ASSERT_NE(y, nullptr);
+    panel.setData(numbered(3), {{4, 8, 2}});
+    EXPECT_EQ(y->min(), 0.0);
+    EXPECT_GE(y->max(), 8.0);
+    panel.setData(numbered(3), {{-2, -600, 40}});
+    EXPECT_LE(y->min(), -600.0);
+    EXPECT_GE(y->max(), 40.0);
+    EXPECT_EQ(panel.chart()->visibleValues(0), (std::vector<qint64>{-2, -600, 40}));
 }

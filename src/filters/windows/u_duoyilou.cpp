@@ -1,6 +1,8 @@
 #include "filters/windows/u_duoyilou.h"
 
 #include "filters/windows/listcommands.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
@@ -86,6 +88,10 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
     btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
     btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        const OmissionSettings s = texts().read();
+        return BacktestTool{QStringLiteral("多重遗漏选号"), {}, [s](const auto &) { return omissionTool(s); }};
+    });
 
     auto *left = new QVBoxLayout;
     left->addLayout(settings);
@@ -99,7 +105,7 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
     body->addLayout(right, 3);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton *b : {btngencode, btntongji, btnsave, btncopy, btnclose}) buttons->addWidget(b);
+    for (QPushButton *b : {btngencode, btntongji, btnsave, btncopy, btnhuice, btnclose}) buttons->addWidget(b);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addLayout(buttons);

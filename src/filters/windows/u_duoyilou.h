@@ -50,6 +50,7 @@ public:
     QPushButton *btnsave = nullptr;
     QPushButton *btncopy = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnhuice = nullptr;
 
 private:
     void showStatistics();

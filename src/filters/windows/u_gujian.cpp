@@ -2,6 +2,8 @@
 
 #include "core/usererror.h"
 #include "filters/windows/listcommands.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
@@ -96,6 +98,20 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
     btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
     btnyanzheng = ui::commandButton(this, QStringLiteral("btnyanzheng"), QStringLiteral("验证"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    // Stage 1's list of a search started at each tested draw; one seed for the whole run.
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        const IntervalSettings st = readSettings();
+        const auto check = [st](int first) {
+            IntervalSettings at = st;
+            at.start = first;
+            checkIntervalSettings(first, at);
+        };
+        check(static_cast<int>(DrawHistory.size())); // what no start issue can mend is refused at once
+        const uint32_t seed = seed_ != 0 ? seed_ : clockSeed();
+        return BacktestTool{QStringLiteral("最优间隔选号"), check, [st, seed](const std::atomic<bool> &stop) {
+                                return intervalTool(st, std::make_shared<Lcg>(seed), &stop);
+                            }};
+    });
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
@@ -111,6 +127,7 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
     commands->addWidget(btnsave, 1, 0);
     commands->addWidget(btncopy, 1, 1);
     commands->addWidget(btnclose, 1, 2);
+    commands->addWidget(btnhuice, 2, 0, 1, 3);
     left->addLayout(commands);
     left->addWidget(pb);
 
@@ -344,8 +361,8 @@ void Tfrmgujian::btnstopClick() {
 }
 
 void Tfrmgujian::setSearching(bool on) {
-    for (QWidget *w : std::initializer_list<QWidget *>{btnfilt, btnsave, btncopy, btnyanzheng, comcurqi, comindex,
-                                                       edtjushu, edtjian1, grptype1, grpmode})
+    for (QWidget *w : std::initializer_list<QWidget *>{btnfilt, btnsave, btncopy, btnyanzheng, btnhuice, comcurqi,
+                                                       comindex, edtjushu, edtjian1, grptype1, grpmode})
         w->setEnabled(!on);
     const bool ranking = opttype1->checkedId() == 0;
     for (QWidget *w : std::initializer_list<QWidget *>{grptype2, grptype3, grptype4, comjieduannum})

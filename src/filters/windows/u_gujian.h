@@ -79,6 +79,7 @@ public:
     QPushButton *btncopy = nullptr;
     QPushButton *btnyanzheng = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnhuice = nullptr;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;

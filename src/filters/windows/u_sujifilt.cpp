@@ -1,6 +1,8 @@
 #include "filters/windows/u_sujifilt.h"
 
 #include "filters/windows/listcommands.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "ui/buttons.h"
@@ -68,6 +70,12 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
     btnprint = ui::commandButton(this, QStringLiteral("btnprint"), QStringLiteral("打印"));
     btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制号码"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        const BetKind kind = chosenKind();
+        const int64_t count = ui::readInt64(edtjushu);
+        checkColdCount(kind, count);
+        return BacktestTool{QStringLiteral("冷码搜索"), {}, [=](const auto &) { return coldTool(kind, count); }};
+    });
 
     auto *top = new QHBoxLayout;
     top->addWidget(kinds);
@@ -93,7 +101,7 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton *b : {btnfilt, btnload, btnsave, btnprint, btncopy, btnclose}) buttons->addWidget(b);
+    for (QPushButton *b : {btnfilt, btnload, btnsave, btnprint, btncopy, btnhuice, btnclose}) buttons->addWidget(b);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);

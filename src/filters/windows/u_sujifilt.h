@@ -46,6 +46,7 @@ public:
     QPushButton *btnprint = nullptr;
     QPushButton *btncopy = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnhuice = nullptr;
 
 private:
     void showResult(BetKind kind, const NumberList &numbers);

@@ -2,6 +2,8 @@
 
 #include "core/u_public.h"
 #include "core/usererror.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "ui/buttons.h"
@@ -322,6 +324,19 @@ QWidget *Tfrmtotalfilt::buildCommands() {
     btnsavetiaojian = ui::commandButton(panel, QStringLiteral("btnsavetiaojian"), QStringLiteral("保存条件"));
     btnloadtiaojian = ui::commandButton(panel, QStringLiteral("btnloadtiaojian"), QStringLiteral("载入条件"));
     btnyanzheng = ui::commandButton(panel, QStringLiteral("btnyanzheng"), QStringLiteral("历史验证"));
+    // The list "过滤" gives now (restricted to a loaded list, as groups after "直转组"): it
+    // does not depend on the history, so every tested draw is bet with the same list.
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        DirectNumberTable numbers = DirectNumbers; // the window's working columns stay as they are
+        const std::vector<int> kept = runTotalFilter(numbers, settings(), loadedList_);
+        ToolList list;
+        if (grouped_) {
+            list = {directToGroup(resultText(kept)), ListForm::Group};
+        } else {
+            for (const int n : kept) list.numbers.push_back(numberFromValue(n));
+        }
+        return BacktestTool{QStringLiteral("总体过滤"), {}, [list](const auto &) { return fixedListTool(list); }};
+    });
     edtyanzheng = new QLineEdit(panel);
     edtyanzheng->setObjectName(QStringLiteral("edtyanzheng"));
     edtyanzheng->setMaximumWidth(60);
@@ -342,6 +357,7 @@ QWidget *Tfrmtotalfilt::buildCommands() {
     grid->addLayout(verify, 2, 0, 1, 2);
     grid->addWidget(btnyanzheng, 2, 2);
     grid->addWidget(btnclose, 2, 3);
+    grid->addWidget(btnhuice, 3, 2);
 
     connect(btnfilt, &QPushButton::clicked, this, &Tfrmtotalfilt::btnfiltClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmtotalfilt::btnsaveClick);
@@ -443,6 +459,7 @@ void Tfrmtotalfilt::btnfiltClick() {
         setResult(q(resultText(kept)), q(resultLabel(kept.size())));
         btncopyClick();
         loadedList_ = false;
+        grouped_ = false;
     });
 }
 
@@ -467,6 +484,7 @@ void Tfrmtotalfilt::btnloadClick() {
         setResult(q(resultText(loaded)), q(resultLabel(loaded.size())));
         btncopyClick();
         loadedList_ = true;
+        grouped_ = false;
     });
 }
 
@@ -475,6 +493,7 @@ void Tfrmtotalfilt::btnclsClick() {
     applySettings(TotalFilterSettings{});
     setResult(QString(), q(resultLabel()));
     loadedList_ = false;
+    grouped_ = false;
 }
 
 void Tfrmtotalfilt::btncopyClick() { ui::setClipboardText(memresult->toPlainText()); }
@@ -485,6 +504,7 @@ void Tfrmtotalfilt::btnzhuanClick() {
         std::string text;
         for (const Number &n : groups) text += numberText(n) + ' ';
         setResult(q(text), q(resultLabel(groups.size())));
+        grouped_ = true;
     });
 }
 

@@ -83,7 +83,7 @@ public:
     QPlainTextEdit *memresult = nullptr;
     QPushButton *btnfilt = nullptr, *btnsave = nullptr, *btnload = nullptr, *btncls = nullptr, *btncopy = nullptr,
                 *btnzhuan = nullptr, *btnclose = nullptr, *btnsavetiaojian = nullptr, *btnloadtiaojian = nullptr,
-                *btnyanzheng = nullptr;
+                *btnyanzheng = nullptr, *btnhuice = nullptr;
     BackTestView *backTestView = nullptr;
 
 protected:
@@ -102,6 +102,7 @@ private:
     void setResult(const QString &text, const QString &label);
 
     bool loadedList_ = false;
+    bool grouped_ = false; // the result box holds the groups of "直转组"
     bool centred_ = false;
 };
 

@@ -1,6 +1,8 @@
 #include "filters/windows/u_zhongpai.h"
 
 #include "filters/windows/listcommands.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "ui/buttons.h"
@@ -87,13 +89,18 @@ Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
     btnsave = ui::commandButton(this, QStringLiteral("btnsave"), QStringLiteral("保存"));
     btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制号码"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        const ExclusionSettings s = settings();
+        runExclusion({}, s); // every text checked as "过滤" checks it
+        return BacktestTool{QStringLiteral("综合立体全位排杀"), {}, [s](const auto &) { return exclusionTool(s); }};
+    });
     btnsavecond = ui::commandButton(this, QStringLiteral("btnsavecond"), QStringLiteral("保存条件"));
     btnloadcond = ui::commandButton(this, QStringLiteral("btnloadcond"), QStringLiteral("载入条件"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnsavecond);
     buttons->addWidget(btnloadcond);
     buttons->addStretch(1);
-    for (QPushButton *b : {btnfilt, btnclear, btnsave, btncopy, btnclose}) buttons->addWidget(b);
+    for (QPushButton *b : {btnfilt, btnclear, btnsave, btncopy, btnhuice, btnclose}) buttons->addWidget(b);
 
     auto *body = new QHBoxLayout;
     body->addLayout(rules, 3);

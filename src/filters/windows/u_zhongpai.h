@@ -55,6 +55,7 @@ public:
     QPushButton *btnclose = nullptr;
     QPushButton *btnsavecond = nullptr;
     QPushButton *btnloadcond = nullptr;
+    QPushButton *btnhuice = nullptr;
 
 private:
     std::array<QCheckBox *, ExclusionRuleCount> boxes() const;

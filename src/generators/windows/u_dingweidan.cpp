@@ -1,6 +1,8 @@
 #include "generators/windows/u_dingweidan.h"
 
 #include "core/usererror.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
@@ -57,11 +59,26 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
     btnalldadi = ui::commandButton(this, QStringLiteral("btnalldadi"), QStringLiteral("批量大底"));
     btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    // Each tested draw is the issue; the seed counter chains from the window's.
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        const StableSettings s = readCounts();
+        const uint32_t counter = counter_;
+        const auto check = [s](int first) {
+            StableSettings at = s;
+            at.index = first;
+            checkStableSettings(at, size_t(first));
+        };
+        check(int(draws_.size())); // what no issue can mend is refused at once
+        return BacktestTool{QStringLiteral("临界选号超稳大底"), check, [s, counter](const std::atomic<bool> &stop) {
+                                return stableTool(s, std::make_shared<uint32_t>(counter), &stop);
+                            }};
+    });
     auto *commands = new QGridLayout;
     commands->addWidget(btngencode, 0, 0);
     commands->addWidget(btnsave, 0, 1);
     commands->addWidget(btncopy, 1, 0);
     commands->addWidget(btnclose, 1, 1);
+    commands->addWidget(btnhuice, 3, 0, 1, 2);
     commands->addWidget(btnalldadi, 2, 0);
     commands->addWidget(edtallnum, 2, 1);
 
@@ -95,9 +112,9 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
     connect(btnalldadi, &QPushButton::clicked, this, &Tfrmdingweidan::btnalldadiClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmdingweidan::btncloseClick);
 
-    runner_ = new ui::WorkRunner(
-        this, {prggen, prgdadi}, btnstop,
-        {comcurqi, edtdadinum, edtjieduannum, edtcishu, edtallnum, btngencode, btnsave, btncopy, btnalldadi, btnclose});
+    runner_ = new ui::WorkRunner(this, {prggen, prgdadi}, btnstop,
+                                 {comcurqi, edtdadinum, edtjieduannum, edtcishu, edtallnum, btngencode, btnsave,
+                                  btncopy, btnalldadi, btnclose, btnhuice});
     FormCreate();
     resize(760, 460);
 }
@@ -122,11 +139,17 @@ void Tfrmdingweidan::comcurqiChange() {
     lblkaijiang->setText(dadi::drawnLabel(draws_, index_));
 }
 
-StableSettings Tfrmdingweidan::readSettings() const {
+StableSettings Tfrmdingweidan::readCounts() const {
     StableSettings s;
     s.lists = ui::readInt(edtdadinum);
     s.stages = ui::readInt(edtjieduannum);
     s.misses = ui::readInt(edtcishu);
+    s.index = 0;
+    return s;
+}
+
+StableSettings Tfrmdingweidan::readSettings() const {
+    StableSettings s = readCounts();
     s.index = index_;
     checkStableSettings(s, draws_.size());
     return s;

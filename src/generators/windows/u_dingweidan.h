@@ -49,8 +49,11 @@ public:
     QPushButton *btnalldadi = nullptr;
     QPushButton *btnstop = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnhuice = nullptr;
 
 private:
+    // K, S and M as typed (index 0, unchecked); with the chosen issue and checked.
+    StableSettings readCounts() const;
     StableSettings readSettings() const;
     void showUnion(const NumberList &numbers);
 

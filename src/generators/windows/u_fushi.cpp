@@ -3,6 +3,8 @@
 #include "core/random.h"
 #include "core/usererror.h"
 #include "generators/windows/u_jiaoqi.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "ui/buttons.h"
@@ -100,6 +102,20 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     btnalldadi = ui::commandButton(this, QStringLiteral("btnalldadi"), QStringLiteral("一键全部大底"));
     btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    // The base list of the groups generated for each tested draw, then "过滤" with the ranges.
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        const DanmaSettings s = readSettings(static_cast<int>(draws_.size()), draws_.size());
+        const MissRanges ranges = readRanges();
+        const auto check = [s](int first) {
+            DanmaSettings at = s;
+            at.index = first;
+            checkDanmaSettings(at, size_t(first));
+        };
+        const uint32_t seed = seed_ != 0 ? seed_ : clockSeed();
+        return BacktestTool{QStringLiteral("无穷胆码选号"), check, [s, ranges, seed](const std::atomic<bool> &stop) {
+                                return danmaBaseTool(s, ranges, std::make_shared<Lcg>(seed), &stop);
+                            }};
+    });
     edtdadinum = ui::numberEdit(this, "edtdadinum", 60);
     auto *commands = new QGridLayout;
     commands->addWidget(btngen, 0, 0);
@@ -110,6 +126,7 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     commands->addWidget(btnclose, 2, 1);
     commands->addWidget(btnalldadi, 3, 0);
     commands->addWidget(edtdadinum, 3, 1);
+    commands->addWidget(btnhuice, 4, 0, 1, 2);
 
     lblresult = new QLabel(this);
     lblresult->setObjectName(QStringLiteral("lblresult"));
@@ -161,9 +178,9 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     connect(btnalldadi, &QPushButton::clicked, this, &Tfrmfushi::btnalldadiClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmfushi::btncloseClick);
 
-    runner_ =
-        new ui::WorkRunner(this, {prggen, prgdadi}, btnstop,
-                           {params, btngen, btnfilt, btnsave, btnsave2, btncopy, btnalldadi, edtdadinum, btnclose});
+    runner_ = new ui::WorkRunner(
+        this, {prggen, prgdadi}, btnstop,
+        {params, btngen, btnfilt, btnsave, btnsave2, btncopy, btnalldadi, edtdadinum, btnclose, btnhuice});
     FormCreate();
     resize(900, 560);
 }
@@ -220,14 +237,16 @@ void Tfrmfushi::comcurqiChange() {
 // The count in use is always the one shown; it is read when a run starts.
 void Tfrmfushi::comyanxunumChange() {}
 
-DanmaSettings Tfrmfushi::readSettings() const {
+DanmaSettings Tfrmfushi::readSettings() const { return readSettings(index_, draws_.size()); }
+
+DanmaSettings Tfrmfushi::readSettings(int index, size_t drawCount) const {
     DanmaSettings s;
     s.groups = ui::readInt(edtfushinum);
     s.digits = comcodenum->currentIndex() + 1;
     s.draws = ui::toInt(comyanxunum->currentText());
     s.reverse = opttype->checkedId() == 1;
-    s.index = index_;
-    checkDanmaSettings(s, draws_.size());
+    s.index = index;
+    checkDanmaSettings(s, drawCount);
     return s;
 }
 

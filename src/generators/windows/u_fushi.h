@@ -46,6 +46,8 @@ public:
     const std::vector<std::string> &groups() const { return groups_; }
     const NumberList &baseList() const { return list_; }
     ui::WorkRunner *runner() const { return runner_; }
+    // The seed of the back-test's group searches; 0 takes one from the clock.
+    void setSeed(uint32_t seed) { seed_ = seed; }
 
     QComboBox *comfangan = nullptr;
     QButtonGroup *opttype = nullptr;
@@ -74,8 +76,11 @@ public:
     QPushButton *btnalldadi = nullptr;
     QPushButton *btnstop = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnhuice = nullptr;
 
 private:
+    // The settings at `index`, checked for a history of `drawCount` draws.
+    DanmaSettings readSettings(int index, size_t drawCount) const;
     DanmaSettings readSettings() const;
     MissRanges readRanges() const;
     void showGroups(const std::vector<std::string> &groups);
@@ -86,6 +91,7 @@ private:
     std::vector<std::string> groups_;
     NumberList list_;
     bool filtered_ = false;
+    uint32_t seed_ = 0;
     ui::GridModel *groupModel_ = nullptr;
     ui::GridModel *codeModel_ = nullptr;
     ui::WorkRunner *runner_ = nullptr;

@@ -1,5 +1,7 @@
 #include "generators/windows/u_gensui.h"
 
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
 #include "ui/buttons.h"
@@ -176,6 +178,15 @@ QWidget *FollowWindow::buildCommands() {
     btncopy = ui::commandButton(box, QStringLiteral("btncopy"), QStringLiteral("复制"));
     btnclear = ui::commandButton(box, QStringLiteral("btnclear"), QStringLiteral("清空"));
     btnclose = ui::commandButton(box, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    // The bet list of "统计" then one "过滤" with the controls' settings, for each draw.
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        const FollowSettings statistics = readStatistics(std::max(0, optnum->checkedId()) + 1);
+        const FilterSettings filter = readFilter();
+        const FollowKind kind = kind_;
+        const QString name =
+            kind == FollowKind::Group ? QStringLiteral("组选跟随选号") : QStringLiteral("直选跟随选号");
+        return BacktestTool{name, {}, [=](const auto &) { return followTool(kind, statistics, filter); }};
+    });
     btnsave1 = ui::commandButton(box, QStringLiteral("btnsave1"), QStringLiteral("保存"));
     btnsave2 = ui::commandButton(box, QStringLiteral("btnsave2"), QStringLiteral("保存"));
     btnsave1->hide();
@@ -186,6 +197,7 @@ QWidget *FollowWindow::buildCommands() {
     grid->addWidget(btncopy, 1, 1);
     grid->addWidget(btnclear, 2, 0);
     grid->addWidget(btnclose, 2, 1);
+    grid->addWidget(btnhuice, 3, 0, 1, 2);
     return box;
 }
 
@@ -240,7 +252,7 @@ void FollowWindow::btntongjiClick() {
     ui::runCommand(this, [this] { followStat(std::max(0, optnum->checkedId()) + 1); });
 }
 
-void FollowWindow::followStat(int width) {
+FollowSettings FollowWindow::readStatistics(int width) const {
     FollowSettings s;
     s.width = width;
     s.position = position_;
@@ -248,7 +260,16 @@ void FollowWindow::followStat(int width) {
     s.interval = comsepnum->currentIndex() + 1;
     s.followCount = readFollowCount(edtgensuiqishu->text().toStdString());
     s.includeDraw = optsep->checkedId() == 0;
-    selection_.statistics(DrawHistory, current_, s);
+    return s;
+}
+
+FilterSettings FollowWindow::readFilter() const {
+    return readFilterSettings(edtpaichu->text().toStdString(), edtdanma->text().toStdString(),
+                              edtnum1->text().toStdString(), edtnum2->text().toStdString(), optsep->checkedId() == 0);
+}
+
+void FollowWindow::followStat(int width) {
+    selection_.statistics(DrawHistory, current_, readStatistics(width));
     showFollowTable();
 }
 
@@ -265,10 +286,7 @@ void FollowWindow::showFollowTable() {
 
 void FollowWindow::btngen3Click() {
     ui::runCommand(this, [this] {
-        const FilterSettings s =
-            readFilterSettings(edtpaichu->text().toStdString(), edtdanma->text().toStdString(),
-                               edtnum1->text().toStdString(), edtnum2->text().toStdString(), optsep->checkedId() == 0);
-        selection_.filter(s);
+        selection_.filter(readFilter());
         showCombined();
     });
 }

@@ -63,6 +63,7 @@ public:
     QPushButton *btncopy = nullptr;
     QPushButton *btnclear = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnhuice = nullptr;
     QTableView *tabhistory = nullptr;
     QTableView *grdcode1 = nullptr; // hidden behind the combined list
     QTableView *grdcode2 = nullptr; // hidden likewise
@@ -80,6 +81,9 @@ private:
     void connectCommands();
     QTableView *codeGrid(ui::GridModel *&model, const char *name);
 
+    // What "统计" (for `width` digits) and "过滤" read from the controls.
+    FollowSettings readStatistics(int width) const;
+    FilterSettings readFilter() const;
     // Steps 1–4 for the chosen width, and the table on show.
     void followStat(int width);
     void showFollowTable();

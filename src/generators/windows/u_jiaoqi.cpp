@@ -2,6 +2,8 @@
 
 #include "core/usererror.h"
 #include "generators/windows/u_fushi.h"
+#include "planning/backtesttools.h"
+#include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
@@ -68,6 +70,17 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
     btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    // The imported files are read again by the run (on its worker), the index is each draw's.
+    btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
+        if (!files_->checkImported()) return std::nullopt;
+        const IntersectSettings s = readSettings(0);
+        const QStringList files = paths();
+        return BacktestTool{QStringLiteral("多重大底交集"), {}, [s, files](const std::atomic<bool> &stop) {
+                                ListCounter counter;
+                                if (!countListFiles(files, counter, {}, &stop)) return fixedListTool({});
+                                return intersectTool(counter, s);
+                            }};
+    });
     auto *commands = new QGridLayout;
     commands->addWidget(btndaoru, 0, 0);
     commands->addWidget(btnjiaoqi, 0, 1);
@@ -75,6 +88,7 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     commands->addWidget(btnsave, 1, 1);
     commands->addWidget(btncopy, 2, 0);
     commands->addWidget(btnclose, 2, 1);
+    commands->addWidget(btnhuice, 3, 0, 1, 2);
 
     auto *middle = new QVBoxLayout;
     middle->addWidget(kindBox);
@@ -91,9 +105,10 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     connect(btncopy, &QPushButton::clicked, this, &Tfrmjiaoqi::btncopyClick);
     connect(btnclose, &QPushButton::clicked, this, &Tfrmjiaoqi::btncloseClick);
 
-    runner_ = new ui::WorkRunner(this, {prgfile, prgunused}, btnstop,
-                                 {kindBox, btndaoru, btnjiaoqi, btnzhuan, btnsave, btncopy, btnclose, lstdadi, chkyilou,
-                                  edtyilou, edtzhu6yongcuo1, edtzhu6yongcuo2, edtzhu3yongcuo1, edtzhu3yongcuo2});
+    runner_ =
+        new ui::WorkRunner(this, {prgfile, prgunused}, btnstop,
+                           {kindBox, btndaoru, btnjiaoqi, btnzhuan, btnsave, btncopy, btnclose, btnhuice, lstdadi,
+                            chkyilou, edtyilou, edtzhu6yongcuo1, edtzhu6yongcuo2, edtzhu3yongcuo1, edtzhu3yongcuo2});
     FormCreate();
     resize(860, 520);
 }
@@ -132,19 +147,24 @@ const QStringList &Tfrmjiaoqi::paths() const { return files_->paths(); }
 void Tfrmjiaoqi::btnjiaoqiClick() {
     if (!files_->checkImported()) return;
     ui::runCommand(this, [&] {
-        IntersectSettings s;
-        s.kind = kind();
-        s.sixLow = ui::readInt(edtzhu6yongcuo1);
-        s.sixHigh = ui::readInt(edtzhu6yongcuo2);
-        s.threeLow = ui::readInt(edtzhu3yongcuo1);
-        s.threeHigh = ui::readInt(edtzhu3yongcuo2);
-        s.excludeRecent = chkyilou->isChecked();
-        s.recent = ui::readInt(edtyilou);
-        s.index = danmaIndex();
-        if (s.excludeRecent && s.recent < 0) throw UserError("排除期数不能小于0！");
+        const IntersectSettings s = readSettings(danmaIndex());
         const DrawTable draws = DrawHistory;
         files_->countAndShow(runner_, [=](const ListCounter &counter) { return intersectLists(counter, draws, s); });
     });
+}
+
+IntersectSettings Tfrmjiaoqi::readSettings(int index) const {
+    IntersectSettings s;
+    s.kind = kind();
+    s.sixLow = ui::readInt(edtzhu6yongcuo1);
+    s.sixHigh = ui::readInt(edtzhu6yongcuo2);
+    s.threeLow = ui::readInt(edtzhu3yongcuo1);
+    s.threeHigh = ui::readInt(edtzhu3yongcuo2);
+    s.excludeRecent = chkyilou->isChecked();
+    s.recent = ui::readInt(edtyilou);
+    s.index = index;
+    if (s.excludeRecent && s.recent < 0) throw UserError("排除期数不能小于0！");
+    return s;
 }
 
 void Tfrmjiaoqi::btnzhuanClick() {

@@ -56,9 +56,12 @@ public:
     QPushButton *btncopy = nullptr;
     QPushButton *btnstop = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnhuice = nullptr;
 
 private:
     ListKind kind() const;
+    // The settings of "大底交集" at `index`, checked as it checks them.
+    IntersectSettings readSettings(int index) const;
 
     dadi::ListFilesFrame *files_ = nullptr;
     ui::WorkRunner *runner_ = nullptr;
