@@ -186,7 +186,8 @@ ListTool intersectTool(const ListCounter &counter, const IntersectSettings &sett
     };
 }
 
-ListTool stableTool(const StableSettings &settings, const std::shared_ptr<uint32_t> &counter, const std::atomic<bool> *stop) {
+ListTool stableTool(const StableSettings &settings, const std::shared_ptr<uint32_t> &counter,
+                    const std::atomic<bool> *stop) {
     return [=](const DrawTable &before, int index) {
         StableSettings s = settings;
         s.index = index;
@@ -194,7 +195,8 @@ ListTool stableTool(const StableSettings &settings, const std::shared_ptr<uint32
     };
 }
 
-ListTool intervalTool(const IntervalSettings &settings, const std::shared_ptr<Lcg> &random, const std::atomic<bool> *stop) {
+ListTool intervalTool(const IntervalSettings &settings, const std::shared_ptr<Lcg> &random,
+                      const std::atomic<bool> *stop) {
     return [=](const DrawTable &before, int index) {
         IntervalSettings s = settings;
         s.start = index;

@@ -1,9 +1,9 @@
 // What the back-test window exports and prints: the CSV text of a hand-worked run, the
 // summary of a stopped run, and the printout's pages.
 
+#include "enginesupport.h"
 #include "planning/backtestsheet.h"
 #include "planning/backtesttools.h"
-#include "testsupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
