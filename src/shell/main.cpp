@@ -14,6 +14,8 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Corvel"));
     QApplication::setOrganizationName(QStringLiteral("Corvel"));
     QApplication::setWindowIcon(corvel::programIcon());
+    // Desktops match the windows to the installed desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvel.Corvel"));
     corvel::ui::installChineseTranslations();
     corvel::Shell shell = corvel::startShell(QApplication::applicationDirPath());
     {

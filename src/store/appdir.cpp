@@ -32,9 +32,14 @@ void installBundled(const QString &resourceDir, const QString &target) {
 
 } // namespace
 
+bool installedProgram(const QString &programDir) {
+    return QFileInfo::exists(programDir + QStringLiteral("/../share/applications/") + QString::fromUtf8(DesktopId));
+}
+
 void initAppDir(const QString &programDir) {
     QString dir = QDir(programDir).absolutePath();
-    if (!writableFolder(dir)) dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (installedProgram(dir) || !writableFolder(dir))
+        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(dir);
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
     AppDir = dir.toStdString();

@@ -5,9 +5,16 @@
 
 namespace corvel {
 
-// Chooses AppDir: the program's folder when it is writable (portable use), otherwise
-// the per-user data folder. Creates 数据库/, 附属/, 图片/, 帮助/ and puts the bundled
-// pictures and help pages there when they are missing. Sets corvel::AppDir.
+// The name of the installed desktop entry, which also marks an installed program.
+inline constexpr char DesktopId[] = "org.corvel.Corvel.desktop";
+
+// Whether the program in `programDir` was installed: `<prefix>/bin` beside its desktop
+// entry in `<prefix>/share/applications`.
+bool installedProgram(const QString &programDir);
+
+// Chooses AppDir: the per-user data folder for an installed program or where the
+// program's folder is not writable, otherwise the program's folder (portable use). Creates 数据库/, 附属/, 图片/, 帮助/
+// and puts the bundled pictures and help pages there when they are missing. Sets corvel::AppDir.
 void initAppDir(const QString &programDir);
 
 QString appDir();        // AppDir as a QString, ending with '/'
