@@ -18,6 +18,7 @@
 #include <QPrintPreviewWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -92,4 +93,58 @@ TEST_F(ExportEverywhereTest, EveryGridAndChartOfEveryWindowCarriesItsExport) {
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QStringLiteral(", ")).toStdString();
     EXPECT_GT(grids, 60);
     EXPECT_GT(charts, 30);
+}
+
+// 文件 ▸ 打印预览: off while no shown tool window can print; then the preview of the tool
+// window used last, with the pages its "打印" prints.
+TEST_F(ExportEverywhereTest, PrintPreviewOfTheFileMenuPreviewsTheToolWindowInUse) {
+    QAction *preview = main->command(QStringLiteral("mnuprintpreview"));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->text(), u("打印预览(&V)"));
+    auto *file = qobject_cast<QMenu *>(main->command(QStringLiteral("mnuopen"))->associatedObjects().value(0));
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->actions().contains(preview));
+    emit file->aboutToShow();
+    EXPECT_FALSE(preview->isEnabled());
+
+    ASSERT_TRUE(open(u("中国福彩3D")));
+    test::MessageLog log;
+    QWidget *plan = main->showToolWindow(QStringLiteral("Tfrmgudingjihua"));
+    ASSERT_NE(plan, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(plan));
+    plan->findChild<QAbstractButton *>(QStringLiteral("btnala"))->click();
+    emit file->aboutToShow();
+    EXPECT_TRUE(preview->isEnabled());
+
+    int pages = -1;
+    QString title;
+    ui::printHooks().preview = [&](QPrintPreviewDialog &dialog) {
+        pages = dialog.findChild<QPrintPreviewWidget *>()->pageCount();
+        title = dialog.windowTitle();
+        return false;
+    };
+    preview->trigger();
+    EXPECT_EQ(title, u("打印预览"));
+    EXPECT_EQ(pages, 4); // the plan's four pages, as its "打印" prints them
+
+    // A hidden tool window is not previewed.
+    plan->findChild<QAbstractButton *>(QStringLiteral("btnclose"))->click();
+    emit file->aboutToShow();
+    EXPECT_FALSE(preview->isEnabled());
+
+    // A print button that is a menu (what to print) opens that menu.
+    QWidget *tozi = main->showToolWindow(QStringLiteral("Tfrmtozi"));
+    ASSERT_NE(tozi, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tozi));
+    emit file->aboutToShow();
+    ASSERT_TRUE(preview->isEnabled());
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *a : menu->actions()) offered << a->text();
+            menu->close();
+        }
+    });
+    preview->trigger();
+    EXPECT_EQ(offered, (QStringList{u("打印号码(&C)"), u("打印设置(&S)")}));
 }
