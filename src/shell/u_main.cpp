@@ -15,6 +15,7 @@
 #include "ui/toolwindow.h"
 #include "ui/windowplace.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,6 +116,9 @@ void Tfrmmain::buildMenus() {
     QMenu *file = menuBar()->addMenu(u("文件(&F)"));
     addCommand(file, QStringLiteral("mnuopen"), u("打开彩票(&O)"), &Tfrmmain::mnuopenClick);
     addCommand(file, QStringLiteral("mnuclose"), u("关闭彩票(&G)"), &Tfrmmain::mnucloseClick);
+    file->addSeparator();
+    addCommand(file, QStringLiteral("mnuprintpreview"), u("打印预览(&V)"), &Tfrmmain::mnuprintpreviewClick);
+    connect(file, &QMenu::aboutToShow, this, &Tfrmmain::updatePrintPreview);
     file->addSeparator();
     addCommand(file, QStringLiteral("mnuexit"), u("退出(&X)"), &Tfrmmain::mnuexitClick);
 
@@ -227,6 +231,36 @@ void Tfrmmain::buildToolBar() {
 void Tfrmmain::UpdateCommandState() {
     for (QAction *action : lotteryCommands_) action->setEnabled(LotteryOpen);
     tabAction_->setVisible(LotteryOpen);
+    updatePrintPreview();
+}
+
+void Tfrmmain::updatePrintPreview() { commands_[QStringLiteral("mnuprintpreview")]->setEnabled(previewTarget()); }
+
+QAbstractButton *Tfrmmain::previewTarget() const {
+    const auto printButton = [](const QWidget *window) -> QAbstractButton * {
+        if (!window || !window->isVisible()) return nullptr;
+        for (const QString &name : {QStringLiteral("btnprint"), QStringLiteral("tlbtnprint")})
+            if (auto *button = window->findChild<QAbstractButton *>(name))
+                return button->isEnabled() && button->isVisible() ? button : nullptr;
+        return nullptr;
+    };
+    if (QAbstractButton *button = printButton(lastToolWindow_)) return button;
+    for (const auto &window : toolWindows_)
+        if (QAbstractButton *button = printButton(window)) return button;
+    return nullptr;
+}
+
+void Tfrmmain::mnuprintpreviewClick() {
+    QAbstractButton *button = previewTarget();
+    if (!button) return;
+    QWidget *window = button->window();
+    window->raise();
+    window->activateWindow();
+    // A print button with a menu (what to print) opens its menu.
+    if (auto *menuButton = qobject_cast<QToolButton *>(button); menuButton && menuButton->menu())
+        menuButton->showMenu();
+    else
+        button->click();
 }
 
 bool Tfrmmain::event(QEvent *event) {
@@ -271,6 +305,11 @@ void Tfrmmain::resizeEvent(QResizeEvent *event) {
 // The client area gets its final size after the frame's own resize; the picture follows it.
 bool Tfrmmain::eventFilter(QObject *watched, QEvent *event) {
     if (watched == mdi_->viewport() && event->type() == QEvent::Resize) updateBackground();
+    if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+        auto *window = static_cast<QWidget *>(watched);
+        for (const auto &tool : std::as_const(toolWindows_))
+            if (tool == window) lastToolWindow_ = window;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -338,6 +377,7 @@ QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
     ui::addStandardKeys(window);
     ui::placeToolWindow(window, this);
     toolWindows_[className] = window;
+    window->installEventFilter(this); // remembers the tool window used last (打印预览)
     return window;
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+class QAbstractButton;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -33,6 +34,9 @@ public:
     void mnuopenClick();
     void mnucloseClick();
     void mnuexitClick();
+    // 打印预览: the print command of the tool window last used that can print (its "打印"
+    // opens the preview); off while no shown tool window can print.
+    void mnuprintpreviewClick();
     void mnubackupdataClick();
     void mnustoredataClick();
     void mnuhelpcotentClick();
@@ -56,6 +60,8 @@ public:
     QWidget *toolWindow(const QString &className) const;
     // The current analysis child window.
     QWidget *activeAnalysisWindow() const;
+    // The print button of the tool window 打印预览 prints, or null.
+    QAbstractButton *previewTarget() const;
 
     // Shows the window at start-up: where it was left in the last run (geometry and
     // maximised state), or maximised the first time.
@@ -77,6 +83,7 @@ private:
     void addToolWindowItems(QMenu *menu, ToolMenu which);
     QAction *addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon);
     void UpdateCommandState();
+    void updatePrintPreview();
     void closeChildWindows();
     void closeToolWindows();
     void showModalTool(const QString &className);
@@ -92,6 +99,7 @@ private:
     QMap<QString, QPointer<QWidget>> toolWindows_;
     QStringList creatingToolWindows_;
     QPointer<QWidget> about_;
+    QPointer<QWidget> lastToolWindow_; // the tool window activated last
     QPixmap background_;
 };
 

@@ -67,10 +67,18 @@ QString writeFailureMessage(const QString &path, const QString &detail, qint64 b
     return QStringLiteral("写入文件 %1 出错：%2").arg(path, detail);
 }
 
+QString createFailureMessage(const QString &path, const QString &detail) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists() || !folder.isDir())
+        return QStringLiteral("无法创建文件 %1：文件夹 %2 不存在。").arg(path, folder.filePath());
+    if (!folder.isWritable())
+        return QStringLiteral("无法创建文件 %1：文件夹 %2 不允许写入，请另选一个文件夹。").arg(path, folder.filePath());
+    return QStringLiteral("无法创建文件 %1：%2").arg(path, detail);
+}
+
 void writeFileBytes(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw UserError(QStringLiteral("无法创建文件 %1：%2").arg(path, file.errorString()).toStdString());
+    if (!file.open(QIODevice::WriteOnly)) throw UserError(createFailureMessage(path, file.errorString()).toStdString());
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         const QStorageInfo disk(QFileInfo(path).absolutePath());
         throw UserError(

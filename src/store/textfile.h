@@ -32,6 +32,9 @@ void writeFileBytes(const QString &path, const QByteArray &bytes);
 // The message of a failed write: a full disk is said in plain words (when fewer bytes
 // are free on the file's disk than were to be written), otherwise the file layer's text.
 QString writeFailureMessage(const QString &path, const QString &detail, qint64 bytesNeeded, qint64 bytesFree);
+// The message of a file that cannot be created: a missing folder or one that may not be
+// written is said in plain words, otherwise the file layer's text.
+QString createFailureMessage(const QString &path, const QString &detail);
 
 // GBK conversion of a whole text.
 QByteArray toGbk(const QString &text);

@@ -46,6 +46,8 @@ BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int 
     view_->setRenderHint(QPainter::Antialiasing, false);
     // A redrawing repaints the whole chart, also where a dialog in front exposes only a part.
     view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    // The chart's context menu (ui/chartexport.h) is this widget's.
+    view_->setContextMenuPolicy(Qt::NoContextMenu);
     bars_ = new QBarSeries;
     bars_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     chart->addSeries(bars_);
@@ -67,6 +69,10 @@ BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int 
 }
 
 QChart *BarChart::chart() const { return view_->chart(); }
+
+void BarChart::paintChart(QPainter *painter, const QRectF &target) {
+    view_->render(painter, target, view_->viewport()->rect(), Qt::IgnoreAspectRatio);
+}
 
 void BarChart::setData(const QStringList &labels, const std::vector<std::vector<qint64>> &values) {
     labels_ = labels;

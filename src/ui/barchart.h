@@ -48,6 +48,8 @@ public:
     bool seriesVisible(int series) const { return visible_[series]; }
     bool showValues() const { return showValues_; }
     QChart *chart() const;
+    // Paints the chart as it is shown into `target` of `painter` (a picture, a drawing).
+    void paintChart(QPainter *painter, const QRectF &target);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

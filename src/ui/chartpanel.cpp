@@ -1,6 +1,7 @@
 #include "ui/chartpanel.h"
 
 #include "ui/buttons.h"
+#include "ui/chartexport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@ ChartPanel::ChartPanel(const ChartPanelSpec &spec, QWidget *parent) : QWidget(pa
     chart_ = new BarChart(spec.title, std::move(series), spec.pageSize, this);
     chart_->setObjectName(spec.chartName);
     chart_->setLegendAlignment(spec.legend);
+    addImageExport(chart_);
     buildBox(spec);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

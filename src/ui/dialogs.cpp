@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSpacerItem>
 #include <algorithm>
 
@@ -97,12 +98,21 @@ QString databaseFileFilter() { return QStringLiteral("数据库 (*.db)"); }
 QString getSaveFileName(QWidget *parent, const QString &initialPath, const QString &filter,
                         const QString &defaultSuffix, const QString &caption) {
     QString name;
+    QString suffix = defaultSuffix;
     if (dialogHooks().saveFile) {
         name = dialogHooks().saveFile(caption, initialPath);
     } else {
         QFileDialog dlg(parent, caption, initialPath, filter);
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setDefaultSuffix(defaultSuffix);
+        // With several kinds to choose from, a name typed without suffix gets the chosen kind's.
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, &suffix](const QString &chosen) {
+            static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+            const QRegularExpressionMatch match = pattern.match(chosen);
+            if (!match.hasMatch()) return;
+            suffix = match.captured(1);
+            dlg.setDefaultSuffix(suffix);
+        });
         const QFileInfo info(initialPath);
         if (!info.isDir()) {
             dlg.setDirectory(info.absolutePath());
@@ -110,8 +120,7 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
         }
         if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()) name = dlg.selectedFiles().first();
     }
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && !defaultSuffix.isEmpty())
-        name += QLatin1Char('.') + defaultSuffix;
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && !suffix.isEmpty()) name += QLatin1Char('.') + suffix;
     return name;
 }
 

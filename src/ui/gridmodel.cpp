@@ -1,5 +1,6 @@
 #include "ui/gridmodel.h"
 
+#include "ui/gridcommands.h"
 #include "ui/gridheader.h"
 
 #include <QEvent>
@@ -49,10 +50,12 @@ QTableView *makeGrid(QWidget *parent, GridModel *model, int rowHeight) {
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(rowHeight);
     view->horizontalHeader()->setHighlightSections(false);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells can be selected for "复制".
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
+    addGridCommands(view);
     return view;
 }
 

@@ -35,7 +35,8 @@ private:
 };
 
 // A table view set up as the program's grids: headings as the fixed row, no row
-// header, single-cell selection, rows of `rowHeight` pixels, cells centred.
+// header, cells selected singly or in blocks, rows of `rowHeight` pixels, cells centred,
+// and the grid commands "复制" and "导出CSV…" (ui/gridcommands.h).
 QTableView *makeGrid(QWidget *parent, GridModel *model, int rowHeight = 20);
 
 // Gives every column of the view the same width: (client width − margin) / columns.

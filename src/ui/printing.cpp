@@ -1,12 +1,20 @@
 #include "ui/printing.h"
 
 #include "ui/dialogs.h"
+#include "ui/exportfile.h"
+#include "ui/toolwindow.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QToolBar>
 
 namespace corvel::ui {
 
@@ -66,6 +74,32 @@ bool paint(QPrinter &printer, const PageLayout &layout) {
     return painter.end();
 }
 
+// Saves the pages, laid out for the page setup the preview shows, as a PDF file: painted
+// into a temporary file first, then written beside the chosen name and renamed.
+void exportPdf(QWidget *parent, QWidget *requester, const QPrinter &shown, const PageLayout &layout) {
+    const QString path =
+        getSaveFileName(parent, proposedExportPath(requester, {}, QStringLiteral("pdf")),
+                        QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"), QStringLiteral("导出PDF"));
+    if (path.isEmpty()) return;
+    QByteArray bytes;
+    {
+        const BusyCursor busy;
+        const QTemporaryDir work;
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setResolution(shown.resolution());
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageLayout(shown.pageLayout());
+        pdf.setOutputFileName(work.filePath(QStringLiteral("pages.pdf")));
+        QFile file(pdf.outputFileName());
+        if (!work.isValid() || !paint(pdf, layout) || !file.open(QIODevice::ReadOnly)) {
+            showError(parent, QStringLiteral("无法在临时文件夹 %1 中生成PDF文件。").arg(QDir::tempPath()));
+            return;
+        }
+        bytes = file.readAll();
+    }
+    saveExport(parent, path, bytes);
+}
+
 } // namespace
 
 PrintResult printDocument(QWidget *parent, const PageLayout &layout) {
@@ -75,12 +109,39 @@ PrintResult printDocument(QWidget *parent, const PageLayout &layout) {
         if (printHooks().cancel) return PrintResult::Cancelled;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printHooks().pdfPath);
-    } else {
-        QPrintDialog dialog(&printer, parent);
-        if (dialog.exec() != QDialog::Accepted) return PrintResult::Cancelled;
+        if (!printer.isValid()) return PrintResult::Failed;
+        return paint(printer, layout) ? PrintResult::Printed : PrintResult::Failed;
     }
-    if (!printer.isValid()) return PrintResult::Failed;
-    return paint(printer, layout) ? PrintResult::Printed : PrintResult::Failed;
+
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("frmprintpreview"));
+    dialog.setWindowTitle(QStringLiteral("打印预览"));
+    // The preview and the printer are painted alike; the last painting before the dialog
+    // is accepted is the one that went to the printer.
+    bool lastPaintOk = true;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter *target) { lastPaintOk = paint(*target, layout); });
+    if (auto *bar = dialog.findChild<QToolBar *>()) {
+        bar->addSeparator();
+        QAction *pdf = bar->addAction(QStringLiteral("导出PDF…"));
+        pdf->setObjectName(QStringLiteral("mnuexportpdf"));
+        pdf->setToolTip(QStringLiteral("把这些页面保存为PDF文件"));
+        QObject::connect(pdf, &QAction::triggered, &dialog, [&] { exportPdf(&dialog, parent, printer, layout); });
+    }
+
+    bool accepted = false;
+    if (printHooks().preview) {
+        dialog.show(); // lays the pages out
+        if (printHooks().preview(dialog)) {
+            if (auto *pages = dialog.findChild<QPrintPreviewWidget *>()) pages->print();
+            accepted = true;
+        }
+        dialog.hide();
+    } else {
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (!accepted) return PrintResult::Cancelled;
+    return lastPaintOk && printer.isValid() ? PrintResult::Printed : PrintResult::Failed;
 }
 
 bool printWithMessage(QWidget *parent, const PageLayout &layout) {

@@ -1,22 +1,26 @@
 #pragma once
-// Printing a page model (core/pagemodel.h) through the print dialog.
+// Printing a page model (core/pagemodel.h): a print preview first, then the printer.
 
 #include "core/pagemodel.h"
 
 #include <QString>
 #include <functional>
 
+class QPrintPreviewDialog;
 class QWidget;
 
 namespace corvel::ui {
 
-// Test seam: with `pdfPath` set no dialog is shown and the pages go to that PDF file;
-// `cancel` answers the dialog with Cancel.
+// Test seams. With `pdfPath` set no dialog is shown and the pages go to that PDF file;
+// `cancel` answers the preview with Cancel. `preview` answers the print preview instead of
+// the user: it gets the dialog shown with its pages laid out, may choose its printer (a PDF
+// file) or use its commands, and returns true to print from it, false to close it.
 struct PrintHooks {
     QString pdfPath;
     bool cancel = false;
     // Sees every printout as laid out for the printer (its real fonts measure the texts).
     std::function<void(const PrintDocument &, const PageGeometry &)> inspect;
+    std::function<bool(QPrintPreviewDialog &)> preview;
 };
 PrintHooks &printHooks();
 
@@ -24,8 +28,12 @@ enum class PrintResult { Printed, Cancelled, Failed };
 
 using PageLayout = std::function<PrintDocument(const PageGeometry &)>;
 
-// Shows the print dialog and prints the pages that `layout` makes for the chosen
-// printer (600 dpi). The caller shows "请安装打印机！" for Failed.
+// Shows the print preview of the pages that `layout` makes for the printer (600 dpi):
+// the pages as they will print, zoom, page setup, and printing to a printer or a PDF file
+// ("打印", or "导出PDF…" straight to a file). The preview and the printer get their pages
+// from the same painting, so they are the same pages; without any printer installed the
+// preview still shows them and saves them as PDF. The caller shows "请安装打印机！" for
+// Failed.
 PrintResult printDocument(QWidget *parent, const PageLayout &layout);
 
 // Prints with the standard failure message "请安装打印机！"; returns true when printed.

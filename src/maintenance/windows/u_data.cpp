@@ -9,6 +9,7 @@
 #include "store/drawtable.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
+#include "ui/gridcommands.h"
 #include "ui/toolwindow.h"
 
 #include <QEvent>
@@ -98,6 +99,7 @@ void Tfrmdata::FormCreate() {
     delegate_ = new ui::TextCellDelegate(grdcaipiao);
     grdcaipiao->setItemDelegate(delegate_);
     grdcaipiao->viewport()->installEventFilter(this);
+    ui::addGridCommands(grdcaipiao);
     dbv_caipiao = new ui::DbNavigator(this);
     dbv_caipiao->setObjectName("dbv_caipiao");
     dbv_caipiao->setEnabled(false);
