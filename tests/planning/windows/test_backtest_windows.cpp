@@ -27,7 +27,7 @@
 #include "ui/printing.h"
 #include "ui/qtext.h"
 
-#include "generators/generators2windows.h"
+#include "generators/windows/generators2windows.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
