@@ -36,6 +36,10 @@ const QHash<QString, Tips> &tipTables() {
     Tips autoPlan3 = autoPlan;
     autoPlan3.append({QStringLiteral("edtzuijingcode1"), u("上一期开出的三个数字")});
     static const QHash<QString, Tips> tables{
+        {QStringLiteral("Tfrmpiantai"),
+         {{QStringLiteral("compiantai"), u("偏态倍数门槛：目前遗漏达到理论周期的几倍才列出")}}},
+        {QStringLiteral("Tfrmyilou"),
+         {{QStringLiteral("comyilou"), u("偏态倍数门槛：前次遗漏达到理论周期的几倍才列出")}}},
         {QStringLiteral("Tfrmtotalfilt"),
          {{QStringLiteral("btns[0-9]*"), u("选中本组的全部值")},
           {QStringLiteral("btnq[0-9]*"), u("取消本组的全部选择")},
