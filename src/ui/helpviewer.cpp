@@ -123,6 +123,10 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::selectCurrentInList);
+    // Arrow keys in the list page through the manual; a click or Enter opens the item again.
+    connect(contents_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) openPage(contents_->item(row)->data(Qt::UserRole).toString());
+    });
     connect(contents_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { openPage(item->data(Qt::UserRole).toString()); });
     connect(contents_, &QListWidget::itemClicked, this,

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -91,6 +92,12 @@ TEST(HelpViewer, OpensPagesAndGoesBackAndForward) {
     EXPECT_TRUE(forward->isEnabled());
     forward->click();
     EXPECT_EQ(viewer->currentPage(), last);
+
+    // Moving through the list with the keys shows each page.
+    list->setFocus();
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(viewer->currentPage(), list->item(2)->data(Qt::UserRole).toString());
 
     // A page the manual does not have shows the index rather than an empty window.
     viewer->openPage(QStringLiteral("nosuchwindow"));
