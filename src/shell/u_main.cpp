@@ -4,12 +4,14 @@
 #include "core/usererror.h"
 #include "maintenance/windows/u_index.h"
 #include "shell/u_about.h"
+#include "shell/windowhelp.h"
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/catalogue.h"
 #include "store/u_datamod.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
+#include "ui/helpviewer.h"
 #include "ui/shortcuts.h"
 #include "ui/textfit.h"
 #include "ui/toolwindow.h"
@@ -153,13 +155,14 @@ void Tfrmmain::buildMenus() {
     commands_[QStringLiteral("mnuweb3")] = web3;
 
     QMenu *help = menuBar()->addMenu(u("帮助(&H)"));
+    addCommand(help, QStringLiteral("mnuhelpmanual"), u("使用说明(&S)"), &Tfrmmain::mnuhelpmanualClick);
     addCommand(help, QStringLiteral("mnuhelpcotent"), u("使用帮助(&C)"), &Tfrmmain::mnuhelpcotentClick);
     addCommand(help, QStringLiteral("mnuhelpabout"), u("关于(&A)..."), &Tfrmmain::mnuhelpaboutClick);
 
     // The common shortcuts; the menus keep their access keys as well.
     commands_[QStringLiteral("mnuopen")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     commands_[QStringLiteral("mnuclose")]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    commands_[QStringLiteral("mnuhelpcotent")]->setShortcut(QKeySequence(Qt::Key_F1));
+    commands_[QStringLiteral("mnuhelpmanual")]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QAction *Tfrmmain::addTool(const QString &name, const QString &caption, const QString &hint, const QString &icon) {
@@ -374,6 +377,7 @@ QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
     QWidget *window = factory(this);
     creatingToolWindows_.removeAll(className);
     window->setWindowFlag(Qt::Window, true);
+    installWindowHelp(window, className, helpPage(*toolWindowEntry(className)));
     ui::addStandardKeys(window);
     ui::placeToolWindow(window, this);
     toolWindows_[className] = window;
@@ -419,6 +423,7 @@ void Tfrmmain::mnuexitClick() { close(); }
 void Tfrmmain::showModalTool(const QString &className) {
     mnucloseClick();
     QWidget *window = toolWindowFactory(className)(this);
+    installWindowHelp(window, className, helpPage(*toolWindowEntry(className)));
     if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->exec();
     delete window;
     UpdateCommandState();
@@ -466,6 +471,8 @@ void Tfrmmain::mnustoredataClick() {
 void Tfrmmain::openUrl(const QString &url) {
     if (!QDesktopServices::openUrl(QUrl(url))) ui::showError(this, u("无法打开网址 %1").arg(url));
 }
+
+void Tfrmmain::mnuhelpmanualClick() { ui::showHelp(this); }
 
 void Tfrmmain::mnuhelpcotentClick() {
     const QString help = appDir() + QStringLiteral("帮助/Corvel帮助.html");

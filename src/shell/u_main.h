@@ -39,6 +39,8 @@ public:
     void mnuprintpreviewClick();
     void mnubackupdataClick();
     void mnustoredataClick();
+    // 使用说明: the built-in manual at its index (F1; F1 in a tool window opens its page).
+    void mnuhelpmanualClick();
     void mnuhelpcotentClick();
     void mnuhelpaboutClick();
     void tabmainChange();
