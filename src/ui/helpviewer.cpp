@@ -57,8 +57,8 @@ QString helpPagePath(const QString &page) {
 bool helpPageExists(const QString &page) { return !withoutAnchor(page).isEmpty() && QFile::exists(helpPagePath(page)); }
 
 QList<QPair<QString, QString>> helpContents() {
-    QList<QPair<QString, QString>> pages{{helpIndexPage, u("目录")}};
-    QFile index(helpPagePath(helpIndexPage));
+    QList<QPair<QString, QString>> pages{{HelpIndexPage, u("目录")}};
+    QFile index(helpPagePath(HelpIndexPage));
     if (!index.open(QIODevice::ReadOnly)) return pages;
     const QString html = QString::fromUtf8(index.readAll());
     static const QRegularExpression link(QStringLiteral("<a href=\"([^\"#:]+)\\.html\"[^>]*>([^<]+)</a>"));
@@ -119,7 +119,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
     forward_->setEnabled(false);
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
-    connect(home_, &QToolButton::clicked, this, [this] { openPage(helpIndexPage); });
+    connect(home_, &QToolButton::clicked, this, [this] { openPage(HelpIndexPage); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::selectCurrentInList);
@@ -134,7 +134,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpViewer::openPage(const QString &page) {
-    const QUrl url = pageUrl(helpPageExists(page) ? page : helpIndexPage);
+    const QUrl url = pageUrl(helpPageExists(page) ? page : HelpIndexPage);
     if (url != browser_->source()) browser_->setSource(url);
 }
 
@@ -173,7 +173,7 @@ HelpViewer *showHelp(QWidget *from, const QString &page) {
         viewer = new HelpViewer(owner);
         viewer->setWindowFlag(Qt::Window, true);
     }
-    viewer->openPage(page.isEmpty() ? helpIndexPage : page);
+    viewer->openPage(page.isEmpty() ? HelpIndexPage : page);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

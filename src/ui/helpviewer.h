@@ -19,7 +19,7 @@ class QUrl;
 namespace corvel::ui {
 
 // The page the index of the manual is.
-inline const QString helpIndexPage = QStringLiteral("index");
+inline const QString HelpIndexPage = QStringLiteral("index");
 
 // The resource path of a page (":/manual/<page>.html"); an anchor ("page#part") is dropped.
 QString helpPagePath(const QString &page);

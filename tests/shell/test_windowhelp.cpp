@@ -132,7 +132,7 @@ TEST_F(WindowHelpTest, F1OpensTheWindowsPageAndTheMainWindowsIndex) {
     ui::HelpViewer *viewer = ui::helpViewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
-    EXPECT_EQ(viewer->currentPage(), ui::helpIndexPage);
+    EXPECT_EQ(viewer->currentPage(), ui::HelpIndexPage);
     viewer->close();
 
     ASSERT_TRUE(open(u("中国福彩3D")));

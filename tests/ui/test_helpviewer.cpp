@@ -56,7 +56,7 @@ TEST(HelpManual, EveryLinkLeadsToAPageAndPartThatExist) {
 TEST(HelpManual, EveryPageIsListedAndTitled) {
     const QStringList pages = QDir(QStringLiteral(":/manual")).entryList({QStringLiteral("*.html")});
     const auto contents = ui::helpContents();
-    EXPECT_EQ(contents.front().first, ui::helpIndexPage);
+    EXPECT_EQ(contents.front().first, ui::HelpIndexPage);
     for (const QString &file : pages) {
         const QString page = file.chopped(5);
         const bool listed =
@@ -72,8 +72,8 @@ TEST(HelpViewer, OpensPagesAndGoesBackAndForward) {
     auto *forward = viewer->findChild<QToolButton *>(QStringLiteral("btnforward"));
     auto *list = viewer->findChild<QListWidget *>(QStringLiteral("lstcontents"));
     ASSERT_TRUE(back && forward && list);
-    viewer->openPage(ui::helpIndexPage);
-    EXPECT_EQ(viewer->currentPage(), ui::helpIndexPage);
+    viewer->openPage(ui::HelpIndexPage);
+    EXPECT_EQ(viewer->currentPage(), ui::HelpIndexPage);
     EXPECT_FALSE(back->isEnabled());
     EXPECT_GT(viewer->browser()->toPlainText().size(), 100);
 
@@ -101,7 +101,7 @@ TEST(HelpViewer, OpensPagesAndGoesBackAndForward) {
 
     // A page the manual does not have shows the index rather than an empty window.
     viewer->openPage(QStringLiteral("nosuchwindow"));
-    EXPECT_EQ(viewer->currentPage(), ui::helpIndexPage);
+    EXPECT_EQ(viewer->currentPage(), ui::HelpIndexPage);
     EXPECT_FALSE(ui::helpPageExists(QStringLiteral("nosuchwindow")));
     EXPECT_FALSE(ui::helpPageExists(QString()));
 }
