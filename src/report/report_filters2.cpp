@@ -63,7 +63,7 @@ const Command coldCommand("cold", ColdUsage, [](const Args &given, std::ostream 
 const Command excludeCommand("exclude", ExcludeUsage, [](const Args &args, std::ostream &out, std::ostream &err) {
     if (!argumentsFit(args, 2, ExcludeUsage, err)) return 2;
     const DrawTable draws = readHistoryText(readInputFile(args[0])).draws;
-    const ExclusionSettings settings = readExclusionConditions(readInputFile(args[1]));
+    const ExclusionSettings settings = readExclusionConditions(readInputFile(args[1], false));
     writeList(out, runExclusion(draws, settings).kept);
     return 0;
 });

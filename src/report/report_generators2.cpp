@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <ostream>
-#include <sstream>
 #include <tuple>
 
 namespace corvel::report {
@@ -28,16 +27,6 @@ bool usageError(const Args &args, size_t minimum, const std::string &usage, std:
     const bool bad = args.size() < minimum || std::any_of(args.begin(), args.end(), looksLikeOption);
     if (bad) err << "usage: corvel-report " << usage << '\n';
     return bad;
-}
-
-std::vector<std::string> fileLines(const std::string &path) {
-    std::vector<std::string> lines;
-    std::istringstream in(readInputFile(path));
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 DrawTable historyDraws(const std::string &path) { return readHistoryText(readInputFile(path)).draws; }
@@ -93,7 +82,7 @@ const Command baseListCommand("baselist", BaseListUsage, [](const Args &given, s
     std::tie(r.sixLow, r.sixHigh) = takeRange(args, "six", {0, 8});
     std::tie(r.threeLow, r.threeHigh) = takeRange(args, "three", {1, 9});
     if (usageError(args, 1, BaseListUsage, err) || args.size() != 1) return 2;
-    printList(out, danmaBaseList(readDanmaFile(fileLines(args[0])), r));
+    printList(out, danmaBaseList(readDanmaFile(readInputLines(args[0])), r));
     return 0;
 });
 

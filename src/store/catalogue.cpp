@@ -1,5 +1,6 @@
 #include "store/catalogue.h"
 
+#include "core/drawparse.h"
 #include "core/usererror.h"
 #include "store/database.h"
 
@@ -212,11 +213,11 @@ void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotterie
 RawDrawTable parseBundledHistory(const QByteArray &text) {
     RawDrawTable table;
     table.columnCount = 3;
-    for (const QByteArray &rawLine : text.split('\n')) {
-        const QList<QByteArray> items = rawLine.trimmed().split(' ');
+    for (const std::string_view line : splitLines(std::string_view(text.constData(), size_t(text.size())))) {
+        const std::vector<std::string_view> items = splitItems(line);
         if (items.size() < 2 || items[1].size() < 3) continue;
         RawDraw row;
-        row.issue = items[0].toStdString();
+        row.issue = std::string(items[0]);
         for (int c = 0; c < 3; ++c) row.digits[c] = items[1][c] - '0';
         table.rows.push_back(std::move(row));
     }

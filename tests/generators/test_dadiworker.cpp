@@ -31,9 +31,13 @@ TEST(DadiFiles, ListFilesAreCountedWholeAndUnreadableOnesNamed) {
     QTemporaryDir dir;
     writeBytes(dir.filePath(QStringLiteral("a.txt")), "123 456 \r\n789 ");
     writeBytes(dir.filePath(QStringLiteral("b.txt")), "");
-    writeBytes(dir.filePath(QStringLiteral("c.txt")), QByteArray("\x00\x01"
+    writeBytes(dir.filePath(QStringLiteral("c.txt")), QByteArray("\x02\x01"
                                                                  "123\xd6\xd0",
                                                                  7));
+    writeBytes(dir.filePath(QStringLiteral("d.txt")), QByteArray("1\0"
+                                                                 "2\0"
+                                                                 "3\0",
+                                                                 6));
     ListCounter counter;
     std::vector<int> steps;
     EXPECT_TRUE(countListFiles({dir.filePath(QStringLiteral("a.txt")), dir.filePath(QStringLiteral("b.txt")),
@@ -49,6 +53,10 @@ TEST(DadiFiles, ListFilesAreCountedWholeAndUnreadableOnesNamed) {
         test::userErrorOf([&] { countListFiles({dir.filePath(QStringLiteral("missing.txt"))}, other); });
     EXPECT_NE(message.find("无法打开文件"), std::string::npos) << message;
     EXPECT_NE(message.find("missing.txt"), std::string::npos);
+    // UTF-16 without its byte order mark holds no number as bytes: refused, not counted empty.
+    const std::string unmarked =
+        test::userErrorOf([&] { countListFiles({dir.filePath(QStringLiteral("d.txt"))}, other); });
+    EXPECT_NE(unmarked.find("d.txt"), std::string::npos) << unmarked;
 
     std::atomic<bool> stop{true};
     ListCounter stopped;

@@ -42,8 +42,7 @@ bool countListFiles(const QStringList &paths, ListCounter &counter, const StepPr
                     const std::atomic<bool> *stop) {
     for (int i = 0; i < paths.size(); ++i) {
         if (stopped(stop)) return false;
-        const QByteArray bytes = readFileBytes(paths[i]);
-        counter.add(std::string_view(bytes.constData(), size_t(bytes.size())));
+        counter.add(readText(paths[i]));
         if (progress) progress(i + 1);
     }
     return true;
