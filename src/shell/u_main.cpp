@@ -389,7 +389,10 @@ void Tfrmmain::mnubackupdataClick() {
         ui::getSaveFileName(this, ShellFolderPath(QStringLiteral("Desktop")) + QStringLiteral("/彩票数据.db"),
                             ui::databaseFileFilter(), QStringLiteral("db"));
     if (target.isEmpty()) return;
-    if (ui::runCommand(this, [&] { backupDatabase(databasePath(), target); }))
+    QString loss;
+    if (!ui::runCommand(this, [&] { loss = backupLoss(databasePath(), target); })) return;
+    if (!loss.isEmpty() && !ui::askYesNo(this, loss + u("\n\n确定要用这次备份替换它吗？"), u("确认备份"))) return;
+    if (ui::runCommand(this, [&] { backupDatabase(databasePath(), target, true); }))
         ui::showInformation(this, u("成功备份！"));
 }
 

@@ -176,6 +176,20 @@ QString databaseRefusal(const QString &path) {
     return QStringLiteral("文件 %1 中没有彩票数据，不是本程序的彩票数据库！").arg(path);
 }
 
+QStringList catalogueProblems(const QString &path) {
+    if (const QString refusal = databaseRefusal(path); !refusal.isEmpty()) return {refusal};
+    QStringList problems;
+    Connection con(path);
+    const QStringList tables = userTables(con.db());
+    for (const QString &t : tables) {
+        if (!t.endsWith(DrawSuffix) || t.size() == DrawSuffix.size()) continue;
+        const QString lottery = t.chopped(DrawSuffix.size());
+        if (!tables.contains(lottery + OptionsSuffix))
+            problems << QStringLiteral("彩票“%1”缺少选项表（%1%2）").arg(lottery, OptionsSuffix);
+    }
+    return problems;
+}
+
 void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotteries) {
     const QString temp = dbPath + QStringLiteral(".new");
     QFile::remove(temp);

@@ -261,6 +261,29 @@ TEST_F(MainWindowTest, BackupOfADatabaseLeftByACrashIsWhole) {
               QStringLiteral("中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期"));
 }
 
+TEST_F(MainWindowTest, BackupAsksBeforeAFullerBackupIsReplaced) {
+    const QString backup = dir.path() + QStringLiteral("备份.db");
+    backupDatabase(databasePath(), backup);
+    deleteLottery(databasePath(), QStringLiteral("中国体彩排列3"));
+    bool answer = false;
+    std::vector<ui::Message> shown;
+    ui::dialogHooks().message = [&](const ui::Message &m) {
+        shown.push_back(m);
+        return m.kind == ui::MessageKind::Question ? answer : true;
+    };
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return backup; };
+    main->command(QStringLiteral("mnubackupdata"))->trigger();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, ui::MessageKind::Question);
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("中国体彩排列3"))) << shown[0].text.toStdString();
+    EXPECT_TRUE(listLotteries(backup).contains(QStringLiteral("中国体彩排列3")));
+
+    answer = true;
+    main->command(QStringLiteral("mnubackupdata"))->trigger();
+    EXPECT_EQ(shown.back().text, QStringLiteral("成功备份！"));
+    EXPECT_FALSE(listLotteries(backup).contains(QStringLiteral("中国体彩排列3")));
+}
+
 TEST_F(MainWindowTest, RestoreAsksWithBothDatabasesAndNoKeepsTheCurrentOne) {
     const QString backup = dir.path() + QStringLiteral("备份.db");
     backupDatabase(databasePath(), backup);
