@@ -7,6 +7,8 @@
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/catalogue.h"
+#include "store/database.h"
+#include "store/drawtable.h"
 #include "store/u_datamod.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -121,6 +123,7 @@ void Tfrmmain::buildMenus() {
     QMenu *data = menuBar()->addMenu(u("彩票数据(&D)"));
     addToolWindowItems(data, ToolMenu::Data);
     data->addSeparator();
+    addCommand(data, QStringLiteral("mnucheckdata"), u("数据检查(&K)"), &Tfrmmain::mnucheckdataClick);
     addCommand(data, QStringLiteral("mnubackupdata"), u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
     addCommand(data, QStringLiteral("mnustoredata"), u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
 
@@ -382,6 +385,28 @@ void Tfrmmain::showModalTool(const QString &className) {
     if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->exec();
     delete window;
     UpdateCommandState();
+}
+
+void Tfrmmain::mnucheckdataClick() {
+    QStringList paragraphs;
+    bool problems = false;
+    const bool checked = ui::runCommand(this, [&] {
+        const ui::BusyCursor wait;
+        const QStringList lotteries = listLotteries(databasePath());
+        if (lotteries.isEmpty()) throw UserError("数据库中没有彩票！");
+        Connection con(databasePath());
+        for (const QString &lottery : lotteries) {
+            const DrawCheck check = checkDrawTable(con.db(), lottery);
+            problems = problems || !check.findings.empty();
+            paragraphs << lottery + u("：") + QString::fromStdString(drawCheckSummary(check, 5));
+        }
+    });
+    if (!checked) return;
+    const QString text = u("数据检查\n\n") + paragraphs.join(u("\n\n"));
+    if (problems)
+        ui::showWarning(this, text, u("数据检查"));
+    else
+        ui::showInformation(this, text, u("数据检查"));
 }
 
 void Tfrmmain::mnubackupdataClick() {

@@ -33,6 +33,7 @@ public:
     void mnuopenClick();
     void mnucloseClick();
     void mnuexitClick();
+    void mnucheckdataClick();
     void mnubackupdataClick();
     void mnustoredataClick();
     void mnuhelpcotentClick();
