@@ -1,11 +1,14 @@
 #include "report/report.h"
 
 #include "core/drawparse.h"
+#include "core/intconv.h"
+#include "core/random.h"
 #include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iconv.h>
@@ -73,6 +76,14 @@ std::string gbkToUtf8(const std::string &bytes) {
 }
 
 } // namespace
+
+uint32_t takeSeed(Args &args) {
+    const std::string text = takeOption(args, "seed", "");
+    if (text.empty()) return clockSeed();
+    const int64_t value = strToInt64(text);
+    if (value < 0 || value > int64_t(UINT32_MAX)) throw UserError("--seed 必须在0到4294967295之间！");
+    return static_cast<uint32_t>(value);
+}
 
 std::string readInputFile(const std::string &path, bool legacyAllowed) {
     std::error_code error;

@@ -26,6 +26,10 @@ struct Command {
 std::string takeOption(Args &args, const std::string &name, const std::string &fallback);
 // Presence of a flag "--name" (removed from args).
 bool takeFlag(Args &args, const std::string &name);
+// "--seed N" of the commands that draw random numbers: N in 0 … 4294967295 (the
+// generator's whole state), or the clock's seed when the option is absent. Throws UserError
+// for any other value.
+uint32_t takeSeed(Args &args);
 
 // The sections "# deviation" and "# rebound" of the history report: every item of the
 // deviation and the rebound search, in catalogue order.

@@ -95,19 +95,13 @@ const Command danmaCommand("danma", DanmaUsage, [](const Args &given, std::ostre
     s.digits = strToInt(takeOption(args, "digits", "3"));
     s.draws = strToInt(takeOption(args, "draws", "1"));
     s.reverse = takeFlag(args, "reverse");
-    const std::string seed = takeOption(args, "seed", "");
+    const uint32_t seed = takeSeed(args);
     if (usageError(args, 1, DanmaUsage, err) || args.size() != 1) return 2;
     const DrawTable draws = historyDraws(args[0]);
     Args indexArgs;
     if (!index.empty()) indexArgs = {"--index", index};
     s.index = takeIndex(indexArgs, draws);
-    uint32_t seedValue = clockSeed();
-    if (!seed.empty()) {
-        const int64_t value = strToInt64(seed);
-        if (value < 0 || value > int64_t(UINT32_MAX)) throw UserError("--seed 必须在0到4294967295之间！");
-        seedValue = static_cast<uint32_t>(value);
-    }
-    Lcg random(seedValue);
+    Lcg random(seed);
     const DanmaResult result = generateDanma(draws, s, random);
     for (const std::string &g : result.groups) out << g << '\n';
     const int hits = danmaHits(draws, s.index, result.groups);
