@@ -13,6 +13,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/shortcuts.h"
+#include "ui/stoppablethread.h"
 #include "ui/textfit.h"
 #include "ui/toolwindow.h"
 #include "ui/windowplace.h"
@@ -252,9 +253,33 @@ void Tfrmmain::showAtStart() {
     showMaximized();
 }
 
+// 退出 (or the title bar's close button) ends the program whatever runs: the work of every
+// window is stopped after a question and waited for, every window goes, and the
+// application is told to quit, so no tool window that refuses to close while it works can
+// keep a program without a main window alive.
 void Tfrmmain::closeEvent(QCloseEvent *event) {
+    const auto running = [this] {
+        QList<ui::StoppableThread *> threads;
+        for (ui::StoppableThread *thread : findChildren<ui::StoppableThread *>())
+            if (thread->isRunning()) threads << thread;
+        return threads;
+    };
+    if (!running().isEmpty() &&
+        !ui::askYesNo(this, u("还有计算正在进行，退出将停止所有计算。\n\n确定要退出吗？"), u("确认退出"))) {
+        event->ignore();
+        return;
+    }
+    {
+        const ui::BusyCursor wait;
+        const QList<ui::StoppableThread *> threads = running();
+        for (ui::StoppableThread *thread : threads) thread->requestStop();
+        for (ui::StoppableThread *thread : threads) thread->wait();
+    }
     ui::saveWindowGeometry(this);
+    closeChildWindows();
+    closeToolWindows();
     QMainWindow::closeEvent(event);
+    QCoreApplication::quit(); // does nothing outside the event loop (tests)
 }
 
 // Back from maximised, the window is put where its title bar can be reached; the normal
