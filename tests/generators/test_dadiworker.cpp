@@ -53,6 +53,14 @@ TEST(DadiFiles, ListFilesAreCountedWholeAndUnreadableOnesNamed) {
         test::userErrorOf([&] { countListFiles({dir.filePath(QStringLiteral("missing.txt"))}, other); });
     EXPECT_NE(message.find("无法打开文件"), std::string::npos) << message;
     EXPECT_NE(message.find("missing.txt"), std::string::npos);
+    // A list saved as UTF-16 counts its numbers like any other.
+    QByteArray wide("\xFF\xFE");
+    for (const char c : QByteArray("list 123 \r\n789")) wide += c, wide += '\0';
+    writeBytes(dir.filePath(QStringLiteral("e.txt")), wide);
+    ListCounter utf16;
+    EXPECT_TRUE(countListFiles({dir.filePath(QStringLiteral("e.txt"))}, utf16));
+    EXPECT_EQ(utf16.count(123), 1);
+    EXPECT_EQ(utf16.count(789), 1);
     // UTF-16 without its byte order mark holds no number as bytes: refused, not counted empty.
     const std::string unmarked =
         test::userErrorOf([&] { countListFiles({dir.filePath(QStringLiteral("d.txt"))}, other); });
