@@ -54,7 +54,7 @@ namespace {
 // Text in the legacy code page (GBK) as UTF-8; bytes that are no GBK read as U+FFFD.
 std::string gbkToUtf8(const std::string &bytes) {
     iconv_t cd = iconv_open("UTF-8", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return quotedPiece(bytes);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes; // no converter: messages still quote it safely
     std::string out;
     out.reserve(bytes.size() * 3 / 2 + 16);
     char buffer[4096];

@@ -414,7 +414,7 @@ void Tfrmmain::showModalTool(const QString &className) {
 
 void Tfrmmain::mnucheckdataClick() {
     QStringList paragraphs;
-    bool problems = false;
+    bool found = false;
     const bool checked = ui::runCommand(this, [&] {
         const ui::BusyCursor wait;
         const QStringList lotteries = listLotteries(databasePath());
@@ -422,13 +422,13 @@ void Tfrmmain::mnucheckdataClick() {
         Connection con(databasePath());
         for (const QString &lottery : lotteries) {
             const DrawCheck check = checkDrawTable(con.db(), lottery);
-            problems = problems || !check.findings.empty();
+            found = found || !check.findings.empty();
             paragraphs << lottery + u("：") + QString::fromStdString(drawCheckSummary(check, 5));
         }
     });
     if (!checked) return;
     const QString text = u("数据检查\n\n") + paragraphs.join(u("\n\n"));
-    if (problems)
+    if (found)
         ui::showWarning(this, text, u("数据检查"));
     else
         ui::showInformation(this, text, u("数据检查"));
