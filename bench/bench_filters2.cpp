@@ -51,6 +51,24 @@ void BM_ExclusionRun(benchmark::State &state) {
 }
 BENCHMARK(BM_ExclusionRun)->Unit(benchmark::kMicrosecond);
 
+// "过滤" with rule texts of the window's 1 MB limit that match nothing: the run reads each
+// text once, so its time follows the text length, not text length times 1000 numbers.
+void BM_ExclusionLongTexts(benchmark::State &state) {
+    ExclusionSettings s;
+    s.ticked.fill(true);
+    s.ticked[static_cast<size_t>(ExclusionRule::Recent)] = false;
+    const size_t length = size_t(state.range(0)) * 1024;
+    for (size_t r = 0; r < 5; ++r) s.texts[r] = std::string(length / 8, 'x');
+    std::string junk, groups;
+    while (junk.size() < length / 4) junk += "a*b*c ";
+    while (groups.size() < length / 4) groups += "0123456789 ";
+    s.texts[static_cast<size_t>(ExclusionRule::Junk)] = junk;
+    s.texts[static_cast<size_t>(ExclusionRule::Danma)] = groups;
+    s.texts[static_cast<size_t>(ExclusionRule::TwoDigits)] = std::string(length / 8, 'y');
+    for (auto _ : state) benchmark::DoNotOptimize(runExclusion(history12000(), s));
+}
+BENCHMARK(BM_ExclusionLongTexts)->Arg(64)->Arg(1024)->Unit(benchmark::kMillisecond);
+
 // "统计" and one "过滤" at the next issue.
 void BM_OmissionStatisticsAndFilter(benchmark::State &state) {
     const OmissionSettings s;

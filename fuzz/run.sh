@@ -27,7 +27,10 @@ cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelW
 cmake --build build-fuzz -j2 >/dev/null
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  for exe in build-fuzz/fuzz_*; do targets+=("$(basename "$exe")"); done
+  # The executables only: the logs of an earlier run lie beside them.
+  for exe in build-fuzz/fuzz_*; do
+    if [ -f "$exe" ] && [ -x "$exe" ]; then targets+=("$(basename "$exe")"); fi
+  done
 fi
 for target in "${targets[@]}"; do
   name=${target#fuzz_}

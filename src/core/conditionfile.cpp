@@ -1,5 +1,7 @@
 #include "core/conditionfile.h"
 
+#include "core/drawparse.h"
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
@@ -14,7 +16,8 @@ std::string linePrefix(int line) { return "条件文件第" + std::to_string(lin
 [[noreturn]] void refuse(int line, const std::string &what) { throw UserError(linePrefix(line) + what); }
 
 [[noreturn]] void badValue(const ConditionValue &value, const std::string &expected) {
-    refuse(value.line, "“" + value.key + "”的值“" + value.text + "”不对，应为" + expected + "！");
+    refuse(value.line,
+           "“" + quotedPiece(value.key) + "”的值“" + quotedPiece(value.text) + "”不对，应为" + expected + "！");
 }
 
 bool isSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
@@ -32,37 +35,6 @@ bool plainNumber(const std::string &text, int &value) {
     for (char c : text)
         if (c < '0' || c > '9') return false;
     std::from_chars(text.data(), text.data() + text.size(), value);
-    return true;
-}
-
-// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
-bool validUtf8(const std::string &text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        size_t length = 0;
-        unsigned min = 0, code = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            length = 2, min = 0x80, code = c & 0x1Fu;
-        } else if ((c & 0xF0) == 0xE0) {
-            length = 3, min = 0x800, code = c & 0x0Fu;
-        } else if ((c & 0xF8) == 0xF0) {
-            length = 4, min = 0x10000, code = c & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) return false;
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += length;
-    }
     return true;
 }
 
@@ -130,24 +102,21 @@ std::string ConditionFile::text(const std::string &key, const std::string &fallb
 
 ConditionFile parseConditionFile(const std::string &text, const std::vector<std::string> &keys) {
     ConditionFile file;
-    size_t at = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     int lineNumber = 0;
-    while (at < text.size()) {
+    for (const std::string_view view : splitLines(text)) {
         ++lineNumber;
-        size_t end = text.find('\n', at);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(at, end - at);
-        at = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string line(view);
         if (!validUtf8(line)) refuse(lineNumber, "不是UTF-8文本！");
         const std::string content = trimmed(line);
         if (content.empty() || content.front() == '#') continue;
         const size_t equals = line.find('=');
         if (equals == std::string::npos) refuse(lineNumber, "缺少“=”，应为“名称=值”的形式！");
         const std::string key = trimmed(line.substr(0, equals));
-        if (std::find(keys.begin(), keys.end(), key) == keys.end()) refuse(lineNumber, "未知的条件名“" + key + "”！");
+        if (std::find(keys.begin(), keys.end(), key) == keys.end())
+            refuse(lineNumber, "未知的条件名“" + quotedPiece(key) + "”！");
         if (const ConditionValue *earlier = file.find(key))
-            refuse(lineNumber, "条件名“" + key + "”重复（第" + std::to_string(earlier->line) + "行已给出）！");
+            refuse(lineNumber,
+                   "条件名“" + quotedPiece(key) + "”重复（第" + std::to_string(earlier->line) + "行已给出）！");
         file.values_[key] = {key, line.substr(equals + 1), lineNumber};
     }
     return file;
@@ -159,15 +128,10 @@ void ConditionWriter::line(const std::string &text) {
 }
 
 void ConditionWriter::comment(const std::string &text) {
-    size_t at = 0;
-    do {
-        size_t end = text.find('\n', at);
-        if (end == std::string::npos) end = text.size();
-        std::string part = text.substr(at, end - at);
-        if (!part.empty() && part.back() == '\r') part.pop_back();
-        line("# " + part);
-        at = end + 1;
-    } while (at <= text.size());
+    // Split as the reader splits, so a CR alone cannot end the comment early.
+    const std::vector<std::string_view> parts = splitLines(text);
+    if (parts.empty()) line("#");
+    for (const std::string_view part : parts) line("# " + std::string(part));
 }
 
 void ConditionWriter::blankLine() { line(""); }

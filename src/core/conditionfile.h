@@ -66,7 +66,7 @@ private:
 };
 
 // Parses a whole condition file. `keys` are the keys the window knows. A UTF-8 byte-order
-// mark at the start is skipped; lines may end with LF or CR LF.
+// mark at the start is skipped; lines end with CR LF, LF or CR (splitLines).
 ConditionFile parseConditionFile(const std::string &text, const std::vector<std::string> &keys);
 
 class ConditionWriter {

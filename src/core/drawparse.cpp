@@ -1,6 +1,7 @@
 #include "core/drawparse.h"
 
 #include "core/intconv.h"
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
@@ -25,11 +26,7 @@ bool hasControlBytes(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7F; });
 }
 
-// "“text”" for a short printable text; nothing for one the message could not show.
-std::string quoted(std::string_view s) {
-    if (s.size() > 40 || !printableAscii(s)) return {};
-    return "“" + std::string(s) + "”";
-}
+std::string quoted(std::string_view s) { return "“" + quotedPiece(s) + "”"; }
 
 std::string lineNo(size_t index) { return "第" + std::to_string(index + 1) + "行"; }
 
@@ -74,7 +71,7 @@ std::optional<int32_t> digitItem(std::string_view item) {
 }
 
 [[noreturn]] void notADraw(size_t index, std::string_view line) {
-    throw UserError(lineNo(index) + (quoted(line).empty() ? "" : quoted(line)) + "不是开奖号码");
+    throw UserError(lineNo(index) + quoted(line) + "不是开奖号码");
 }
 
 ParsedDraw parseDrawFileLine(size_t index, std::string_view text) {
@@ -230,8 +227,8 @@ std::vector<ParsedDraw> selectNewDraws(const std::vector<ParsedDraw> &draws, int
 std::optional<RowProblem> typedRowProblem(const TypedDrawRow &row) {
     const std::string_view issue = trimBlanks(row.issue);
     if (issue.empty()) return RowProblem{0, "请输入记录期号！"};
-    if (utf8Length(issue) > MaxIssueLength) return RowProblem{0, "记录期号“" + std::string(issue) + "”超过7个字符！"};
-    if (!allDigits(issue)) return RowProblem{0, "记录期号“" + std::string(issue) + "”只能由数字组成！"};
+    if (utf8Length(issue) > MaxIssueLength) return RowProblem{0, "记录期号" + quoted(issue) + "超过7个字符！"};
+    if (!allDigits(issue)) return RowProblem{0, "记录期号" + quoted(issue) + "只能由数字组成！"};
     for (size_t c = 0; c < row.digits.size(); ++c) {
         const std::string_view text = trimBlanks(row.digits[c]);
         const int column = int(c) + 1;
@@ -240,12 +237,12 @@ std::optional<RowProblem> typedRowProblem(const TypedDrawRow &row) {
             continue;
         }
         if (!digitItem(text))
-            return RowProblem{column, "第" + std::to_string(column) + "位号码“" + std::string(text) +
-                                          "”无效：只能是0到9中的一个数字！"};
+            return RowProblem{column, "第" + std::to_string(column) + "位号码" + quoted(text) +
+                                          "无效：只能是0到9中的一个数字！"};
     }
     const std::string_view date = trimBlanks(row.date);
     if (utf8Length(date) > 10)
-        return RowProblem{int(row.digits.size()) + 1, "开奖日期“" + std::string(date) + "”超过10个字符！"};
+        return RowProblem{int(row.digits.size()) + 1, "开奖日期" + quoted(date) + "超过10个字符！"};
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/drawhistory.h"
 #include "core/drawparse.h"
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
@@ -15,10 +16,7 @@ bool allDigits(std::string_view s) {
 }
 
 [[noreturn]] void badLine(size_t index, std::string_view line, const std::string &problem) {
-    std::string shown(line.substr(0, 40));
-    const bool printable = std::all_of(shown.begin(), shown.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
-    throw UserError("第" + std::to_string(index + 1) + "行" + (printable ? "“" + shown + "”" : std::string()) +
-                    problem);
+    throw UserError("第" + std::to_string(index + 1) + "行“" + quotedPiece(line) + "”" + problem);
 }
 
 int32_t issueColumn(const std::string &issue, int64_t value, const std::string &lotteryName) {

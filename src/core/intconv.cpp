@@ -1,5 +1,6 @@
 #include "core/intconv.h"
 
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <charconv>
@@ -7,7 +8,12 @@
 
 namespace corvel {
 
-std::string notAnIntegerMessage(const std::string &text) { return "'" + text + "' 不是一个有效的整形值"; }
+std::string notAnIntegerMessage(const std::string &text) {
+    std::string message = "'";
+    message += quotedPiece(text);
+    message += "' 不是一个有效的整形值";
+    return message;
+}
 
 std::string listIndexMessage(int index) { return "列表索引越界 (" + std::to_string(index) + ")"; }
 

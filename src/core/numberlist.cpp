@@ -1,6 +1,7 @@
 #include "core/numberlist.h"
 
 #include "core/intconv.h"
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
@@ -65,7 +66,8 @@ std::vector<std::string> splitPieces(const std::string &text, const std::string 
 int readListCount(const std::string &text) {
     const int count = strToInt(text);
     if (count < 0 || count > MaxListCount)
-        throw UserError("'" + text + "' 不是有效的号码注数（0～" + std::to_string(MaxListCount) + "）");
+        throw UserError(std::string("'").append(quotedPiece(text)).append("' 不是有效的号码注数（0～") +
+                        std::to_string(MaxListCount) + "）");
     return count;
 }
 

@@ -5,16 +5,23 @@
 #include "core/usererror.h"
 
 #include <algorithm>
+#include <bitset>
+#include <cctype>
+#include <set>
 
 namespace corvel {
 
 namespace {
 
-bool hasDigit(const std::string &text, int digit) {
-    return text.find(static_cast<char>('0' + digit)) != std::string::npos;
-}
+using DigitSet = std::bitset<10>;
 
-std::string twoDigits(int a, int b) { return {static_cast<char>('0' + a), static_cast<char>('0' + b)}; }
+// The decimal digits a text holds anywhere.
+DigitSet digitsIn(const std::string &text) {
+    DigitSet set;
+    for (const char c : text)
+        if (c >= '0' && c <= '9') set.set(size_t(c - '0'));
+    return set;
+}
 
 // Parts of a rule-8 item joined by "*", empty parts kept.
 std::vector<std::string> starParts(const std::string &item) {
@@ -29,28 +36,51 @@ std::vector<std::string> starParts(const std::string &item) {
     return parts;
 }
 
-// Everything a run needs, read and checked before the first number is looked at.
+// The digits of a number as a set of ten bits.
+unsigned digitMask(const Number &n) { return (1u << n[0]) | (1u << n[1]) | (1u << n[2]); }
+
+// Everything a run needs, read and checked before the first number is looked at. The
+// texts are read once into small tables, so a number is judged in constant time however
+// long the texts are (a rule text may hold any number of items).
 struct PreparedRules {
     const ExclusionSettings &settings;
     int tolerance = 0;
     int danmaMinimum = 1;
     int64_t recent = 0;
-    std::vector<std::string> twoCodes, residueCodes, danmaGroups;
-    std::vector<std::array<std::string, 3>> junkItems;
-    std::vector<int64_t> sums;
+    int64_t drawCount = 0;
+    std::array<DigitSet, 5> digitRules{};            // Span … Units: the digits the text names
+    std::bitset<100> twoCodes;                       // "ab": the ordered pairs a, b
+    std::bitset<27> residueCodes;                    // "012" patterns, base 3
+    std::bitset<28> sums;                            // the sums 0 … 27 (no other sum occurs)
+    std::array<std::array<DigitSet, 10>, 10> junk{}; // hundreds, tens -> the units an item kills
+    std::bitset<1024> danmaKilled;                   // by the digit set of a number
     std::array<int, 1000> newest{};
 
     PreparedRules(const DrawTable &history, const ExclusionSettings &s) : settings(s) {
-        twoCodes = blankPieces(s.text(ExclusionRule::TwoDigits));
-        residueCodes = blankPieces(s.text(ExclusionRule::Residues));
-        danmaGroups = blankPieces(s.text(ExclusionRule::Danma));
-        for (const std::string &piece : blankPieces(s.text(ExclusionRule::Sum))) sums.push_back(strToInt(piece));
+        for (size_t r = 0; r < digitRules.size(); ++r) digitRules[r] = digitsIn(s.texts[r]);
+        for (const std::string &code : blankPieces(s.text(ExclusionRule::TwoDigits)))
+            if (code.size() == 2 && std::isdigit(static_cast<unsigned char>(code[0])) &&
+                std::isdigit(static_cast<unsigned char>(code[1])))
+                twoCodes.set(size_t((code[0] - '0') * 10 + (code[1] - '0')));
+        for (const std::string &code : blankPieces(s.text(ExclusionRule::Residues)))
+            if (code.size() == 3 && std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '2'; }))
+                residueCodes.set(size_t((code[0] - '0') * 9 + (code[1] - '0') * 3 + (code[2] - '0')));
+        for (const std::string &piece : blankPieces(s.text(ExclusionRule::Sum))) {
+            const int sum = strToInt(piece);
+            if (sum >= 0 && sum <= 27) sums.set(size_t(sum));
+        }
+        const std::vector<std::string> danmaGroups = blankPieces(s.text(ExclusionRule::Danma));
         if (!danmaGroups.empty()) danmaMinimum = strToInt(s.danmaMinimum);
+        prepareDanma(danmaGroups);
         if (s.isTicked(ExclusionRule::Junk))
             for (const std::string &item : blankPieces(s.text(ExclusionRule::Junk))) {
                 const std::vector<std::string> parts = starParts(item);
                 if (parts.size() < 3) throw UserError(listIndexMessage(static_cast<int>(parts.size())));
-                junkItems.push_back({parts[0], parts[1], parts[2]});
+                const DigitSet hundreds = digitsIn(parts[0]), tens = digitsIn(parts[1]), units = digitsIn(parts[2]);
+                for (size_t a = 0; a < 10; ++a)
+                    if (hundreds[a])
+                        for (size_t b = 0; b < 10; ++b)
+                            if (tens[b]) junk[a][b] |= units;
             }
         if (s.isTicked(ExclusionRule::Recent)) recent = strToInt(s.text(ExclusionRule::Recent));
         tolerance = strToInt(s.tolerance);
@@ -62,50 +92,58 @@ struct PreparedRules {
         drawCount = static_cast<int64_t>(history.size());
     }
 
-    int64_t drawCount = 0;
+    // A group kills a number when fewer than the minimum of the group's characters are
+    // among the number's digits (a digit written twice in a group counts twice). Whether a
+    // number dies depends on its set of digits alone, so the groups are judged once for
+    // each set a number can have.
+    void prepareDanma(const std::vector<std::string> &groups) {
+        if (groups.empty() || danmaMinimum <= 0) return;
+        std::vector<unsigned> numberSets;
+        for (int v = 0; v < 1000; ++v) numberSets.push_back(digitMask(numberFromValue(v)));
+        std::sort(numberSets.begin(), numberSets.end());
+        numberSets.erase(std::unique(numberSets.begin(), numberSets.end()), numberSets.end());
+        // Counts beyond the minimum change nothing, so groups that differ only there are one.
+        std::set<std::array<int, 10>> distinct;
+        for (const std::string &group : groups) {
+            std::array<int, 10> counts{};
+            for (const char c : group)
+                if (c >= '0' && c <= '9') counts[size_t(c - '0')] = std::min(counts[size_t(c - '0')] + 1, danmaMinimum);
+            distinct.insert(counts);
+        }
+        for (const std::array<int, 10> &counts : distinct)
+            for (const unsigned set : numberSets) {
+                if (danmaKilled[set]) continue;
+                int present = 0;
+                for (size_t d = 0; d < 10; ++d)
+                    if (set & (1u << d)) present += counts[d];
+                if (present < danmaMinimum) danmaKilled.set(set);
+            }
+    }
 
     bool meets(ExclusionRule rule, const Number &n) const {
         const int a = n[0], b = n[1], c = n[2];
-        const std::string &text = settings.text(rule);
         switch (rule) {
         case ExclusionRule::Span:
-            return hasDigit(text, std::max({a, b, c}) - std::min({a, b, c}));
+            return digitRules[0][size_t(std::max({a, b, c}) - std::min({a, b, c}))];
         case ExclusionRule::SumTail:
-            return hasDigit(text, (a + b + c) % 10);
+            return digitRules[1][size_t((a + b + c) % 10)];
         case ExclusionRule::Hundreds:
-            return hasDigit(text, a);
+            return digitRules[2][size_t(a)];
         case ExclusionRule::Tens:
-            return hasDigit(text, b);
+            return digitRules[3][size_t(b)];
         case ExclusionRule::Units:
-            return hasDigit(text, c);
-        case ExclusionRule::TwoDigits: {
-            const std::string pairs[6] = {twoDigits(a, b), twoDigits(b, a), twoDigits(a, c),
-                                          twoDigits(c, a), twoDigits(b, c), twoDigits(c, b)};
-            for (const std::string &code : twoCodes)
-                if (std::find(std::begin(pairs), std::end(pairs), code) != std::end(pairs)) return true;
-            return false;
-        }
-        case ExclusionRule::Residues: {
-            const std::string pattern{static_cast<char>('0' + a % 3), static_cast<char>('0' + b % 3),
-                                      static_cast<char>('0' + c % 3)};
-            return std::find(residueCodes.begin(), residueCodes.end(), pattern) != residueCodes.end();
-        }
+            return digitRules[4][size_t(c)];
+        case ExclusionRule::TwoDigits:
+            return twoCodes[size_t(a * 10 + b)] || twoCodes[size_t(b * 10 + a)] || twoCodes[size_t(a * 10 + c)] ||
+                   twoCodes[size_t(c * 10 + a)] || twoCodes[size_t(b * 10 + c)] || twoCodes[size_t(c * 10 + b)];
+        case ExclusionRule::Residues:
+            return residueCodes[size_t(a % 3 * 9 + b % 3 * 3 + c % 3)];
         case ExclusionRule::Junk:
-            for (const auto &item : junkItems)
-                if (hasDigit(item[0], a) && hasDigit(item[1], b) && hasDigit(item[2], c)) return true;
-            return false;
+            return junk[size_t(a)][size_t(b)][size_t(c)];
         case ExclusionRule::Sum:
-            return std::find(sums.begin(), sums.end(), a + b + c) != sums.end();
-        case ExclusionRule::Danma: {
-            const std::string digits = numberText(n);
-            for (const std::string &group : danmaGroups) {
-                int present = 0;
-                for (char ch : group)
-                    if (digits.find(ch) != std::string::npos) ++present;
-                if (present < danmaMinimum) return true;
-            }
-            return false;
-        }
+            return sums[size_t(a + b + c)];
+        case ExclusionRule::Danma:
+            return danmaKilled[digitMask(n)];
         case ExclusionRule::Recent: {
             // A number that never came out counts as last seen before the first draw.
             const int at = newest[static_cast<size_t>(numberValue(n))];

@@ -1,5 +1,6 @@
 #include "generators/autoplan.h"
 
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
@@ -238,7 +239,7 @@ AutoPlan::Loaded AutoPlan::read(PlanKind kind, const std::vector<std::string> &g
     else if (mode == planModeName(PlanMode::Size))
         loaded.mode = PlanMode::Size;
     else
-        damaged(2, "“" + mode + "”不是奇偶模式或大小模式");
+        damaged(2, "“" + quotedPiece(mode) + "”不是奇偶模式或大小模式");
 
     const std::string state = withoutPrefix(lines[2], StatePrefix, 3, "未开始、进行中或已结束");
     PlanState wanted = PlanState::Empty;
@@ -247,21 +248,21 @@ AutoPlan::Loaded AutoPlan::read(PlanKind kind, const std::vector<std::string> &g
     else if (state == planStateName(PlanState::Ended))
         wanted = PlanState::Ended;
     else if (state != planStateName(PlanState::Empty))
-        damaged(3, "“" + state + "”不是未开始、进行中或已结束");
+        damaged(3, "“" + quotedPiece(state) + "”不是未开始、进行中或已结束");
 
     for (size_t i = HeaderLines; i < lines.size(); ++i) {
         const size_t lineNumber = i + 1, rowNumber = i - HeaderLines + 1;
         const std::vector<std::string> fields = splitComma(lines[i]);
         if (fields.size() != 3) damaged(lineNumber, "应为“期数,开奖号,投注”三项");
         if (fields[0] != planIssueText(rowNumber))
-            damaged(lineNumber, "期数应为“" + planIssueText(rowNumber) + "”，而不是“" + fields[0] + "”");
-        if (!isDrawText(fields[1])) damaged(lineNumber, "开奖号“" + fields[1] + "”不是三位数字");
-        if (!isBetDescription(kind, fields[2])) damaged(lineNumber, "“" + fields[2] + "”不是有效的投注");
+            damaged(lineNumber, "期数应为“" + planIssueText(rowNumber) + "”，而不是“" + quotedPiece(fields[0]) + "”");
+        if (!isDrawText(fields[1])) damaged(lineNumber, "开奖号“" + quotedPiece(fields[1]) + "”不是三位数字");
+        if (!isBetDescription(kind, fields[2])) damaged(lineNumber, "“" + quotedPiece(fields[2]) + "”不是有效的投注");
         loaded.plan.rows_.push_back({fields[1], fields[2]});
     }
     const bool hasRows = !loaded.plan.rows_.empty();
     if (hasRows == (wanted == PlanState::Empty))
-        damaged(3, "计划状态“" + state + "”与" + std::to_string(loaded.plan.rows_.size()) + "行计划不符");
+        damaged(3, "计划状态“" + quotedPiece(state) + "”与" + std::to_string(loaded.plan.rows_.size()) + "行计划不符");
     loaded.plan.ended_ = wanted == PlanState::Ended;
     return loaded;
 }

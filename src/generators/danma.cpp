@@ -1,5 +1,6 @@
 #include "generators/danma.h"
 
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
@@ -40,12 +41,7 @@ void distinctDigits(int *out, int count, Lcg &random) {
 
 int nonNegativeMod10(int value) { return ((value % 10) + 10) % 10; }
 
-std::string shownLine(const std::string &line) {
-    std::string shown = line.substr(0, 40);
-    const bool printable =
-        std::all_of(shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
-    return printable ? "“" + shown + "”" : std::string();
-}
+std::string shownLine(const std::string &line) { return "“" + quotedPiece(line) + "”"; }
 
 } // namespace
 

@@ -1,10 +1,17 @@
 #include "report/report.h"
 
 #include "core/drawparse.h"
+#include "core/intconv.h"
+#include "core/random.h"
+#include "core/textencoding.h"
 #include "core/usererror.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
+#include <iconv.h>
 #include <iostream>
 #include <map>
 #include <sstream>
@@ -42,7 +49,48 @@ bool takeFlag(Args &args, const std::string &name) {
     return true;
 }
 
-std::string readInputFile(const std::string &path) {
+namespace {
+
+// Text in the legacy code page (GBK) as UTF-8; bytes that are no GBK read as U+FFFD.
+std::string gbkToUtf8(const std::string &bytes) {
+    iconv_t cd = iconv_open("UTF-8", "GBK");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes; // no converter: messages still quote it safely
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2 + 16);
+    char buffer[4096];
+    char *in = const_cast<char *>(bytes.data());
+    size_t inLeft = bytes.size();
+    while (inLeft > 0) {
+        char *to = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t done = iconv(cd, &in, &inLeft, &to, &outLeft);
+        out.append(buffer, sizeof buffer - outLeft);
+        if (done == static_cast<size_t>(-1) && errno != E2BIG) { // a byte that starts no GBK character
+            out += "\xEF\xBF\xBD";
+            ++in;
+            --inLeft;
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+
+} // namespace
+
+uint32_t takeSeed(Args &args) {
+    const std::string text = takeOption(args, "seed", "");
+    if (text.empty()) return clockSeed();
+    const int64_t value = strToInt64(text);
+    if (value < 0 || value > int64_t(UINT32_MAX)) throw UserError("--seed 必须在0到4294967295之间！");
+    return static_cast<uint32_t>(value);
+}
+
+std::string readInputFile(const std::string &path, bool legacyAllowed) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!error && std::filesystem::is_directory(status)) throw UserError("“" + path + "”是一个文件夹，不是文件！");
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw UserError("“" + path + "”不是普通文件（设备、管道或套接字），无法读取！");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw UserError("无法打开文件“" + path + "”！");
     std::string content(static_cast<size_t>(MaxTextFileBytes) + 1, '\0');
@@ -52,7 +100,10 @@ std::string readInputFile(const std::string &path) {
     if (content.size() > static_cast<size_t>(MaxTextFileBytes))
         throw UserError("文件 " + path + " 太大（超过" + std::to_string(MaxTextFileBytes / (1024 * 1024)) +
                         " MB），不是本程序的文件！");
-    return content;
+    std::optional<std::string> text = unicodeText(content, path);
+    if (text) return std::move(*text);
+    if (!legacyAllowed) throw UserError("文件“" + path + "”不是UTF-8编码的文本！");
+    return gbkToUtf8(content);
 }
 
 std::vector<std::string> readInputLines(const std::string &path) {

@@ -61,7 +61,7 @@ std::optional<ToolBuilder> readCold(Args &args) {
 std::optional<ToolBuilder> readExclude(Args &args) {
     if (!positionalFit(args, 1)) return std::nullopt;
     const std::string conditions = args[0];
-    return [=] { return exclusionTool(readExclusionConditions(readInputFile(conditions))); };
+    return [=] { return exclusionTool(readExclusionConditions(readInputFile(conditions, false))); };
 }
 
 std::optional<ToolBuilder> readOmission(Args &args) {

@@ -63,7 +63,7 @@ const Command coldCommand("cold", ColdUsage, [](const Args &given, std::ostream 
 const Command excludeCommand("exclude", ExcludeUsage, [](const Args &args, std::ostream &out, std::ostream &err) {
     if (!argumentsFit(args, 2, ExcludeUsage, err)) return 2;
     const DrawTable draws = readHistoryText(readInputFile(args[0])).draws;
-    const ExclusionSettings settings = readExclusionConditions(readInputFile(args[1]));
+    const ExclusionSettings settings = readExclusionConditions(readInputFile(args[1], false));
     writeList(out, runExclusion(draws, settings).kept);
     return 0;
 });
@@ -94,7 +94,7 @@ const Command intervalCommand("interval", IntervalUsage, [](const Args &given, s
     settings.target = strToInt(takeOption(args, "target", "1000"));
     // The window's threshold for the three-digit games, whose histories these files hold.
     settings.threshold = strToInt(takeOption(args, "threshold", "500"));
-    const std::string seed = takeOption(args, "seed", "");
+    const uint32_t seed = takeSeed(args);
     settings.hundreds = takeFlag(args, "hundreds");
     settings.ranking = takeFlag(args, "ranking");
     const bool repeated = takeFlag(args, "repeated-starts");
@@ -107,7 +107,7 @@ const Command intervalCommand("interval", IntervalUsage, [](const Args &given, s
         for (const int s : repeatedRunStarts(drawCount, settings)) out << s << ',' << draws[size_t(s)][0] << '\n';
         return 0;
     }
-    Lcg random(seed.empty() ? clockSeed() : static_cast<uint32_t>(strToInt64(seed)));
+    Lcg random(seed);
     const std::atomic<bool> go{false};
     const IntervalResult result = searchIntervals(draws, settings, random, go);
     out << "# list\n";

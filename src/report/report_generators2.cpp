@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <ostream>
-#include <sstream>
 #include <tuple>
 
 namespace corvel::report {
@@ -28,16 +27,6 @@ bool usageError(const Args &args, size_t minimum, const std::string &usage, std:
     const bool bad = args.size() < minimum || std::any_of(args.begin(), args.end(), looksLikeOption);
     if (bad) err << "usage: corvel-report " << usage << '\n';
     return bad;
-}
-
-std::vector<std::string> fileLines(const std::string &path) {
-    std::vector<std::string> lines;
-    std::istringstream in(readInputFile(path));
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 DrawTable historyDraws(const std::string &path) { return readHistoryText(readInputFile(path)).draws; }
@@ -93,7 +82,7 @@ const Command baseListCommand("baselist", BaseListUsage, [](const Args &given, s
     std::tie(r.sixLow, r.sixHigh) = takeRange(args, "six", {0, 8});
     std::tie(r.threeLow, r.threeHigh) = takeRange(args, "three", {1, 9});
     if (usageError(args, 1, BaseListUsage, err) || args.size() != 1) return 2;
-    printList(out, danmaBaseList(readDanmaFile(fileLines(args[0])), r));
+    printList(out, danmaBaseList(readDanmaFile(readInputLines(args[0])), r));
     return 0;
 });
 
@@ -106,19 +95,13 @@ const Command danmaCommand("danma", DanmaUsage, [](const Args &given, std::ostre
     s.digits = strToInt(takeOption(args, "digits", "3"));
     s.draws = strToInt(takeOption(args, "draws", "1"));
     s.reverse = takeFlag(args, "reverse");
-    const std::string seed = takeOption(args, "seed", "");
+    const uint32_t seed = takeSeed(args);
     if (usageError(args, 1, DanmaUsage, err) || args.size() != 1) return 2;
     const DrawTable draws = historyDraws(args[0]);
     Args indexArgs;
     if (!index.empty()) indexArgs = {"--index", index};
     s.index = takeIndex(indexArgs, draws);
-    uint32_t seedValue = clockSeed();
-    if (!seed.empty()) {
-        const int64_t value = strToInt64(seed);
-        if (value < 0 || value > int64_t(UINT32_MAX)) throw UserError("--seed 必须在0到4294967295之间！");
-        seedValue = static_cast<uint32_t>(value);
-    }
-    Lcg random(seedValue);
+    Lcg random(seed);
     const DanmaResult result = generateDanma(draws, s, random);
     for (const std::string &g : result.groups) out << g << '\n';
     const int hits = danmaHits(draws, s.index, result.groups);

@@ -1,43 +1,15 @@
 #include "report/tooloptions.h"
 
+#include "core/drawparse.h"
 #include "core/intconv.h"
 #include "core/usererror.h"
 #include "filters/totalfilter.h"
 
 #include <algorithm>
-#include <iconv.h>
-#include <sstream>
 
 namespace corvel::report {
 
 namespace {
-
-// Number-list files are GBK text; the texts of messages are UTF-8. A file that is no valid
-// GBK is taken as it stands.
-std::string gbkToUtf8(const std::string &bytes) {
-    iconv_t cd = iconv_open("UTF-8", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes; // NOLINT(performance-no-int-to-ptr): iconv's failure value
-    std::string out(bytes.size() * 3 / 2 + 16, '\0');
-    char *in = const_cast<char *>(bytes.data());
-    size_t inLeft = bytes.size();
-    char *to = out.data();
-    size_t outLeft = out.size();
-    const size_t done = iconv(cd, &in, &inLeft, &to, &outLeft);
-    iconv_close(cd);
-    if (done == static_cast<size_t>(-1)) return bytes;
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-std::vector<std::string> textLines(const std::string &text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 int choice(const std::string &text, const std::string &option, int low, int high) {
     const int value = strToInt(text);
@@ -85,13 +57,15 @@ TotalOptions takeTotalOptions(Args &args) {
 }
 
 NumberList totalFilterResult(const std::string &conditionsPath, const TotalOptions &options) {
-    const TotalFilterSettings settings = readTotalFilterConditions(readInputFile(conditionsPath));
+    const TotalFilterSettings settings = readTotalFilterConditions(readInputFile(conditionsPath, false));
     DirectNumberTable numbers = buildDirectNumbers();
     const bool restricted = !options.listPath.empty();
     if (restricted) {
-        const std::string bytes = readInputFile(options.listPath);
-        if (static_cast<long long>(bytes.size()) > MaxListFileBytes) throw UserError(listFileTooLargeMessage());
-        markLoaded(numbers, readLoadedList(textLines(gbkToUtf8(bytes))));
+        const std::string text = readInputFile(options.listPath);
+        if (static_cast<long long>(text.size()) > MaxListFileBytes) throw UserError(listFileTooLargeMessage());
+        std::vector<std::string> lines;
+        for (const std::string_view line : splitLines(text)) lines.emplace_back(line);
+        markLoaded(numbers, readLoadedList(lines));
     }
     const std::vector<int> kept = runTotalFilter(numbers, settings, restricted);
     if (options.toGroup) return directToGroup(resultText(kept));

@@ -8,11 +8,14 @@
 #include "store/appdir.h"
 #include "store/backup.h"
 #include "store/catalogue.h"
+#include "store/database.h"
+#include "store/drawtable.h"
 #include "store/u_datamod.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/helpviewer.h"
 #include "ui/shortcuts.h"
+#include "ui/stoppablethread.h"
 #include "ui/textfit.h"
 #include "ui/toolwindow.h"
 #include "ui/windowplace.h"
@@ -127,6 +130,7 @@ void Tfrmmain::buildMenus() {
     QMenu *data = menuBar()->addMenu(u("彩票数据(&D)"));
     addToolWindowItems(data, ToolMenu::Data);
     data->addSeparator();
+    addCommand(data, QStringLiteral("mnucheckdata"), u("数据检查(&K)"), &Tfrmmain::mnucheckdataClick);
     addCommand(data, QStringLiteral("mnubackupdata"), u("数据备份(&B)"), &Tfrmmain::mnubackupdataClick);
     addCommand(data, QStringLiteral("mnustoredata"), u("数据恢复(&C)"), &Tfrmmain::mnustoredataClick);
 
@@ -286,9 +290,33 @@ void Tfrmmain::showAtStart() {
     showMaximized();
 }
 
+// 退出 (or the title bar's close button) ends the program whatever runs: the work of every
+// window is stopped after a question and waited for, every window goes, and the
+// application is told to quit, so no tool window that refuses to close while it works can
+// keep a program without a main window alive.
 void Tfrmmain::closeEvent(QCloseEvent *event) {
+    const auto running = [this] {
+        QList<ui::StoppableThread *> threads;
+        for (ui::StoppableThread *thread : findChildren<ui::StoppableThread *>())
+            if (thread->isRunning()) threads << thread;
+        return threads;
+    };
+    if (!running().isEmpty() &&
+        !ui::askYesNo(this, u("还有计算正在进行，退出将停止所有计算。\n\n确定要退出吗？"), u("确认退出"))) {
+        event->ignore();
+        return;
+    }
+    {
+        const ui::BusyCursor wait;
+        const QList<ui::StoppableThread *> threads = running();
+        for (ui::StoppableThread *thread : threads) thread->requestStop();
+        for (ui::StoppableThread *thread : threads) thread->wait();
+    }
     ui::saveWindowGeometry(this);
+    closeChildWindows();
+    closeToolWindows();
     QMainWindow::closeEvent(event);
+    QCoreApplication::quit(); // does nothing outside the event loop (tests)
 }
 
 // Back from maximised, the window is put where its title bar can be reached; the normal
@@ -429,12 +457,37 @@ void Tfrmmain::showModalTool(const QString &className) {
     UpdateCommandState();
 }
 
+void Tfrmmain::mnucheckdataClick() {
+    QStringList paragraphs;
+    bool found = false;
+    const bool checked = ui::runCommand(this, [&] {
+        const ui::BusyCursor wait;
+        const QStringList lotteries = listLotteries(databasePath());
+        if (lotteries.isEmpty()) throw UserError("数据库中没有彩票！");
+        Connection con(databasePath());
+        for (const QString &lottery : lotteries) {
+            const DrawCheck check = checkDrawTable(con.db(), lottery);
+            found = found || !check.findings.empty();
+            paragraphs << lottery + u("：") + QString::fromStdString(drawCheckSummary(check, 5));
+        }
+    });
+    if (!checked) return;
+    const QString text = u("数据检查\n\n") + paragraphs.join(u("\n\n"));
+    if (found)
+        ui::showWarning(this, text, u("数据检查"));
+    else
+        ui::showInformation(this, text, u("数据检查"));
+}
+
 void Tfrmmain::mnubackupdataClick() {
     const QString target =
         ui::getSaveFileName(this, ShellFolderPath(QStringLiteral("Desktop")) + QStringLiteral("/彩票数据.db"),
                             ui::databaseFileFilter(), QStringLiteral("db"));
     if (target.isEmpty()) return;
-    if (ui::runCommand(this, [&] { backupDatabase(databasePath(), target); }))
+    QString loss;
+    if (!ui::runCommand(this, [&] { loss = backupLoss(databasePath(), target); })) return;
+    if (!loss.isEmpty() && !ui::askYesNo(this, loss + u("\n\n确定要用这次备份替换它吗？"), u("确认备份"))) return;
+    if (ui::runCommand(this, [&] { backupDatabase(databasePath(), target, true); }))
         ui::showInformation(this, u("成功备份！"));
 }
 

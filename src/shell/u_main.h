@@ -37,6 +37,7 @@ public:
     // 打印预览: the print command of the tool window last used that can print (its "打印"
     // opens the preview); off while no shown tool window can print.
     void mnuprintpreviewClick();
+    void mnucheckdataClick();
     void mnubackupdataClick();
     void mnustoredataClick();
     // 使用说明: the built-in manual at its index (F1; F1 in a tool window opens its page).

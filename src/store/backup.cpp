@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -124,12 +125,51 @@ void copyDatabase(QSqlDatabase &db, const QString &target) {
     }
 }
 
-DatabaseSummary backupDatabase(const QString &dbPath, const QString &target) {
+QString backupLoss(const QString &dbPath, const QString &target) {
     const QString failed = QStringLiteral("备份失败：");
     if (sameFile(target) == sameFile(dbPath)) fail(QStringLiteral("不能把数据库备份到它自己上面！"));
     if (!QFileInfo(dbPath).isFile()) fail(failed + QStringLiteral("数据库文件 %1 不存在").arg(dbPath));
-    if (!QFileInfo(QFileInfo(target).absolutePath()).isDir())
-        fail(failed + QStringLiteral("文件夹 %1 不存在").arg(QFileInfo(target).absolutePath()));
+    if (const QString refusal = databaseRefusal(dbPath); !refusal.isEmpty()) fail(failed + refusal);
+    const QFileInfo targetInfo(target);
+    if (!QFileInfo(targetInfo.absolutePath()).isDir())
+        fail(failed + QStringLiteral("文件夹 %1 不存在").arg(targetInfo.absolutePath()));
+    // The copy is renamed over the target: a device or pipe would be replaced by a plain file.
+    if (targetInfo.isDir()) fail(failed + QStringLiteral("%1 是一个文件夹").arg(target));
+    if (targetInfo.exists() && !targetInfo.isFile())
+        fail(failed + QStringLiteral("%1 不是普通文件（设备、管道或套接字），不能用备份替换").arg(target));
+    if (!targetInfo.exists() && targetInfo.isSymLink())
+        fail(failed + QStringLiteral("%1 是一个失效的链接").arg(target));
+    if (!targetInfo.exists() || targetInfo.size() == 0) return {};
+    if (!databaseRefusal(target).isEmpty())
+        return QStringLiteral("文件 %1 已经存在，但不是本程序的彩票数据库，备份会替换它。").arg(target);
+    DatabaseSummary existing, incoming;
+    try {
+        existing = databaseSummary(target);
+        incoming = databaseSummary(dbPath);
+    } catch (const UserError &e) {
+        return QStringLiteral("无法读取已有的备份 %1（%2），备份会替换它。")
+            .arg(target, QString::fromStdString(e.what()));
+    }
+    QStringList lost;
+    for (const TableRows &old : existing) {
+        const auto same = std::find_if(incoming.begin(), incoming.end(),
+                                       [&](const TableRows &t) { return t.lottery == old.lottery; });
+        if (same == incoming.end())
+            lost << QStringLiteral("%1：已有的备份中有%2期，数据库中没有这种彩票").arg(old.lottery).arg(old.rows);
+        else if (same->rows < old.rows)
+            lost << QStringLiteral("%1：已有的备份中有%2期，数据库中只有%3期")
+                        .arg(old.lottery)
+                        .arg(old.rows)
+                        .arg(same->rows);
+    }
+    if (lost.isEmpty()) return {};
+    return QStringLiteral("已有的备份 %1 比要备份的数据库多：\n%2").arg(target, lost.join(QChar(u'\n')));
+}
+
+DatabaseSummary backupDatabase(const QString &dbPath, const QString &target, bool replaceLarger) {
+    const QString failed = QStringLiteral("备份失败：");
+    const QString loss = backupLoss(dbPath, target);
+    if (!loss.isEmpty() && !replaceLarger) fail(failed + loss);
     try {
         Connection con(dbPath);
         copyDatabase(con.db(), target);
@@ -137,6 +177,19 @@ DatabaseSummary backupDatabase(const QString &dbPath, const QString &target) {
         fail(failed + QString::fromStdString(e.what()));
     }
     return databaseSummary(target);
+}
+
+DatabaseCheck checkDatabase(const QString &path) {
+    DatabaseCheck check;
+    check.integrity = integrityProblems(path);
+    if (!check.integrity.isEmpty()) return check;
+    try {
+        check.catalogue = catalogueProblems(path);
+        if (check.catalogue.isEmpty()) check.lotteries = databaseSummary(path);
+    } catch (const UserError &e) {
+        check.catalogue << QString::fromStdString(e.what());
+    }
+    return check;
 }
 
 QStringList safetyCopies(const QString &dbPath) {

@@ -41,9 +41,28 @@ void vacuumInto(QSqlDatabase &db, const QString &file, const QString &shownName)
 // a plain message when the disk is full; `target` is then as it was.
 void copyDatabase(QSqlDatabase &db, const QString &target);
 
+// What replacing `target` by a backup of `dbPath` would lose, as a sentence for a question:
+// empty when `target` is absent or empty, or a program database whose every lottery the
+// new backup holds with at least as many draws. A target that is any other file is a loss
+// as well. Throws UserError starting with "备份失败：" for a backup that may not be made at
+// all: a source that is no database of this program, a target that is a folder, device,
+// pipe or socket, or a target in a folder that does not exist.
+QString backupLoss(const QString &dbPath, const QString &target);
+
 // Backs up the database file at `dbPath` to `target`. Returns the draws of the copy.
-// Throws UserError starting with "备份失败："; the target is then as it was.
-DatabaseSummary backupDatabase(const QString &dbPath, const QString &target);
+// Throws UserError starting with "备份失败：" for the refusals of backupLoss, and, unless
+// `replaceLarger`, when backupLoss names a loss; the target is then as it was.
+DatabaseSummary backupDatabase(const QString &dbPath, const QString &target, bool replaceLarger = false);
+
+// What corvel-report check and the data check look at in a database file, in order: SQLite's
+// integrity check, then the lottery catalogue (every draw table with its options table).
+struct DatabaseCheck {
+    QStringList integrity; // empty when sound
+    QStringList catalogue; // empty when every lottery has its tables; checked only when sound
+    DatabaseSummary lotteries;
+    bool ok() const { return integrity.isEmpty() && catalogue.isEmpty(); }
+};
+DatabaseCheck checkDatabase(const QString &path);
 
 // ---- Safety copies: an undo for every replace ----
 

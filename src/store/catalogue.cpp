@@ -1,5 +1,6 @@
 #include "store/catalogue.h"
 
+#include "core/drawparse.h"
 #include "core/usererror.h"
 #include "store/database.h"
 
@@ -175,6 +176,20 @@ QString databaseRefusal(const QString &path) {
     return QStringLiteral("文件 %1 中没有彩票数据，不是本程序的彩票数据库！").arg(path);
 }
 
+QStringList catalogueProblems(const QString &path) {
+    if (const QString refusal = databaseRefusal(path); !refusal.isEmpty()) return {refusal};
+    QStringList problems;
+    Connection con(path);
+    const QStringList tables = userTables(con.db());
+    for (const QString &t : tables) {
+        if (!t.endsWith(DrawSuffix) || t.size() == DrawSuffix.size()) continue;
+        const QString lottery = t.chopped(DrawSuffix.size());
+        if (!tables.contains(lottery + OptionsSuffix))
+            problems << QStringLiteral("彩票“%1”缺少选项表（%1%2）").arg(lottery, OptionsSuffix);
+    }
+    return problems;
+}
+
 void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotteries) {
     const QString temp = dbPath + QStringLiteral(".new");
     QFile::remove(temp);
@@ -212,11 +227,11 @@ void createDatabase(const QString &dbPath, const QList<BundledLottery> &lotterie
 RawDrawTable parseBundledHistory(const QByteArray &text) {
     RawDrawTable table;
     table.columnCount = 3;
-    for (const QByteArray &rawLine : text.split('\n')) {
-        const QList<QByteArray> items = rawLine.trimmed().split(' ');
+    for (const std::string_view line : splitLines(std::string_view(text.constData(), size_t(text.size())))) {
+        const std::vector<std::string_view> items = splitItems(line);
         if (items.size() < 2 || items[1].size() < 3) continue;
         RawDraw row;
-        row.issue = items[0].toStdString();
+        row.issue = std::string(items[0]);
         for (int c = 0; c < 3; ++c) row.digits[c] = items[1][c] - '0';
         table.rows.push_back(std::move(row));
     }

@@ -40,6 +40,9 @@ QString createOptionsTableSql(const QString &lottery);
 // Empty when the file is a database of this program (an SQLite file with at least one
 // lottery whose draw and options tables exist); otherwise the message that refuses it.
 QString databaseRefusal(const QString &path);
+// The problems of a database's lottery catalogue: the refusal above, and every lottery whose
+// draw table has no options table beside it. Empty when the catalogue is whole.
+QStringList catalogueProblems(const QString &path);
 
 // A lottery to put into a new database file.
 struct BundledLottery {

@@ -1,6 +1,7 @@
 #include "store/download.h"
 
 #include "core/intconv.h"
+#include "core/textencoding.h"
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/database.h"
@@ -67,7 +68,7 @@ StoredIssues storedIssues(QSqlDatabase &db, const QString &lottery) {
         stored.all.insert(last);
         any = true;
     }
-    if (any && !tryStrToInt64(last, stored.last)) throw UserError("表中最后的期号“" + last + "”不是数字");
+    if (any && !tryStrToInt64(last, stored.last)) throw UserError("表中最后的期号“" + quotedPiece(last) + "”不是数字");
     return stored;
 }
 

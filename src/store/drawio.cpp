@@ -62,6 +62,7 @@ int exportHistory(QSqlDatabase &db, const QString &lottery, const QString &path)
 }
 
 QByteArray readHistoryFile(const QString &path) {
+    checkInputFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()).toStdString());
@@ -81,7 +82,7 @@ QByteArray readHistoryFile(const QString &path) {
 std::vector<ParsedDraw> readHistoryImport(const QString &path) {
     const QByteArray bytes = readHistoryFile(path);
     try {
-        return parseHistoryText(std::string_view(bytes.constData(), size_t(bytes.size())));
+        return parseHistoryText(decodeText(bytes, path));
     } catch (const UserError &e) {
         throw UserError(
             QStringLiteral("文件 %1 无法导入，彩票数据没有改动：\n").arg(QFileInfo(path).fileName()).toStdString() +

@@ -77,6 +77,37 @@ RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery) {
     return table;
 }
 
+DrawCheck checkDrawTable(QSqlDatabase &db, const QString &lottery) {
+    const QStringList columns = digitColumns(db, lottery);
+    const QString issue = quoteIdent(QStringLiteral("记录期号"));
+    QString select = issue;
+    for (const QString &c : columns) select += QLatin1Char(',') + quoteIdent(c);
+    QSqlQuery info(db);
+    bool dated = false;
+    if (info.exec(QStringLiteral("pragma table_info(%1)").arg(quoteIdent(drawTableName(lottery)))))
+        while (info.next()) dated = dated || info.value(1).toString() == QStringLiteral("开奖日期");
+    select += dated ? QStringLiteral(",%1").arg(quoteIdent(QStringLiteral("开奖日期"))) : QStringLiteral(",''");
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select %1 from %2 order by %3").arg(select, quoteIdent(drawTableName(lottery)), issue)))
+        fail(q);
+    std::vector<DrawCheckRow> rows;
+    while (q.next()) {
+        DrawCheckRow row;
+        row.line = rows.size() + 1;
+        row.issue = q.value(0).toString().trimmed().toStdString();
+        for (qsizetype c = 0; c < columns.size(); ++c) {
+            const QVariant v = q.value(int(c) + 1);
+            bool ok = false;
+            const int digit = v.toInt(&ok);
+            row.digits += !v.isNull() && ok && digit >= 0 && digit <= 9 ? char('0' + digit) : '?';
+        }
+        row.date = q.value(int(columns.size()) + 1).toString().trimmed().toStdString();
+        rows.push_back(std::move(row));
+    }
+    return checkDraws(rows);
+}
+
 int drawTableCount(QSqlDatabase &db, const QString &lottery) {
     requireValidLotteryName(lottery);
     QSqlQuery q(db);

@@ -2,6 +2,7 @@
 // Reading, changing and trimming a lottery's draw table.
 
 #include "core/drawhistory.h"
+#include "maintenance/drawcheck.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -22,6 +23,10 @@ RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery);
 // Deletes the oldest rows beyond `keep`, in one transaction, after keeping a safety copy
 // of the database. Returns the rows deleted.
 int trimDrawTable(QSqlDatabase &db, const QString &lottery, int keep);
+
+// The data check (数据检查) of the draw table, its rows in the loader's order (ascending
+// issue text), numbered from 1 as the data window lists them.
+DrawCheck checkDrawTable(QSqlDatabase &db, const QString &lottery);
 
 // Number of rows of the draw table.
 int drawTableCount(QSqlDatabase &db, const QString &lottery);

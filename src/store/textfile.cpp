@@ -1,9 +1,11 @@
 #include "store/textfile.h"
 
 #include "core/drawparse.h"
+#include "core/textencoding.h"
 #include "core/usererror.h"
 #include "store/database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -36,7 +38,20 @@ std::vector<std::string> toStdLines(const QStringList &lines) {
 QByteArray toGbk(const QString &text) { return gbk()->fromUnicode(text); }
 QString fromGbk(const QByteArray &bytes) { return gbk()->toUnicode(bytes); }
 
+void checkInputFile(const QString &path) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw UserError(
+            QStringLiteral("“%1”是一个文件夹，不是文件！").arg(QDir::toNativeSeparators(path)).toStdString());
+    // A pipe or a device would block the read or never end; only plain files are read.
+    if (info.exists() && !info.isFile())
+        throw UserError(QStringLiteral("“%1”不是普通文件（设备、管道或套接字），无法读取！")
+                            .arg(QDir::toNativeSeparators(path))
+                            .toStdString());
+}
+
 QByteArray readFileBytes(const QString &path) {
+    checkInputFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("无法打开文件 %1：%2").arg(path, file.errorString()).toStdString());
@@ -53,12 +68,28 @@ QByteArray readFileBytes(const QString &path) {
     return bytes;
 }
 
-QStringList readTextLines(const QString &path) {
+std::string decodeText(const QByteArray &bytes, const QString &path) {
+    const std::string_view view(bytes.constData(), size_t(bytes.size()));
+    if (std::optional<std::string> text = unicodeText(view, QFileInfo(path).fileName().toStdString()))
+        return std::move(*text);
+    return fromGbk(bytes).toStdString();
+}
+
+std::string readText(const QString &path) { return decodeText(readFileBytes(path), path); }
+
+std::string readUnicodeText(const QString &path) {
     const QByteArray bytes = readFileBytes(path);
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    std::optional<std::string> text = unicodeText(std::string_view(bytes.constData(), size_t(bytes.size())), name);
+    if (!text) throw UserError("文件“" + name + "”不是UTF-8编码的文本！");
+    return std::move(*text);
+}
+
+QStringList readTextLines(const QString &path) {
+    const std::string text = readText(path);
     QStringList lines;
-    // GBK never uses CR or LF inside a character, so the bytes can be split before decoding.
-    for (const std::string_view line : splitLines(std::string_view(bytes.constData(), size_t(bytes.size()))))
-        lines << fromGbk(QByteArray(line.data(), qsizetype(line.size())));
+    for (const std::string_view line : splitLines(text))
+        lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
     return lines;
 }
 

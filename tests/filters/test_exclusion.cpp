@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 using namespace corvel;
 
@@ -144,5 +145,94 @@ TEST(ExclusionConditions, FaultyFilesAreRefusedWithTheirLine) {
     for (const auto &[bad, line] : faulty) {
         const std::string message = test::userErrorOf([text = bad] { readExclusionConditions(text); });
         EXPECT_NE(message.find(line), std::string::npos) << bad << " -> " << message;
+    }
+}
+
+namespace {
+
+// The rules as the window describes them, number by number and text by text: the
+// reference the prepared tables must agree with.
+bool has(const std::string &text, int digit) { return text.find(char('0' + digit)) != std::string::npos; }
+
+int referenceKills(const Number &n, const ExclusionSettings &s) {
+    const int a = n[0], b = n[1], c = n[2];
+    const auto on = [&](ExclusionRule r) { return s.isTicked(r); };
+    const auto text = [&](ExclusionRule r) { return s.text(r); };
+    int kills = 0;
+    kills += on(ExclusionRule::Span) && has(text(ExclusionRule::Span), std::max({a, b, c}) - std::min({a, b, c}));
+    kills += on(ExclusionRule::SumTail) && has(text(ExclusionRule::SumTail), (a + b + c) % 10);
+    kills += on(ExclusionRule::Hundreds) && has(text(ExclusionRule::Hundreds), a);
+    kills += on(ExclusionRule::Tens) && has(text(ExclusionRule::Tens), b);
+    kills += on(ExclusionRule::Units) && has(text(ExclusionRule::Units), c);
+    if (on(ExclusionRule::TwoDigits)) {
+        bool hit = false;
+        for (const std::string &code : blankPieces(text(ExclusionRule::TwoDigits)))
+            for (const auto &[x, y] : {std::pair{a, b}, {b, a}, {a, c}, {c, a}, {b, c}, {c, b}})
+                hit = hit || code == std::string{char('0' + x), char('0' + y)};
+        kills += hit;
+    }
+    if (on(ExclusionRule::Residues)) {
+        const std::string pattern{char('0' + a % 3), char('0' + b % 3), char('0' + c % 3)};
+        const auto codes = blankPieces(text(ExclusionRule::Residues));
+        kills += std::find(codes.begin(), codes.end(), pattern) != codes.end();
+    }
+    if (on(ExclusionRule::Junk)) {
+        bool hit = false;
+        for (const std::string &item : blankPieces(text(ExclusionRule::Junk))) {
+            const size_t s1 = item.find('*'), s2 = item.find('*', s1 + 1);
+            hit = hit || (has(item.substr(0, s1), a) && has(item.substr(s1 + 1, s2 - s1 - 1), b) &&
+                          has(item.substr(s2 + 1), c));
+        }
+        kills += hit;
+    }
+    if (on(ExclusionRule::Sum)) {
+        bool hit = false;
+        for (const std::string &piece : blankPieces(text(ExclusionRule::Sum)))
+            hit = hit || std::stoi(piece) == a + b + c;
+        kills += hit;
+    }
+    if (on(ExclusionRule::Danma)) {
+        const int minimum = std::stoi(s.danmaMinimum);
+        const std::string digits = numberText(n);
+        bool hit = false;
+        for (const std::string &group : blankPieces(text(ExclusionRule::Danma))) {
+            int present = 0;
+            for (const char ch : group) present += digits.find(ch) != std::string::npos;
+            hit = hit || present < minimum;
+        }
+        kills += hit;
+    }
+    return kills;
+}
+
+} // namespace
+
+TEST(Exclusion, RandomTextsKillWhatTheRulesSay) {
+    std::mt19937 random(7);
+    const std::string alphabet = "0123456789012a *";
+    const auto piece = [&](size_t length, size_t letters = 16) { // 13: no blank, no star
+        std::string out;
+        for (size_t i = 0; i < length; ++i) out += alphabet[random() % letters];
+        return out;
+    };
+    for (int round = 0; round < 200; ++round) {
+        ExclusionSettings s;
+        for (int r = 0; r < ExclusionRuleCount - 1; ++r) s.ticked[size_t(r)] = random() % 2;
+        for (int r = 0; r < 5; ++r) s.texts[size_t(r)] = piece(random() % 4);
+        s.texts[size_t(ExclusionRule::TwoDigits)] = piece(random() % 30);
+        s.texts[size_t(ExclusionRule::Residues)] = piece(random() % 30);
+        std::string junk, sums, groups;
+        for (int i = int(random() % 6); i > 0; --i)
+            junk += piece(random() % 3, 13) + "*" + piece(random() % 3, 13) + "*" + piece(random() % 3, 13) + " ";
+        for (int i = int(random() % 5); i > 0; --i) sums += std::to_string(random() % 35) + " ";
+        for (int i = int(random() % 5); i > 0; --i) groups += std::to_string(random() % 100000) + "  ";
+        s.texts[size_t(ExclusionRule::Junk)] = junk;
+        s.texts[size_t(ExclusionRule::Sum)] = sums;
+        s.texts[size_t(ExclusionRule::Danma)] = groups;
+        s.danmaMinimum = std::to_string(random() % 4);
+        const ExclusionResult result = runExclusion({}, s);
+        for (int v = 0; v < 1000; ++v)
+            ASSERT_EQ(result.kills[size_t(v)], referenceKills(numberFromValue(v), s))
+                << "round " << round << " number " << v << " junk '" << junk << "' groups '" << groups << "'";
     }
 }

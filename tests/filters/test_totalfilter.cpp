@@ -233,7 +233,8 @@ TEST(TotalFilter, LoadRefusesWhatIsNoPlainList) {
     EXPECT_EQ(userErrorOf([] { readLoadedList({"123 4a5"}); }), "'a' 不是一个有效的整形值");
     EXPECT_EQ(userErrorOf([] { readLoadedList({}); }), "文件中没有号码！");
     EXPECT_EQ(userErrorOf([] { readLoadedList({" ", ",,"}); }), "文件中没有号码！");
-    EXPECT_EQ(userErrorOf([] { readLoadedList({std::string("\x01\x02\x03\xff", 4)}); }).substr(0, 2), "'\x01");
+    // Bytes a message cannot show read as U+FFFD: the message stays valid UTF-8.
+    EXPECT_EQ(userErrorOf([] { readLoadedList({std::string("\x01\x02\x03\xff", 4)}); }).substr(0, 4), "'\xEF\xBF\xBD");
 }
 
 TEST(TotalFilter, DirectToGroup) {

@@ -35,7 +35,8 @@ TEST(BackupReport, CheckSaysOkOrNamesTheProblems) {
     dir.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(2500)}});
     const test::ReportRun good = test::runReport({QStringLiteral("check"), databasePath()});
     EXPECT_EQ(good.exitCode, 0);
-    EXPECT_EQ(good.lines, QStringList{QStringLiteral("ok")});
+    EXPECT_EQ(good.lines, (QStringList{QStringLiteral("integrity,ok"), QStringLiteral("catalogue,ok"),
+                                       QStringLiteral("中国福彩3D,2500"), QStringLiteral("ok")}));
 
     // The raw file a crash leaves without its journal is broken.
     const QString raw = dir.path() + QStringLiteral("raw.db");
@@ -45,5 +46,39 @@ TEST(BackupReport, CheckSaysOkOrNamesTheProblems) {
     const test::ReportRun broken = test::runReport({QStringLiteral("check"), raw});
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_FALSE(broken.lines.isEmpty());
-    EXPECT_NE(broken.lines.value(0), QStringLiteral("ok"));
+    EXPECT_NE(broken.lines.value(0), QStringLiteral("integrity,ok"));
+    EXPECT_EQ(broken.lines.last(), QStringLiteral("damaged"));
+
+    // An empty file is a sound SQLite file but no lottery database.
+    const QString empty = test::writeFile(dir.path() + QStringLiteral("zero.db"), "");
+    const test::ReportRun none = test::runReport({QStringLiteral("check"), empty});
+    EXPECT_EQ(none.exitCode, 1);
+    ASSERT_EQ(none.lines.size(), 3);
+    EXPECT_EQ(none.lines[0], QStringLiteral("integrity,ok"));
+    EXPECT_TRUE(none.lines[1].startsWith(QStringLiteral("catalogue,"))) << none.lines[1].toStdString();
+    EXPECT_EQ(none.lines[2], QStringLiteral("damaged"));
+}
+
+TEST(BackupReport, AForeignSourceOrASmallerDatabaseNeverReplacesAGoodBackup) {
+    test::TempAppDir dir;
+    dir.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(300)}});
+    const QString good = dir.path() + QStringLiteral("good.db");
+    ASSERT_EQ(test::runReport({QStringLiteral("backup"), databasePath(), good}).exitCode, 0);
+    const QString empty = test::writeFile(dir.path() + QStringLiteral("zero.db"), "");
+    const test::ReportRun foreign = test::runReport({QStringLiteral("backup"), empty, good, QStringLiteral("--force")});
+    EXPECT_EQ(foreign.exitCode, 1);
+    EXPECT_TRUE(foreign.lines.isEmpty());
+    EXPECT_TRUE(foreign.error.contains(QStringLiteral("不是本程序的彩票数据库"))) << foreign.error.toStdString();
+    EXPECT_EQ(summaryText(databaseSummary(good)), QStringLiteral("中国福彩3D 300期"));
+
+    test::TempAppDir other;
+    other.createDatabase({{QStringLiteral("中国福彩3D"), test::makeDraws(100)}});
+    const test::ReportRun smaller = test::runReport({QStringLiteral("backup"), databasePath(), good});
+    EXPECT_EQ(smaller.exitCode, 1);
+    EXPECT_TRUE(smaller.error.contains(QStringLiteral("--force"))) << smaller.error.toStdString();
+    EXPECT_EQ(summaryText(databaseSummary(good)), QStringLiteral("中国福彩3D 300期"));
+    const test::ReportRun forced =
+        test::runReport({QStringLiteral("backup"), databasePath(), good, QStringLiteral("--force")});
+    EXPECT_EQ(forced.exitCode, 0) << forced.error.toStdString();
+    EXPECT_EQ(summaryText(databaseSummary(good)), QStringLiteral("中国福彩3D 100期"));
 }

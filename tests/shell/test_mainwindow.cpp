@@ -56,8 +56,9 @@ protected:
 
 TEST_F(MainWindowTest, CommandStatesFollowTheOpenLottery) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel"));
-    for (const char *always : {"mnuopen", "mnuclose", "mnuexit", "mnumoddata", "mnudownload", "mnubackupdata",
-                               "mnustoredata", "mnuhelpcotent", "mnuhelpabout", "mnuweb2", "tlbopen", "tlbexit"})
+    for (const char *always :
+         {"mnuopen", "mnuclose", "mnuexit", "mnumoddata", "mnudownload", "mnucheckdata", "mnubackupdata",
+          "mnustoredata", "mnuhelpcotent", "mnuhelpabout", "mnuweb2", "tlbopen", "tlbexit"})
         EXPECT_TRUE(enabled(always)) << always;
     for (const char *needsLottery : {"mnucode", "mnuzhusan", "mnutotalfilt", "mnutozi", "tlbala", "tlbgudingjihua"})
         EXPECT_FALSE(enabled(needsLottery)) << needsLottery;
@@ -259,6 +260,40 @@ TEST_F(MainWindowTest, BackupOfADatabaseLeftByACrashIsWhole) {
     EXPECT_TRUE(integrityProblems(backup).isEmpty());
     EXPECT_EQ(summaryText(databaseSummary(backup)),
               QStringLiteral("中国体彩排列3 20期，中国福彩3D 30期，北京时时彩 0期，重庆时时彩 0期"));
+}
+
+TEST_F(MainWindowTest, DataCheckLooksAtEveryLotteryWithoutOpeningOne) {
+    test::MessageLog log;
+    main->command(QStringLiteral("mnucheckdata"))->trigger();
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_EQ(log.messages[0].kind, ui::MessageKind::Information);
+    EXPECT_TRUE(log.lastText().contains(QStringLiteral("中国福彩3D：共30期，没有发现问题。")))
+        << log.lastText().toStdString();
+    EXPECT_TRUE(log.lastText().contains(QStringLiteral("中国体彩排列3：")));
+    EXPECT_FALSE(LotteryOpen);
+}
+
+TEST_F(MainWindowTest, BackupAsksBeforeAFullerBackupIsReplaced) {
+    const QString backup = dir.path() + QStringLiteral("备份.db");
+    backupDatabase(databasePath(), backup);
+    deleteLottery(databasePath(), QStringLiteral("中国体彩排列3"));
+    bool answer = false;
+    std::vector<ui::Message> shown;
+    ui::dialogHooks().message = [&](const ui::Message &m) {
+        shown.push_back(m);
+        return m.kind == ui::MessageKind::Question ? answer : true;
+    };
+    ui::dialogHooks().saveFile = [&](const QString &, const QString &) { return backup; };
+    main->command(QStringLiteral("mnubackupdata"))->trigger();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, ui::MessageKind::Question);
+    EXPECT_TRUE(shown[0].text.contains(QStringLiteral("中国体彩排列3"))) << shown[0].text.toStdString();
+    EXPECT_TRUE(listLotteries(backup).contains(QStringLiteral("中国体彩排列3")));
+
+    answer = true;
+    main->command(QStringLiteral("mnubackupdata"))->trigger();
+    EXPECT_EQ(shown.back().text, QStringLiteral("成功备份！"));
+    EXPECT_FALSE(listLotteries(backup).contains(QStringLiteral("中国体彩排列3")));
 }
 
 TEST_F(MainWindowTest, RestoreAsksWithBothDatabasesAndNoKeepsTheCurrentOne) {

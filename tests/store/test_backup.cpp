@@ -10,10 +10,13 @@
 #include "store/drawtable.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace corvel;
 
@@ -168,4 +171,69 @@ TEST_F(BackupTest, LeftoverOfAnInterruptedRestoreIsKeptAndSaid) {
     ASSERT_TRUE(QFile::rename(databasePath(), databasePath() + QStringLiteral(".old")));
     EXPECT_TRUE(keepInterruptedRestore(databasePath()).contains(QStringLiteral("放回原处")));
     EXPECT_EQ(drawsOf(databasePath(), Fc3d), 2500);
+}
+
+TEST_F(BackupTest, BackupRefusesAForeignSourceAndNeverShrinksAnOlderBackupUnasked) {
+    const QString good = dir.path() + QStringLiteral("good.db");
+    backupDatabase(databasePath(), good);
+    // An empty file and an SQLite file of another program are no source.
+    const QString empty = dir.path() + QStringLiteral("zero.db");
+    QFile(empty).open(QIODevice::WriteOnly);
+    const QString foreign = dir.path() + QStringLiteral("foreign.db");
+    QFile(foreign).open(QIODevice::WriteOnly);
+    {
+        Connection con(foreign);
+        QSqlQuery(con.db()).exec(QStringLiteral("create table notes(x text)"));
+    }
+    for (const QString &source : {empty, foreign}) {
+        const std::string message = test::userErrorOf([&] { backupDatabase(source, good, true); });
+        EXPECT_NE(message.find("不是本程序的彩票数据库"), std::string::npos) << message;
+        EXPECT_EQ(drawsOf(good, Fc3d), 2500);
+    }
+    // A database with fewer draws (or without a lottery) does not replace a fuller backup unasked.
+    const QString smaller = dir.path() + QStringLiteral("smaller.db");
+    backupDatabase(databasePath(), smaller);
+    deleteLottery(smaller, Pl3);
+    const QString loss = backupLoss(smaller, good);
+    EXPECT_TRUE(loss.contains(Pl3)) << loss.toStdString();
+    EXPECT_NE(test::userErrorOf([&] { backupDatabase(smaller, good); }).rfind("备份失败：", 0), std::string::npos);
+    EXPECT_EQ(drawsOf(good, Pl3), 40);
+    backupDatabase(smaller, good, true);
+    EXPECT_FALSE(listLotteries(good).contains(Pl3));
+    // The same or more draws replace it without a question, and so does an empty file.
+    EXPECT_TRUE(backupLoss(databasePath(), good).isEmpty());
+    EXPECT_TRUE(backupLoss(databasePath(), empty).isEmpty());
+    // Any other file is a loss to be confirmed.
+    const QString notes = test::writeFile(dir.path() + QStringLiteral("notes.db"), "my notes");
+    EXPECT_FALSE(backupLoss(databasePath(), notes).isEmpty());
+}
+
+TEST_F(BackupTest, BackupTargetMustBeAPlainFileOrAbsent) {
+    const QString fifo = dir.path() + QStringLiteral("pipe.db");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.path() + QStringLiteral("folder.db");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString &target : {fifo, folder}) {
+        const std::string message = test::userErrorOf([&] { backupDatabase(databasePath(), target, true); });
+        EXPECT_EQ(message.rfind("备份失败：", 0), 0u) << message;
+    }
+    EXPECT_FALSE(QFileInfo(fifo).isFile()); // still the pipe, not replaced by a plain file
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST_F(BackupTest, CheckLooksAtIntegrityAndTheCatalogue) {
+    const DatabaseCheck sound = checkDatabase(databasePath());
+    EXPECT_TRUE(sound.ok());
+    EXPECT_EQ(summaryText(sound.lotteries), summaryText(databaseSummary(databasePath())));
+    {
+        Connection con(databasePath());
+        QSqlQuery(con.db()).exec(QStringLiteral("drop table \"中国体彩排列3彩票选项表\""));
+    }
+    const DatabaseCheck missing = checkDatabase(databasePath());
+    EXPECT_TRUE(missing.integrity.isEmpty());
+    ASSERT_EQ(missing.catalogue.size(), 1);
+    EXPECT_TRUE(missing.catalogue[0].contains(Pl3));
+    const QString empty = dir.path() + QStringLiteral("zero.db");
+    QFile(empty).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(checkDatabase(empty).ok());
 }

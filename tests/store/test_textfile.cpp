@@ -6,7 +6,9 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace corvel;
 
@@ -38,7 +40,9 @@ TEST(TextFile, AFileBeyondTheCapIsRefusedUnread) {
     ASSERT_TRUE(QFile::resize(path, MaxTextFileBytes + 1));
     const std::string message = test::userErrorOf([&] { readTextLines(path); });
     EXPECT_NE(message.find("太大"), std::string::npos) << message;
-    ASSERT_TRUE(QFile::resize(path, MaxTextFileBytes));
+    // A file of exactly the cap is read (padded with blanks: NUL bytes would be refused).
+    const QByteArray head("0\r\n1\r\n123\r\n");
+    write(dir, head + QByteArray(qsizetype(MaxTextFileBytes) - head.size(), ' '));
     EXPECT_TRUE(test::userErrorOf([&] { readTextLines(path); }).empty());
 }
 
@@ -49,4 +53,37 @@ TEST(TextFile, AFullDiskIsSaidInPlainWords) {
               QStringLiteral("写入文件 /x/a.txt 出错：Permission denied"));
     EXPECT_EQ(writeFailureMessage(QStringLiteral("/x/a.txt"), QStringLiteral("Unknown error"), 5000, -1),
               QStringLiteral("写入文件 /x/a.txt 出错：Unknown error"));
+}
+
+TEST(TextFile, ByteOrderMarksAreReadAndNulBytesRefused) {
+    test::TempAppDir dir;
+    const QString text = QStringLiteral("组选\r\n123\r456\n");
+    const QStringList expected{QStringLiteral("组选"), QStringLiteral("123"), QStringLiteral("456")};
+    QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+    for (const QChar c : text) {
+        le += char(c.unicode() & 0xFF), le += char(c.unicode() >> 8);
+        be += char(c.unicode() >> 8), be += char(c.unicode() & 0xFF);
+    }
+    EXPECT_EQ(readTextLines(write(dir, le)), expected);
+    EXPECT_EQ(readTextLines(write(dir, be)), expected);
+    EXPECT_EQ(readTextLines(write(dir, "\xEF\xBB\xBF" + text.toUtf8())), expected);
+    EXPECT_EQ(readText(write(dir, toGbk(text))), text.toStdString());
+    const std::string message = test::userErrorOf([&] { readTextLines(write(dir, le.mid(2))); });
+    EXPECT_NE(message.find("空字符"), std::string::npos) << message;
+}
+
+TEST(TextFile, FoldersAndPipesAreRefusedWithoutBlocking) {
+    test::TempAppDir dir;
+    const std::string folder = test::userErrorOf([&] { readTextLines(dir.path() + QStringLiteral("数据库")); });
+    EXPECT_NE(folder.find("文件夹"), std::string::npos) << folder;
+    const QString fifo = dir.path() + QStringLiteral("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Reading a pipe nobody writes to would wait for ever.
+    for (const auto &read :
+         std::vector<std::function<void()>>{[&] { readTextLines(fifo); }, [&] { readFileBytes(fifo); }}) {
+        const std::string message = test::userErrorOf(read);
+        EXPECT_NE(message.find("管道"), std::string::npos) << message;
+    }
+    EXPECT_NE(test::userErrorOf([&] { checkInputFile(QStringLiteral("/dev/null")); }), "");
+    EXPECT_EQ(test::userErrorOf([&] { checkInputFile(dir.path() + QStringLiteral("missing.txt")); }), "");
 }

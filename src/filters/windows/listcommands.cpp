@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QStringDecoder>
 #include <QTableView>
 
 namespace corvel::filters2 {
@@ -37,11 +36,7 @@ QStringList readListFile(const QString &path) {
 std::string readConditionText(const QString &path) {
     const QString name = QFileInfo(path).fileName();
     if (QFileInfo(path).size() > MaxListFileSize) throw UserError("文件“" + s(name) + "”太大，不是条件文件！");
-    const QByteArray bytes = readFileBytes(path);
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) throw UserError("文件“" + s(name) + "”不是UTF-8编码的条件文件！");
-    return bytes.toStdString();
+    return readUnicodeText(path);
 }
 
 } // namespace corvel::filters2

@@ -31,8 +31,8 @@ void saveNumbers(QWidget *parent, const NumberList &numbers, const QString &prop
 // Reads a list file the window offers to load; a file far larger than any list is
 // refused before it is read. Throws UserError.
 QStringList readListFile(const QString &path);
-// Reads a condition file (UTF-8) as bytes, refusing a file far larger than any condition
-// file and one that is not UTF-8 text. Throws UserError.
+// Reads a condition file (UTF-8; UTF-16 with a byte order mark is converted), refusing a
+// file far larger than any condition file and one that is not Unicode text. Throws UserError.
 std::string readConditionText(const QString &path);
 
 } // namespace filters2

@@ -524,7 +524,7 @@ void Tfrmtotalfilt::btnloadtiaojianClick() {
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
         if (QFileInfo(path).size() > MaxConditionFileBytes) throw UserError("文件过大，不是条件文件！");
-        applySettings(readTotalFilterConditions(readFileBytes(path).toStdString()));
+        applySettings(readTotalFilterConditions(readUnicodeText(path)));
     });
 }
 

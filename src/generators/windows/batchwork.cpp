@@ -3,9 +3,12 @@
 #include "core/usererror.h"
 #include "store/textfile.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace corvel {
 
@@ -42,8 +45,7 @@ bool countListFiles(const QStringList &paths, ListCounter &counter, const StepPr
                     const std::atomic<bool> *stop) {
     for (int i = 0; i < paths.size(); ++i) {
         if (stopped(stop)) return false;
-        const QByteArray bytes = readFileBytes(paths[i]);
-        counter.add(std::string_view(bytes.constData(), size_t(bytes.size())));
+        counter.add(readText(paths[i]));
         if (progress) progress(i + 1);
     }
     return true;
@@ -51,32 +53,53 @@ bool countListFiles(const QStringList &paths, ListCounter &counter, const StepPr
 
 QString readListPreview(const QString &path) { return readTextLines(path).join(QStringLiteral("\r\n")); }
 
-void prepareBatchFolder(const QString &folder) {
+bool prepareBatchFolder(const QString &folder, const std::atomic<bool> *stop) {
     QDir dir(folder);
     if (!dir.exists()) {
         if (!QDir().mkpath(folder))
             throw UserError(QStringLiteral("无法创建文件夹“%1”！").arg(QDir::toNativeSeparators(folder)).toStdString());
-        return;
+        return true;
     }
-    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo &file : files) {
-        if (!file.fileName().endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) continue;
-        if (!QFile::remove(file.absoluteFilePath()))
-            throw UserError(QStringLiteral("无法删除文件“%1”！")
-                                .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
-                                .toStdString());
+    const auto remove = [](const QString &path) {
+        if (!QFile::remove(path))
+            throw UserError(QStringLiteral("无法删除文件“%1”！").arg(QDir::toNativeSeparators(path)).toStdString());
+    };
+    if (QFileInfo::exists(batchMarkerName(folder))) remove(batchMarkerName(folder));
+    static const QRegularExpression part(QStringLiteral("^自动大底\\d+\\.txt\\.part$"));
+    // Streamed rather than listed first: a folder of tens of thousands of old files stops
+    // at once when asked.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        if (stopped(stop)) return false;
+        const QFileInfo file = it.nextFileInfo();
+        const QString name = file.fileName();
+        if (name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) || part.match(name).hasMatch())
+            remove(file.absoluteFilePath());
     }
+    return true;
 }
 
 QString batchFileName(const QString &folder, int v) {
     return QDir(folder).filePath(QStringLiteral("自动大底%1.txt").arg(v));
 }
 
+QString batchMarkerName(const QString &folder) { return QDir(folder).filePath(QStringLiteral("自动大底-完成.log")); }
+
+namespace {
+
+void markBatchComplete(const QString &folder, int count) {
+    writeTextLines(batchMarkerName(folder),
+                   {QStringLiteral("共%1个大底文件，全部生成。").arg(count),
+                    QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))});
+}
+
+} // namespace
+
 int runDanmaBatch(const QString &folder, const DrawTable &draws, const DanmaSettings &settings,
                   const MissRanges &ranges, int count, Lcg &random, const BatchProgress &progress,
                   const std::atomic<bool> *stop, std::vector<std::string> *lastGroups, NumberList *lastList) {
     checkDanmaSettings(settings, draws.size());
-    prepareBatchFolder(folder);
+    if (!prepareBatchFolder(folder, stop)) return 0;
     int written = 0;
     for (int v = 1; v <= count; ++v) {
         const DanmaResult groups = generateDanma(draws, settings, random, progress.group, stop);
@@ -88,13 +111,14 @@ int runDanmaBatch(const QString &folder, const DrawTable &draws, const DanmaSett
         if (lastList) *lastList = list;
         if (progress.list) progress.list(v);
     }
+    if (written == count) markBatchComplete(folder, count);
     return written;
 }
 
 int runStableBatch(const QString &folder, const DrawTable &draws, const StableSettings &settings, uint32_t &counter,
                    int count, const BatchProgress &progress, const std::atomic<bool> *stop, NumberList *lastUnion) {
     checkStableSettings(settings, draws.size());
-    prepareBatchFolder(folder);
+    if (!prepareBatchFolder(folder, stop)) return 0;
     int written = 0;
     for (int v = 1; v <= count; ++v) {
         const StableResult result = stableBaseList(draws, settings, counter, progress.group, stop);
@@ -104,6 +128,7 @@ int runStableBatch(const QString &folder, const DrawTable &draws, const StableSe
         if (lastUnion) *lastUnion = result.unionList;
         if (progress.list) progress.list(v);
     }
+    if (written == count) markBatchComplete(folder, count);
     return written;
 }
 

@@ -25,12 +25,20 @@ bool countListFiles(const QStringList &paths, ListCounter &counter, const StepPr
 // The text of a list file for the preview; throws UserError when it cannot be read.
 QString readListPreview(const QString &path);
 
-// A batch folder of the program's own: created when missing, otherwise its ".txt" files
-// are deleted (nothing else in it is touched). Throws UserError.
-void prepareBatchFolder(const QString &folder);
+// A batch folder of the program's own: created when missing, otherwise its ".txt" files,
+// the half-written "自动大底v.txt.part" files a killed batch left and the completion marker
+// are deleted (nothing else in it is touched; the marker goes first, so a folder being
+// emptied is never marked whole). Returns false when `stop` ended the preparation, which
+// looks at the stop request between files. Throws UserError.
+bool prepareBatchFolder(const QString &folder, const std::atomic<bool> *stop = nullptr);
 
 // "自动大底" + v + ".txt" in the folder.
 QString batchFileName(const QString &folder, int v);
+
+// The completion marker: written when a batch has written all its files, with their count
+// ("共N个大底文件，全部生成。"); a folder without it holds a batch that was stopped or cut
+// short. Not a ".txt" file, so a tool that imports the folder's lists never takes it for one.
+QString batchMarkerName(const QString &folder);
 
 struct BatchProgress {
     StepProgress group; // the step within one base list
@@ -38,9 +46,9 @@ struct BatchProgress {
 };
 
 // "一键全部大底": `count` times the danma groups and their base list, each written whole as
-// a grid list "自动大底v.txt". Returns the files written; a stop request ends the run
-// between files, so no file is left half written. The groups and the base list of the
-// last file written go to `lastGroups` and `lastList` when given.
+// a grid list "自动大底v.txt", and the completion marker when all are written. Returns the
+// files written; a stop request ends the run between files, so no file is left half written. The groups and the base
+// list of the last file written go to `lastGroups` and `lastList` when given.
 int runDanmaBatch(const QString &folder, const DrawTable &draws, const DanmaSettings &settings,
                   const MissRanges &ranges, int count, Lcg &random, const BatchProgress &progress = {},
                   const std::atomic<bool> *stop = nullptr, std::vector<std::string> *lastGroups = nullptr,

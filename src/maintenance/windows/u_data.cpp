@@ -113,12 +113,14 @@ void Tfrmdata::FormCreate() {
     btnedit->setEnabled(false);
     btnsave = new QPushButton(QStringLiteral("保存开奖(&S)"), this);
     Button1 = new QPushButton(QStringLiteral("导入开奖(&I)"), this);
+    btncheck = new QPushButton(QStringLiteral("数据检查(&K)"), this);
+    btncheck->setObjectName("btncheck");
     btnext = new QPushButton(QStringLiteral("关闭(&C)"), this);
-    for (QPushButton *b : {btnedit, btnsave, Button1, btnext}) b->setAutoDefault(false);
+    for (QPushButton *b : {btnedit, btnsave, Button1, btncheck, btnext}) b->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton *b : {btnedit, btnsave, Button1, btnext}) buttons->addWidget(b);
+    for (QPushButton *b : {btnedit, btnsave, Button1, btncheck, btnext}) buttons->addWidget(b);
     auto *layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("选择彩票："), this), 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("彩票数据："), this), 0, 1);
@@ -137,6 +139,7 @@ void Tfrmdata::FormCreate() {
     connect(btnadd, &QPushButton::clicked, this, &Tfrmdata::btnaddClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmdata::btnsaveClick);
     connect(Button1, &QPushButton::clicked, this, &Tfrmdata::Button1Click);
+    connect(btncheck, &QPushButton::clicked, this, &Tfrmdata::btncheckClick);
     connect(btnext, &QPushButton::clicked, this, &QDialog::close);
     // Escape closes the window as its title bar does: not while an addition is under way.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QDialog::close);
@@ -515,7 +518,36 @@ void Tfrmdata::Button1Click() {
         newRow_.reset();
         reselect(QString(), INT_MAX); // the newest draw
     });
-    if (imported) ui::showInformation(this, QStringLiteral("成功导入！"));
+    if (!imported) return;
+    // The imported draws are checked as they now stand in the table.
+    DrawCheck check;
+    if (!ui::runCommand(this, [&] { check = checkDrawTable(con->db(), lottery_); })) return;
+    const QString text =
+        QStringLiteral("成功导入！\n\n数据检查：%1").arg(QString::fromStdString(drawCheckSummary(check, 10)));
+    if (check.findings.empty())
+        ui::showInformation(this, text);
+    else
+        ui::showWarning(this, text);
+}
+
+void Tfrmdata::btncheckClick() {
+    if (!rst || lottery_.isEmpty()) {
+        ui::showError(this, QStringLiteral("请选择要检查的彩票！"));
+        return;
+    }
+    if (!post()) return;
+    DrawCheck check;
+    if (!ui::runCommand(this, [&] {
+            const ui::BusyCursor wait;
+            check = checkDrawTable(con->db(), lottery_);
+        }))
+        return;
+    const QString text =
+        QStringLiteral("“%1”的数据检查：%2").arg(lottery_, QString::fromStdString(drawCheckSummary(check)));
+    if (check.findings.empty())
+        ui::showInformation(this, text, QStringLiteral("数据检查"));
+    else
+        ui::showWarning(this, text, QStringLiteral("数据检查"));
 }
 
 void Tfrmdata::reject() {

@@ -51,6 +51,7 @@ public:
     void btnaddClick();
     void btnsaveClick();
     void Button1Click();
+    void btncheckClick();
     void dbv_caipiaoClick(int button);
 
     bool editing() const { return editing_; }
@@ -66,6 +67,7 @@ public:
     QPushButton *btnedit = nullptr;
     QPushButton *btnsave = nullptr;
     QPushButton *Button1 = nullptr;
+    QPushButton *btncheck = nullptr;
     QPushButton *btnext = nullptr;
     DrawTableModel *rst = nullptr;
 

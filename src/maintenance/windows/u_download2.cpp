@@ -3,6 +3,7 @@
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/database.h"
+#include "store/drawtable.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -179,8 +180,15 @@ void Tfrmdownload2::fetched(const FetchResult &result) {
         writeWorkingFile(result.body); // kept for the user to look at; the draws are read from memory
         try {
             const int added = appendDownload(con_->db(), t.lottery, t.source, result.body, before_);
-            report(added > 0 ? QStringLiteral("新增%1期开奖号码。").arg(added) : QStringLiteral("没有新的开奖号码。"),
-                   true);
+            QString outcome =
+                added > 0 ? QStringLiteral("新增%1期开奖号码。").arg(added) : QStringLiteral("没有新的开奖号码。");
+            if (added > 0) {
+                // What was appended is checked with the draws stored before it.
+                const DrawCheck check = checkDrawTable(con_->db(), t.lottery);
+                if (!check.findings.empty())
+                    outcome += QStringLiteral("\n数据检查：") + QString::fromStdString(drawCheckSummary(check, 3));
+            }
+            report(outcome, true);
         } catch (const UserError &e) {
             report(QString::fromStdString(e.what()) + QStringLiteral("，没有添加开奖号码。"), false);
         }

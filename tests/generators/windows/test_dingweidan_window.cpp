@@ -56,7 +56,8 @@ TEST_F(DingweidanWindow, FilterRepeatsFromTheCounterAndBatchWritesFiles) {
     ASSERT_TRUE(waitIdle(w.runner()));
     const QString folder = home.filePath(QStringLiteral("临界选号自动大底"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
-              (QStringList{QStringLiteral("自动大底1.txt"), QStringLiteral("自动大底2.txt")}));
+              (QStringList{QStringLiteral("自动大底-完成.log"), QStringLiteral("自动大底1.txt"),
+                           QStringLiteral("自动大底2.txt")}));
     EXPECT_EQ(read(folder + QStringLiteral("/自动大底2.txt")),
               (w.memcode->toPlainText() + QStringLiteral("\r\n")).toUtf8());
     EXPECT_GT(w.seedCounter(), counter);

@@ -125,9 +125,10 @@ TEST_F(FushiWindow, PresetsGenerationBaseListSavesAndBatch) {
     w->btnalldadi->click();
     EXPECT_TRUE(w->btnstop->isVisibleTo(w) || !w->runner()->busy());
     ASSERT_TRUE(waitIdle(w->runner()));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
-              (QStringList{QStringLiteral("notes.doc"), QStringLiteral("自动大底1.txt"),
-                           QStringLiteral("自动大底2.txt"), QStringLiteral("自动大底3.txt")}));
+    EXPECT_EQ(
+        QDir(folder).entryList(QDir::Files, QDir::Name),
+        (QStringList{QStringLiteral("notes.doc"), QStringLiteral("自动大底-完成.log"), QStringLiteral("自动大底1.txt"),
+                     QStringLiteral("自动大底2.txt"), QStringLiteral("自动大底3.txt")}));
     EXPECT_FALSE(w->btnstop->isVisibleTo(w));
     EXPECT_TRUE(w->btngen->isEnabled());
 

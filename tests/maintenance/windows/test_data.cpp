@@ -329,7 +329,8 @@ TEST(DataWindow, ImportReplacesTheTableOrLeavesItWhole) {
 
     chosen = good;
     w.window->Button1->click();
-    EXPECT_EQ(w.log.lastText(), QStringLiteral("成功导入！"));
+    EXPECT_TRUE(w.log.lastText().startsWith(QStringLiteral("成功导入！\n\n数据检查：共2期，没有发现问题。")))
+        << w.log.lastText().toStdString();
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
     EXPECT_EQ(w.model()->rowCount(), 2);
     EXPECT_EQ(w.currentRow(), 1);
@@ -360,8 +361,35 @@ TEST(DataWindow, ImportAsksBeforeReplacingAndNoLeavesTheTable) {
 
     answer = true;
     w.window->Button1->click();
-    EXPECT_EQ(w.log.lastText(), QStringLiteral("成功导入！"));
+    EXPECT_TRUE(w.log.lastText().startsWith(QStringLiteral("成功导入！\n\n数据检查：共2期，没有发现问题。")))
+        << w.log.lastText().toStdString();
     EXPECT_EQ(tableLines(), (QStringList{QStringLiteral("2007001 123"), QStringLiteral("2007002 456")}));
     ASSERT_EQ(safetyCopies(databasePath()).size(), 1);
     EXPECT_EQ(test::tableLinesOf(safetyCopies(databasePath())[0], Fc3d), before);
+}
+
+TEST(DataWindow, ImportAndCheckSayWhatTheDataCheckFound) {
+    DataWindow w(test::makeDraws(25));
+    const QString file = w.dir.path() + QStringLiteral("gap.txt");
+    writeTextLines(file, {QStringLiteral("2007001 123"), QStringLiteral("2007004 456"), QStringLiteral("2007005 78")});
+    ui::dialogHooks().openFile = [&](const QString &, const QString &) { return file; };
+    // A draw of two digits stops the import; the gap alone does not.
+    w.window->Button1->click();
+    EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("第3行"))) << w.log.lastText().toStdString();
+    writeTextLines(file, {QStringLiteral("2007001 123"), QStringLiteral("2007004 456")});
+    w.window->Button1->click();
+    ASSERT_FALSE(w.log.messages.empty());
+    EXPECT_EQ(w.log.messages.back().kind, ui::MessageKind::Warning);
+    EXPECT_TRUE(w.log.lastText().startsWith(QStringLiteral("成功导入！")));
+    EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("第2行 期号2007004：与上一期2007001之间缺少2期")))
+        << w.log.lastText().toStdString();
+    EXPECT_EQ(w.model()->rowCount(), 2);
+
+    w.window->btncheck->click();
+    EXPECT_EQ(w.log.messages.back().caption, QStringLiteral("数据检查"));
+    EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("缺少2期"))) << w.log.lastText().toStdString();
+    w.select(QStringLiteral("中国体彩排列3"));
+    w.window->btncheck->click();
+    EXPECT_EQ(w.log.messages.back().kind, ui::MessageKind::Information);
+    EXPECT_TRUE(w.log.lastText().contains(QStringLiteral("共1期，没有发现问题。"))) << w.log.lastText().toStdString();
 }
