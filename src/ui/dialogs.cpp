@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <algorithm>
@@ -20,9 +21,30 @@ DialogHooks &dialogHooks() {
 namespace {
 
 constexpr int MessageTitleButtonsRoom = 160;
+constexpr int FileDialogWidth = 760;
+constexpr int FileDialogHeight = 480;
 
 QString appTitle() {
     return QApplication::applicationName().isEmpty() ? QStringLiteral("Corvel") : QApplication::applicationName();
+}
+
+// The program's own file dialog, not the system's: it speaks the program's language
+// whatever the system's locale and can be kept in front of the tool windows.
+void prepare(QFileDialog &dlg) {
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    keepInFront(&dlg);
+    // Room for the name, size, type and date columns of the detail view.
+    dlg.resize(std::max(dlg.width(), FileDialogWidth), std::max(dlg.height(), FileDialogHeight));
+}
+
+QStringList runFileDialog(QWidget *parent, const QString &caption, const QString &initialPath, const QString &filter,
+                          QFileDialog::FileMode mode) {
+    QFileDialog dlg(ownerOf(parent), caption, initialPath, filter);
+    dlg.setFileMode(mode);
+    prepare(dlg);
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles();
 }
 
 bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption) {
@@ -35,6 +57,16 @@ bool show(QWidget *parent, MessageKind kind, const QString &text, const QString 
 
 } // namespace
 
+QWidget *ownerOf(QWidget *parent) {
+    if (parent) return parent->window();
+    return QApplication::activeWindow();
+}
+
+void keepInFront(QWidget *dialog) {
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    dialog->setWindowModality(Qt::ApplicationModal);
+}
+
 int titleRoom(const QString &caption) {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
@@ -43,7 +75,8 @@ int titleRoom(const QString &caption) {
 }
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &m) {
-    auto box = std::make_unique<QMessageBox>(parent);
+    auto box = std::make_unique<QMessageBox>(ownerOf(parent));
+    keepInFront(box.get());
     box->setWindowTitle(m.caption);
     box->setText(m.text);
     switch (m.kind) {
@@ -100,8 +133,9 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
     if (dialogHooks().saveFile) {
         name = dialogHooks().saveFile(caption, initialPath);
     } else {
-        QFileDialog dlg(parent, caption, initialPath, filter);
+        QFileDialog dlg(ownerOf(parent), caption, initialPath, filter);
         dlg.setAcceptMode(QFileDialog::AcceptSave);
+        prepare(dlg);
         dlg.setDefaultSuffix(defaultSuffix);
         const QFileInfo info(initialPath);
         if (!info.isDir()) {
@@ -117,13 +151,13 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
 
 QString getOpenFileName(QWidget *parent, const QString &initialPath, const QString &filter, const QString &caption) {
     if (dialogHooks().openFile) return dialogHooks().openFile(caption, initialPath);
-    return QFileDialog::getOpenFileName(parent, caption, initialPath, filter);
+    return runFileDialog(parent, caption, initialPath, filter, QFileDialog::ExistingFile).value(0);
 }
 
 QStringList getOpenFileNames(QWidget *parent, const QString &initialPath, const QString &filter,
                              const QString &caption) {
     if (dialogHooks().openFiles) return dialogHooks().openFiles(caption, initialPath);
-    return QFileDialog::getOpenFileNames(parent, caption, initialPath, filter);
+    return runFileDialog(parent, caption, initialPath, filter, QFileDialog::ExistingFiles);
 }
 
 } // namespace corvel::ui

@@ -20,6 +20,10 @@ struct Message {
     QString text;
 };
 
+// Every box and file dialog below is a child of the window of `parent` (the active window
+// without one) and opens modal and in front of every tool window, also of those that stay
+// on top. File dialogs are the program's own, in Chinese whatever the system's locale.
+
 // Test seam: when a hook is set it answers instead of a dialog.
 struct DialogHooks {
     // Returns true for "Yes"/"OK".
@@ -44,6 +48,12 @@ bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QSt
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &message);
 // The least width a box needs to show `caption` whole in its title bar.
 int titleRoom(const QString &caption);
+
+// The window a dialog shown for `parent` belongs to: parent's window, or the active window.
+QWidget *ownerOf(QWidget *parent);
+// Makes a modal dialog open in front of every tool window, also of those that stay on top:
+// a box hidden behind one blocks the program unseen. Call before showing it.
+void keepInFront(QWidget *dialog);
 
 // Puts the text on the clipboard (every "复制" goes through here).
 void setClipboardText(const QString &text);

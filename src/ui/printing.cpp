@@ -76,7 +76,8 @@ PrintResult printDocument(QWidget *parent, const PageLayout &layout) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printHooks().pdfPath);
     } else {
-        QPrintDialog dialog(&printer, parent);
+        QPrintDialog dialog(&printer, ownerOf(parent));
+        keepInFront(&dialog);
         if (dialog.exec() != QDialog::Accepted) return PrintResult::Cancelled;
     }
     if (!printer.isValid()) return PrintResult::Failed;
