@@ -336,6 +336,7 @@ QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
     creatingToolWindows_.removeAll(className);
     window->setWindowFlag(Qt::Window, true);
     ui::addStandardKeys(window);
+    ui::keepControlsWhole(window);
     ui::placeToolWindow(window, this);
     toolWindows_[className] = window;
     return window;

@@ -16,11 +16,14 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -202,4 +205,118 @@ TEST_F(ToolWindowUseTest, EnterInAnEditBoxPressesTheDefaultButton) {
         w->close();
     }
     EXPECT_GE(windows, 8);
+}
+
+namespace {
+
+// The controls of a window a player reads or presses (their inner parts excluded).
+QList<QWidget *> controlsOf(QWidget *window) {
+    QList<QWidget *> controls;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window)) continue;
+        const bool control = qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) ||
+                             qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+                             qobject_cast<QTableView *>(w) || qobject_cast<QLabel *>(w);
+        if (!control) continue;
+        // Parts of a compound control (a combo box's edit, a table's corner button).
+        QWidget *parent = w->parentWidget();
+        if (qobject_cast<QComboBox *>(parent) || qobject_cast<QAbstractSpinBox *>(parent) ||
+            qobject_cast<QAbstractScrollArea *>(parent) ||
+            (parent && qobject_cast<QAbstractScrollArea *>(parent->parentWidget())))
+            continue;
+        controls << w;
+    }
+    return controls;
+}
+
+} // namespace
+
+// Every tool window shrunk as far as it goes: every control lies whole inside the window,
+// none narrower or lower than it needs; grown again, its grids take the room.
+TEST_F(ToolWindowUseTest, ShrunkWindowsCutNothingAndTheirGridsStretch) {
+    test::MessageLog log;
+    for (const ToolWindowEntry &entry : toolWindowEntries()) {
+        if (entry.modal) continue;
+        const std::string name = entry.className.toStdString();
+        QWidget *w = main->showToolWindow(entry.className);
+        ASSERT_NE(w, nullptr) << name;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w)) << name;
+        w->resize(1, 1);
+        QApplication::processEvents();
+        const QSize least = w->size();
+        EXPECT_EQ(least, w->minimumSize()) << name;
+        for (QWidget *c : controlsOf(w)) {
+            const std::string control = name + " " + c->objectName().toStdString() + " (" +
+                                        c->metaObject()->className() + " " +
+                                        c->property("text").toString().toStdString() + ")";
+            const QRect inWindow(c->mapTo(w, QPoint(0, 0)), c->size());
+            EXPECT_TRUE(w->rect().contains(inWindow)) << control;
+            // What a layout grants a control at least (a fixed size where it has one).
+            const QSize need =
+                c->minimumSize().isNull() ? c->minimumSizeHint().boundedTo(c->maximumSize()) : c->minimumSize();
+            if (need.isValid()) {
+                EXPECT_GE(c->width(), need.width()) << control;
+                EXPECT_GE(c->height(), need.height()) << control;
+            }
+        }
+        QList<QPair<QTableView *, QSize>> grids;
+        for (QTableView *grid : w->findChildren<QTableView *>())
+            if (grid->isVisibleTo(w)) grids.append({grid, grid->size()});
+        w->resize(least + QSize(200, 200));
+        QApplication::processEvents();
+        for (const auto &[grid, before] : grids) {
+            const std::string control = name + " " + grid->objectName().toStdString();
+            EXPECT_GT(grid->width(), before.width()) << control;
+            EXPECT_GT(grid->height(), before.height()) << control;
+        }
+        w->close();
+    }
+}
+
+// Players sort the 偏态 table by 目前遗漏 first: numbers by value, the third click gives
+// the search's order back. Every grid of every tool window answers its headings.
+TEST_F(ToolWindowUseTest, GridsSortByTheirHeadings) {
+    test::MessageLog log;
+    QWidget *w = main->showToolWindow(QStringLiteral("Tfrmpiantai"));
+    ASSERT_NE(w, nullptr);
+    auto *grid = w->findChild<QTableView *>(QStringLiteral("grdpiantai"));
+    ASSERT_NE(grid, nullptr);
+    auto *onlyAbove = w->findChild<QAbstractButton *>(QStringLiteral("chkpiantai"));
+    onlyAbove->setChecked(false); // every item, so the column has many values
+    w->findChild<QAbstractButton *>(QStringLiteral("btnser"))->click();
+    QAbstractItemModel *model = grid->model();
+    ASSERT_GT(model->rowCount(), 5);
+    const auto columnOf = [model](int c) {
+        QStringList cells;
+        for (int r = 0; r < model->rowCount(); ++r) cells << model->index(r, c).data().toString();
+        return cells;
+    };
+    const QStringList searched = columnOf(2);
+    QHeaderView *header = grid->horizontalHeader();
+    const auto click = [header](int section) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(header->sectionViewportPosition(section) + 5, header->height() / 2));
+    };
+    click(2);
+    QStringList ascending = columnOf(2);
+    for (int r = 1; r < ascending.size(); ++r) EXPECT_LE(ascending[r - 1].toInt(), ascending[r].toInt()) << r;
+    click(2);
+    const QStringList descending = columnOf(2);
+    EXPECT_GE(descending.first().toInt(), descending.last().toInt());
+    EXPECT_NE(descending.first(), ascending.first());
+    click(2);
+    EXPECT_EQ(columnOf(2), searched);
+    w->close();
+
+    for (const ToolWindowEntry &entry : toolWindowEntries()) {
+        if (entry.modal) continue;
+        QWidget *tool = main->showToolWindow(entry.className);
+        for (QTableView *view : tool->findChildren<QTableView *>()) {
+            EXPECT_TRUE(view->horizontalHeader()->sectionsClickable())
+                << entry.className.toStdString() << " " << view->objectName().toStdString();
+            EXPECT_TRUE(view->horizontalHeader()->inherits("corvel::ui::GridHeader"))
+                << entry.className.toStdString() << " " << view->objectName().toStdString();
+        }
+        tool->close();
+    }
 }
