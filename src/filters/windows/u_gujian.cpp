@@ -371,7 +371,7 @@ void Tfrmgujian::btnyanzhengClick() {
 }
 
 void Tfrmgujian::btnsaveClick() {
-    if (shown_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
+    if (!result_) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     saveNumbers(this, shown_, attachmentDir());
 }
 

@@ -132,6 +132,7 @@ void Tfrmsujifilt::btnfiltClick() {
 
 void Tfrmsujifilt::showResult(BetKind kind, const NumberList &numbers) {
     replay_ = coldReplay(DrawHistory, kind, numbers);
+    produced_ = true;
     listKind_ = kind;
     ui::showNumbers(model_, replay_.numbers);
     // With no draw in the list the omission keeps what it showed before.
@@ -144,7 +145,7 @@ QString Tfrmsujifilt::proposedName() const {
 }
 
 void Tfrmsujifilt::btnsaveClick() {
-    if (numbers().empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
+    if (!produced_) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     const QString path = ui::getSaveFileName(this, proposedName());
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
@@ -161,8 +162,11 @@ void Tfrmsujifilt::btnloadClick() {
         const ColdList list = readColdList(toStdLines(readListFile(path)));
         optzhizhu->button(static_cast<int>(list.kind))->setChecked(true);
         edtjushu->setText(QString::number(list.count));
-        const ui::BusyCursor busy;
-        showResult(list.kind, list.numbers);
+        {
+            const ui::BusyCursor busy;
+            showResult(list.kind, list.numbers);
+        }
+        if (!list.shortfall.empty()) ui::showWarning(this, q(list.shortfall));
     });
 }
 
