@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
+#include <QUrl>
 #include <algorithm>
 
 namespace corvel::ui {
@@ -47,11 +50,13 @@ QStringList runFileDialog(QWidget *parent, const QString &caption, const QString
     return dlg.selectedFiles();
 }
 
-bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption) {
-    const Message m{kind, caption.isEmpty() ? appTitle() : caption, text};
+bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption, const QString &action = {}) {
+    const Message m{kind, caption.isEmpty() ? appTitle() : caption, text, action};
     if (dialogHooks().message) return dialogHooks().message(m);
     const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, m);
+    QPushButton *extra = action.isEmpty() ? nullptr : box->addButton(action, QMessageBox::ActionRole);
     const int answer = box->exec();
+    if (extra) return box->clickedButton() == extra;
     return kind != MessageKind::Question || answer == QMessageBox::Yes;
 }
 
@@ -114,6 +119,13 @@ void showWarning(QWidget *parent, const QString &text, const QString &caption) {
 }
 void showError(QWidget *parent, const QString &text, const QString &caption) {
     show(parent, MessageKind::Error, text, caption);
+}
+bool offerAction(QWidget *parent, const QString &text, const QString &action, const QString &caption) {
+    return show(parent, MessageKind::Information, text, caption, action);
+}
+void openFolder(const QString &folder) {
+    if (dialogHooks().openFolder) return dialogHooks().openFolder(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 bool askYesNo(QWidget *parent, const QString &text, const QString &caption) {
     return show(parent, MessageKind::Question, text, caption);

@@ -18,6 +18,7 @@ struct Message {
     MessageKind kind;
     QString caption;
     QString text;
+    QString action; // the caption of an extra button ("打开文件夹"), or empty
 };
 
 // Every box and file dialog below is a child of the window of `parent` (the active window
@@ -34,12 +35,19 @@ struct DialogHooks {
     std::function<QStringList(const QString &caption, const QString &initialPath)> openFiles;
     // Receives the text of a "复制" instead of the system clipboard.
     std::function<void(const QString &text)> clipboard;
+    // Receives a folder to be shown in the system's file manager.
+    std::function<void(const QString &folder)> openFolder;
 };
 DialogHooks &dialogHooks();
 
 void showInformation(QWidget *parent, const QString &text, const QString &caption = {});
 void showWarning(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
 void showError(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("错误"));
+// An information with an extra button `action` beside OK; true when that button was
+// pressed (a hook's answer true stands for it).
+bool offerAction(QWidget *parent, const QString &text, const QString &action, const QString &caption = {});
+// Shows the folder in the system's file manager.
+void openFolder(const QString &folder);
 // Yes/No question with a warning icon; true for Yes.
 bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
 

@@ -3,6 +3,8 @@
 // file loads what it holds with a warning.
 
 #include "core/u_public.h"
+#include "filters/interval.h"
+#include "filters/windows/u_gujian.h"
 #include "filters/windows/u_sujifilt.h"
 #include "filters/windows/u_zhongpai.h"
 #include "randomhistory.h"
@@ -11,11 +13,14 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace corvel;
@@ -109,4 +114,62 @@ TEST_F(ListResults, ExclusionSavesTheEmptyListARunKeptButNothingBeforeARun) {
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("请先生成表格！"));
     EXPECT_FALSE(QFile::exists(chosen));
+}
+
+// 最优间隔: only the window's own background starts the repeated runs; a stopped search
+// marks its list as unfinished; a new search clears the old verification; closing the
+// window stops the search.
+TEST_F(ListResults, IntervalSearchStopsOnCloseAndMarksAStoppedList) {
+    DrawHistory = test::randomHistory(800, 17);
+    DrawCount = static_cast<int32_t>(DrawHistory.size());
+    Tfrmgujian w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // Double clicks on a label and on an untitled group box do nothing.
+    QTest::mouseDClick(w.lbljushu, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(w.searching());
+    for (QGroupBox *box : w.findChildren<QGroupBox *>()) {
+        if (!box->title().isEmpty() || !box->isVisible()) continue;
+        QPoint bare;
+        for (int y = 1; y < box->height() && bare.isNull(); ++y)
+            for (int x = 1; x < box->width() && bare.isNull(); ++x)
+                if (!box->childAt(QPoint(x, y))) bare = QPoint(x, y);
+        QTest::mouseDClick(box, Qt::LeftButton, {}, bare);
+        EXPECT_FALSE(w.searching()) << box->objectName().toStdString();
+    }
+
+    // A finished run, verified.
+    w.comcurqi->setCurrentIndex(790);
+    emit w.comcurqi->activated(790);
+    w.edtjian1->setText(QStringLiteral("100"));
+    w.edtjushu->setText(QStringLiteral("300"));
+    w.setSeed(12345);
+    w.btnfilt->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.searching(); }, 20000));
+    w.btnyanzheng->click();
+    ASSERT_EQ(w.grdyanzheng->model()->rowCount(), 200);
+
+    // A search that cannot end soon: the old verification goes at once; "停止" leaves a
+    // list marked as unfinished.
+    w.edtjian1->setText(QStringLiteral("780"));
+    w.edtjushu->setText(QStringLiteral("1000"));
+    w.btnfilt->click();
+    ASSERT_TRUE(w.searching());
+    EXPECT_EQ(w.grdyanzheng->model()->rowCount(), 0);
+    QTest::qWait(100);
+    w.btnstop->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.searching(); }, 20000));
+    ASSERT_TRUE(w.result());
+    ASSERT_TRUE(w.result()->stopped);
+    const QString mark = QStringLiteral("已停止：列表未完成（%1/1000 注）").arg(w.result()->collected);
+    EXPECT_TRUE(w.lbljushu->text().endsWith(mark)) << w.lbljushu->text().toStdString();
+
+    // Closing during a search stops it.
+    w.btnfilt->click();
+    ASSERT_TRUE(w.searching());
+    w.btnclose->click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.searching(); }, 5000));
+    ASSERT_TRUE(w.result());
+    EXPECT_TRUE(w.result()->stopped);
 }
