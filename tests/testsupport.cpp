@@ -172,9 +172,13 @@ MessageLog::MessageLog(bool answer) {
         messages.push_back(m);
         return answer;
     };
+    ui::dialogHooks().openFolder = [this](const QString &folder) { openedFolders << folder; };
 }
 
-MessageLog::~MessageLog() { ui::dialogHooks().message = nullptr; }
+MessageLog::~MessageLog() {
+    ui::dialogHooks().message = nullptr;
+    ui::dialogHooks().openFolder = nullptr;
+}
 
 bool MessageLog::contains(const QString &text) const {
     for (const auto &m : messages)

@@ -81,11 +81,13 @@ QString writeHistoryFile(const QString &path, const DrawTable &draws);
 // with '#'; empty without the header.
 QStringList reportSection(const QStringList &lines, const QString &header);
 
-// Records the messages shown and answers every question with `answer`.
+// Records the messages shown and answers every question with `answer` (an offered
+// action counts as a question), and the folders a message's button opened.
 struct MessageLog {
     explicit MessageLog(bool answer = true);
     ~MessageLog();
     std::vector<ui::Message> messages;
+    QStringList openedFolders;
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
     bool contains(const QString &text) const;
 };

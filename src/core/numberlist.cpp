@@ -167,12 +167,18 @@ KindHeadedList readKindHeadedList(const std::vector<std::string> &lines) {
     const size_t gong = head.find("共");
     const size_t from = gong == std::string::npos ? head.size() : gong + std::string("共").size();
     const size_t zhu = head.find("注", from);
-    list.count = readListCount(head.substr(from, zhu == std::string::npos ? std::string::npos : zhu - from));
+    if (gong == std::string::npos || zhu == std::string::npos)
+        throw UserError("文件的第一行不是“直选共N注”这样的标题：这不是冷码搜索保存的号码文件。");
+    const int declared = readListCount(head.substr(from, zhu - from));
     const std::vector<std::string> body(lines.empty() ? lines.end() : lines.begin() + 1, lines.end());
     for (const std::string &piece : splitPieces(joinLines(body), " \t")) {
-        if (int(list.numbers.size()) == list.count) break;
+        if (int(list.numbers.size()) == declared) break;
         list.numbers.push_back(leadingNumber(piece));
     }
+    list.count = int(list.numbers.size());
+    if (list.count < declared)
+        list.shortfall = "文件中只有" + std::to_string(list.count) + "个号码，少于标题写的" + std::to_string(declared) +
+                         "注；只载入了文件中的这些号码。";
     return list;
 }
 

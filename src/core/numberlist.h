@@ -55,13 +55,16 @@ NumberList readPieceList(const std::vector<std::string> &lines);
 
 struct KindHeadedList {
     std::string kind;
-    int count = 0;
+    int count = 0; // the numbers read: the heading's count, or fewer when the file holds fewer
     NumberList numbers;
+    // Set when the file holds fewer numbers than its heading says: the user is told, and
+    // only the numbers present are used.
+    std::string shortfall;
 };
 // The cold-code search's reader of its own kind-headed form: the kind from the start of
 // line 1 ("组选6" when it is none of the others), the count between "共" and "注", then at
-// most `count` numbers (fewer when the file holds fewer). Throws UserError, also for a
-// count outside 0..1000.
+// most `count` numbers. Throws UserError for a file without such a heading (a plain list
+// saved elsewhere), and for a count outside 0..1000.
 KindHeadedList readKindHeadedList(const std::vector<std::string> &lines);
 
 struct InvestmentList {

@@ -144,6 +144,7 @@ ColdList readColdList(const std::vector<std::string> &lines) {
                                         : BetKind::Group6;
     list.count = read.count;
     list.numbers = read.numbers;
+    list.shortfall = read.shortfall;
     return list;
 }
 

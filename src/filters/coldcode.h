@@ -66,8 +66,9 @@ std::vector<std::string> writeColdList(BetKind kind, const NumberList &numbers);
 
 struct ColdList {
     BetKind kind = BetKind::Direct;
-    int count = 0;
+    int count = 0; // the numbers read (fewer than the heading's when the file is short)
     NumberList numbers;
+    std::string shortfall; // see KindHeadedList
 };
 // Reads a file the window saved (the kind-headed form). Throws UserError.
 ColdList readColdList(const std::vector<std::string> &lines);

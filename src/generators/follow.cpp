@@ -300,7 +300,7 @@ void danmaExclude(FollowKind kind, const std::string &danmaText, int low, int hi
         for (int y = x; y <= 9; ++y)
             for (int z = y; z <= 9; ++z) {
                 const Number group{x, y, z};
-                if (!isLeopard(group) && outside(group)) addArrangements(counters.danma, group);
+                if (outside(group)) addArrangements(counters.danma, group);
             }
 }
 

@@ -5,8 +5,8 @@
 // numbers) that followed recently, a danma exclusion, and the bet list of what survives.
 //
 // Two kinds: the group selection sorts every draw's digits and excludes whole groups
-// (leopards never); the direct selection keeps the digits in draw order and excludes
-// single direct numbers.
+// (a leopard only by the danma range, never as a follow code); the direct selection keeps the digits in draw order and
+// excludes single direct numbers.
 
 #include "core/numberlist.h"
 #include "core/u_public.h"
@@ -85,7 +85,8 @@ struct ExclusionCounters {
 // rows before the last one; row 0 is never used.
 void historyExclude(const FollowTable &table, int excludeCount, bool includeDraw, ExclusionCounters &counters);
 // Step 6: groups (or direct numbers) whose count of danma characters found in them lies
-// outside [low, high]; an empty or blank danma text excludes nothing.
+// outside [low, high], leopards as any other group; an empty or blank danma text
+// excludes nothing.
 void danmaExclude(FollowKind kind, const std::string &danma, int low, int high, ExclusionCounters &counters);
 
 struct FollowLists {

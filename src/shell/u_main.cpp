@@ -407,6 +407,7 @@ QWidget *Tfrmmain::ensureToolWindow(const QString &className) {
     window->setWindowFlag(Qt::Window, true);
     installWindowHelp(window, className, helpPage(*toolWindowEntry(className)));
     ui::addStandardKeys(window);
+    ui::keepControlsWhole(window);
     ui::placeToolWindow(window, this);
     toolWindows_[className] = window;
     window->installEventFilter(this); // remembers the tool window used last (打印预览)

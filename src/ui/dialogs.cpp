@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpacerItem>
+#include <QUrl>
 #include <algorithm>
 
 namespace corvel::ui {
@@ -21,20 +25,53 @@ DialogHooks &dialogHooks() {
 namespace {
 
 constexpr int MessageTitleButtonsRoom = 160;
+constexpr int FileDialogWidth = 760;
+constexpr int FileDialogHeight = 480;
 
 QString appTitle() {
     return QApplication::applicationName().isEmpty() ? QStringLiteral("Corvel") : QApplication::applicationName();
 }
 
-bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption) {
-    const Message m{kind, caption.isEmpty() ? appTitle() : caption, text};
+// The program's own file dialog, not the system's: it speaks the program's language
+// whatever the system's locale and can be kept in front of the tool windows.
+void prepare(QFileDialog &dlg) {
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    keepInFront(&dlg);
+    // Room for the name, size, type and date columns of the detail view.
+    dlg.resize(std::max(dlg.width(), FileDialogWidth), std::max(dlg.height(), FileDialogHeight));
+}
+
+QStringList runFileDialog(QWidget *parent, const QString &caption, const QString &initialPath, const QString &filter,
+                          QFileDialog::FileMode mode) {
+    QFileDialog dlg(ownerOf(parent), caption, initialPath, filter);
+    dlg.setFileMode(mode);
+    prepare(dlg);
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles();
+}
+
+bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption, const QString &action = {}) {
+    const Message m{kind, caption.isEmpty() ? appTitle() : caption, text, action};
     if (dialogHooks().message) return dialogHooks().message(m);
     const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, m);
+    QPushButton *extra = action.isEmpty() ? nullptr : box->addButton(action, QMessageBox::ActionRole);
     const int answer = box->exec();
+    if (extra) return box->clickedButton() == extra;
     return kind != MessageKind::Question || answer == QMessageBox::Yes;
 }
 
 } // namespace
+
+QWidget *ownerOf(QWidget *parent) {
+    if (parent) return parent->window();
+    return QApplication::activeWindow();
+}
+
+void keepInFront(QWidget *dialog) {
+    dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    dialog->setWindowModality(Qt::ApplicationModal);
+}
 
 int titleRoom(const QString &caption) {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
@@ -44,7 +81,8 @@ int titleRoom(const QString &caption) {
 }
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &m) {
-    auto box = std::make_unique<QMessageBox>(parent);
+    auto box = std::make_unique<QMessageBox>(ownerOf(parent));
+    keepInFront(box.get());
     box->setWindowTitle(m.caption);
     box->setText(m.text);
     switch (m.kind) {
@@ -83,6 +121,13 @@ void showWarning(QWidget *parent, const QString &text, const QString &caption) {
 void showError(QWidget *parent, const QString &text, const QString &caption) {
     show(parent, MessageKind::Error, text, caption);
 }
+bool offerAction(QWidget *parent, const QString &text, const QString &action, const QString &caption) {
+    return show(parent, MessageKind::Information, text, caption, action);
+}
+void openFolder(const QString &folder) {
+    if (dialogHooks().openFolder) return dialogHooks().openFolder(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
 bool askYesNo(QWidget *parent, const QString &text, const QString &caption) {
     return show(parent, MessageKind::Question, text, caption);
 }
@@ -102,8 +147,9 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
     if (dialogHooks().saveFile) {
         name = dialogHooks().saveFile(caption, initialPath);
     } else {
-        QFileDialog dlg(parent, caption, initialPath, filter);
+        QFileDialog dlg(ownerOf(parent), caption, initialPath, filter);
         dlg.setAcceptMode(QFileDialog::AcceptSave);
+        prepare(dlg);
         dlg.setDefaultSuffix(defaultSuffix);
         // With several kinds to choose from, a name typed without suffix gets the chosen kind's.
         QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, &suffix](const QString &chosen) {
@@ -126,13 +172,13 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
 
 QString getOpenFileName(QWidget *parent, const QString &initialPath, const QString &filter, const QString &caption) {
     if (dialogHooks().openFile) return dialogHooks().openFile(caption, initialPath);
-    return QFileDialog::getOpenFileName(parent, caption, initialPath, filter);
+    return runFileDialog(parent, caption, initialPath, filter, QFileDialog::ExistingFile).value(0);
 }
 
 QStringList getOpenFileNames(QWidget *parent, const QString &initialPath, const QString &filter,
                              const QString &caption) {
     if (dialogHooks().openFiles) return dialogHooks().openFiles(caption, initialPath);
-    return QFileDialog::getOpenFileNames(parent, caption, initialPath, filter);
+    return runFileDialog(parent, caption, initialPath, filter, QFileDialog::ExistingFiles);
 }
 
 } // namespace corvel::ui

@@ -18,7 +18,12 @@ struct Message {
     MessageKind kind;
     QString caption;
     QString text;
+    QString action; // the caption of an extra button ("打开文件夹"), or empty
 };
+
+// Every box and file dialog below is a child of the window of `parent` (the active window
+// without one) and opens modal and in front of every tool window, also of those that stay
+// on top. File dialogs are the program's own, in Chinese whatever the system's locale.
 
 // Test seam: when a hook is set it answers instead of a dialog.
 struct DialogHooks {
@@ -30,12 +35,19 @@ struct DialogHooks {
     std::function<QStringList(const QString &caption, const QString &initialPath)> openFiles;
     // Receives the text of a "复制" instead of the system clipboard.
     std::function<void(const QString &text)> clipboard;
+    // Receives a folder to be shown in the system's file manager.
+    std::function<void(const QString &folder)> openFolder;
 };
 DialogHooks &dialogHooks();
 
 void showInformation(QWidget *parent, const QString &text, const QString &caption = {});
 void showWarning(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
 void showError(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("错误"));
+// An information with an extra button `action` beside OK; true when that button was
+// pressed (a hook's answer true stands for it).
+bool offerAction(QWidget *parent, const QString &text, const QString &action, const QString &caption = {});
+// Shows the folder in the system's file manager.
+void openFolder(const QString &folder);
 // Yes/No question with a warning icon; true for Yes.
 bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QStringLiteral("警告"));
 
@@ -44,6 +56,12 @@ bool askYesNo(QWidget *parent, const QString &text, const QString &caption = QSt
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const Message &message);
 // The least width a box needs to show `caption` whole in its title bar.
 int titleRoom(const QString &caption);
+
+// The window a dialog shown for `parent` belongs to: parent's window, or the active window.
+QWidget *ownerOf(QWidget *parent);
+// Makes a modal dialog open in front of every tool window, also of those that stay on top:
+// a box hidden behind one blocks the program unseen. Call before showing it.
+void keepInFront(QWidget *dialog);
 
 // Puts the text on the clipboard (every "复制" goes through here).
 void setClipboardText(const QString &text);

@@ -1,5 +1,6 @@
 #include "ui/gridheader.h"
 
+#include "ui/gridmodel.h"
 #include "ui/textfit.h"
 
 #include <QStyle>
@@ -18,6 +19,26 @@ GridHeader::GridHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {
         refitPending_ = true;
         QTimer::singleShot(0, this, [this] { refit(); });
     });
+    setSectionsClickable(true);
+    setSortIndicatorShown(false);
+    connect(this, &QHeaderView::sectionClicked, this, &GridHeader::sortBy);
+}
+
+void GridHeader::sortBy(int logicalIndex) {
+    auto *grid = qobject_cast<GridModel *>(model());
+    if (!grid) return;
+    int column = logicalIndex;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    if (grid->sortColumn() == logicalIndex) {
+        if (grid->sortOrder() == Qt::AscendingOrder)
+            order = Qt::DescendingOrder;
+        else
+            column = -1;
+    }
+    grid->sort(column, order);
+    // The header flips its own indicator on a click; it shows the grid's order instead.
+    setSortIndicator(column, order);
+    setSortIndicatorShown(column >= 0);
 }
 
 int GridHeader::textMargin() const { return 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 2; }

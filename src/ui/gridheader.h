@@ -2,6 +2,9 @@
 // The column headings of the program's grids (ui::makeGrid installs it): a heading too
 // wide for its column is shown one character a line, and the heading row grows to hold
 // it, so narrow trend columns show their whole heading instead of a cut one.
+//
+// Clicking a heading sorts the grid by its column, ascending; the second click sorts it
+// descending and the third gives the rows back their own order.
 
 #include <QHeaderView>
 
@@ -26,6 +29,7 @@ protected:
 
 private:
     void refit();
+    void sortBy(int logicalIndex);
     bool refitPending_ = false;
 };
 

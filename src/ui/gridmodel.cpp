@@ -5,6 +5,9 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <algorithm>
+#include <numeric>
+#include <optional>
 
 namespace corvel::ui {
 
@@ -15,14 +18,63 @@ void GridModel::setGrid(int rows, const QStringList &headings, CellText cell) {
     rows_ = rows;
     headings_ = headings;
     cell_ = std::move(cell);
+    applySort();
     endResetModel();
+}
+
+namespace {
+
+// A cell's value when it reads as a number ("12", "-3", "2010107", "12.5%").
+std::optional<double> numberIn(const QString &text) {
+    QStringView t = QStringView(text).trimmed();
+    if (t.endsWith(QLatin1Char('%'))) t.chop(1);
+    if (t.isEmpty()) return std::nullopt;
+    bool ok = false;
+    const double value = t.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+} // namespace
+
+int compareCells(const QString &a, const QString &b) {
+    const std::optional<double> x = numberIn(a), y = numberIn(b);
+    if (x && y) return *x < *y ? -1 : *x > *y ? 1 : 0;
+    if (x || y) return x ? -1 : 1;
+    return a.compare(b);
+}
+
+void GridModel::sort(int column, Qt::SortOrder order) {
+    emit layoutAboutToBeChanged();
+    sortColumn_ = column >= 0 && column < headings_.size() ? column : -1;
+    sortOrder_ = order;
+    applySort();
+    emit layoutChanged();
+}
+
+void GridModel::applySort() {
+    order_.clear();
+    if (sortColumn_ < 0 || sortColumn_ >= headings_.size() || !cell_ || rows_ < 2) return;
+    std::vector<QString> keys(static_cast<size_t>(rows_));
+    for (int r = 0; r < rows_; ++r) keys[size_t(r)] = cell_(r, sortColumn_);
+    order_.resize(size_t(rows_));
+    std::iota(order_.begin(), order_.end(), 0);
+    const bool descending = sortOrder_ == Qt::DescendingOrder;
+    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+        const int c = compareCells(keys[size_t(a)], keys[size_t(b)]);
+        return descending ? c > 0 : c < 0;
+    });
+}
+
+int GridModel::sourceRow(int row) const {
+    if (order_.empty() || row < 0 || row >= int(order_.size())) return row;
+    return order_[size_t(row)];
 }
 
 void GridModel::clear() { setGrid(0, headings_, {}); }
 
 QString GridModel::cellText(int row, int column) const {
     if (!cell_ || row < 0 || row >= rows_ || column < 0 || column >= headings_.size()) return {};
-    return cell_(row, column);
+    return cell_(sourceRow(row), column);
 }
 
 int GridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : rows_; }

@@ -113,7 +113,8 @@ PrintResult printDocument(QWidget *parent, const PageLayout &layout) {
         return paint(printer, layout) ? PrintResult::Printed : PrintResult::Failed;
     }
 
-    QPrintPreviewDialog dialog(&printer, parent);
+    QPrintPreviewDialog dialog(&printer, ownerOf(parent));
+    keepInFront(&dialog);
     dialog.setObjectName(QStringLiteral("frmprintpreview"));
     dialog.setWindowTitle(QStringLiteral("打印预览"));
     // The preview and the printer are painted alike; the last painting before the dialog

@@ -14,12 +14,14 @@
 //
 // Tool windows registered in src/shell/windowregistry.cpp need nothing of this: the main
 // window calls addStandardKeys on each when it creates it, so a window whose buttons are
-// named "btnclose", "btnsave" and "btnprint" gets Escape, Ctrl+S and Ctrl+P by itself.
+// named "btnclose", "btnsave" and "btnprint" gets Escape, Ctrl+S and Ctrl+P by itself, and
+// Enter presses its default button.
 // Buttons named otherwise (a menu button "tlbtnsave", say) call the functions above.
 
 #include <QKeySequence>
 
 class QAbstractButton;
+class QPushButton;
 class QWidget;
 
 namespace corvel::ui {
@@ -35,8 +37,15 @@ void addPrintShortcut(QAbstractButton *button);
 // closes the window.
 void closeWithEscape(QWidget *window, QAbstractButton *closeButton);
 
+// Enter or Return pressed in an edit box of the window (the key unused by the box) clicks
+// the window's default button, when one is shown and enabled, as it does in a dialog.
+// Dialogs do this themselves; tool windows that are plain windows need it.
+void pressDefaultWithEnter(QWidget *window);
+// The window's shown default button, or null.
+QPushButton *defaultButton(const QWidget *window);
+
 // Escape on the window's "btnclose", Ctrl+S on its "btnsave", Ctrl+P on its "btnprint"
-// (for each of them the window has).
+// (for each of them the window has), and Enter on its default button.
 void addStandardKeys(QWidget *window);
 
 } // namespace corvel::ui

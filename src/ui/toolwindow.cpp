@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
+#include <QLayout>
 
 namespace corvel::ui {
 
@@ -20,6 +22,39 @@ void makeToolDialog(QDialog *dialog, const QString &objectName, const QString &c
                            Qt::WindowMinMaxButtonsHint);
     dialog->setModal(false);
     dialog->setSizeGripEnabled(true);
+}
+
+namespace {
+
+class ControlsWhole : public QObject {
+public:
+    explicit ControlsWhole(QWidget *window) : QObject(window), window_(window), own_(window->minimumSize()) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == window_ && (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)) fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void fit() {
+        QLayout *layout = window_->layout();
+        if (!layout) return;
+        const QSize least = own_.expandedTo(layout->totalMinimumSize());
+        if (least != window_->minimumSize()) window_->setMinimumSize(least);
+    }
+
+    QWidget *window_;
+    QSize own_;
+};
+
+} // namespace
+
+void keepControlsWhole(QWidget *window) {
+    static const char *const mark = "corvelControlsWhole";
+    if (window->property(mark).toBool()) return;
+    window->setProperty(mark, true);
+    window->installEventFilter(new ControlsWhole(window));
 }
 
 namespace {

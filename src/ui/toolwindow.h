@@ -18,6 +18,11 @@ void makeToolWindow(QWidget *window, const QString &objectName, const QString &c
 // Names, titles and sets the window flags of a modeless tool dialog.
 void makeToolDialog(QDialog *dialog, const QString &objectName, const QString &caption);
 
+// Keeps the window from shrinking below the room its layout needs, so no control is cut
+// (a window's own minimum size is kept when larger). The main window calls it for every
+// tool window; the room is measured again whenever the layout changes.
+void keepControlsWhole(QWidget *window);
+
 // Windows that fill or read another tool window (the danma window hands its groups to the
 // intersection window) reach it through this seam: the main window installs the source of
 // tool windows, a test a source of its own.

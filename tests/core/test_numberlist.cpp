@@ -130,17 +130,27 @@ TEST(KindHeadedReader, RoundTripsEveryKindAndCapsAtTheCount) {
     }
     const KindHeadedList capped = readKindHeadedList({"组选3共2注", "001 002 003 "});
     EXPECT_EQ(capped.numbers, (NumberList{{0, 0, 1}, {0, 0, 2}}));
-    // An unknown kind counts as 组选6; numbers the file lacks are simply missing.
+    EXPECT_TRUE(capped.shortfall.empty());
+    // An unknown kind counts as 组选6; a file holding fewer numbers than its heading says
+    // gives what it holds, and says so.
     const KindHeadedList other = readKindHeadedList({"其他共5注", "012"});
     EXPECT_EQ(other.kind, "组选6");
-    EXPECT_EQ(other.count, 5);
+    EXPECT_EQ(other.count, 1);
     EXPECT_EQ(other.numbers, (NumberList{{0, 1, 2}}));
+    EXPECT_EQ(other.shortfall, "文件中只有1个号码，少于标题写的5注；只载入了文件中的这些号码。");
+    const KindHeadedList empty = readKindHeadedList({"直选共0注"});
+    EXPECT_EQ(empty.count, 0);
+    EXPECT_TRUE(empty.shortfall.empty());
 }
 
 TEST(KindHeadedReader, RefusesBadCountsAndPieces) {
     EXPECT_EQ(messageOf([] { readKindHeadedList({"直选共x注", "001"}); }), notAnIntegerMessage("x"));
-    EXPECT_EQ(messageOf([] { readKindHeadedList({"直选120", "001"}); }), notAnIntegerMessage(""));
-    EXPECT_EQ(messageOf([] { readKindHeadedList({}); }), notAnIntegerMessage(""));
+    // A file without the heading (a plain list of another window) is named as such.
+    const std::string noHeading = "文件的第一行不是“直选共N注”这样的标题：这不是冷码搜索保存的号码文件。";
+    EXPECT_EQ(messageOf([] { readKindHeadedList({"直选120", "001"}); }), noHeading);
+    EXPECT_EQ(messageOf([] { readKindHeadedList({}); }), noHeading);
+    EXPECT_EQ(messageOf([] { readKindHeadedList({"001 002 003 ", "004 "}); }), noHeading);
+    EXPECT_EQ(messageOf([] { readKindHeadedList({"共3", "001"}); }), noHeading);
     EXPECT_EQ(messageOf([] { readKindHeadedList({"直选共3注", "001 0a2"}); }), notAnIntegerMessage("a"));
     EXPECT_NE(messageOf([] { readKindHeadedList({"直选共-1注"}); }), "(no error)");
     EXPECT_NE(messageOf([] { readKindHeadedList({"直选共1001注"}); }), "(no error)");

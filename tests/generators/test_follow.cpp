@@ -206,6 +206,31 @@ TEST(FollowExclusion, LeopardsAreNeverExcludedInTheGroupWindow) {
     EXPECT_EQ(texts(direct.lists().combined).count("111"), 0u);
 }
 
+// The player's case: 新旧胆码 23578, 中 1 到 3. A leopard holding none of the digits (000)
+// goes, one holding a danma digit (222: one hit, its digits counted once) stays, in both
+// windows.
+TEST(FollowExclusion, TheDanmaRangeAppliesToLeopardsInTheGroupWindow) {
+    for (const FollowKind kind : {FollowKind::Group, FollowKind::Direct}) {
+        ExclusionCounters c;
+        danmaExclude(kind, "23578", 1, 3, c);
+        const std::set<std::string> kept = texts(followLists(c).danma);
+        EXPECT_EQ(kept.count("000"), 0u);
+        EXPECT_EQ(kept.count("444"), 0u);
+        EXPECT_EQ(kept.count("222"), 1u);
+        EXPECT_EQ(kept.count("888"), 1u);
+        // 1000 numbers less the 125 of the digits 0 1 4 6 9 alone; every number with a
+        // danma digit has 1 to 3 hits.
+        EXPECT_EQ(kept.size(), 875u);
+    }
+    // 中 2 到 3 drops 222 (one hit) and keeps 223 and 322 (two).
+    ExclusionCounters c;
+    danmaExclude(FollowKind::Group, "23578", 2, 3, c);
+    const std::set<std::string> kept = texts(followLists(c).danma);
+    EXPECT_EQ(kept.count("222"), 0u);
+    EXPECT_EQ(kept.count("223"), 1u);
+    EXPECT_EQ(kept.count("322"), 1u);
+}
+
 TEST(FollowExclusion, DirectFollowCode777IsExcluded) {
     const DrawTable h = drawsAfterFiller({"700", "712", "777", "172", "701"});
     FollowSelection direct(FollowKind::Direct);
@@ -221,15 +246,15 @@ TEST(FollowExclusion, DirectFollowCode777IsExcluded) {
 TEST(FollowExclusion, DanmaCountsEveryCharacter) {
     ExclusionCounters c;
     danmaExclude(FollowKind::Group, "11", 2, 2, c);
-    // Groups holding a 1 count two hits and stay; the leopards are never touched.
+    // Groups holding a 1 count two hits and stay, 111 among them; the other leopards
+    // hold no 1 and go like any group without one.
     NumberList list = followLists(c).combined;
-    EXPECT_EQ(list.size(), 270u + 10u);
-    for (const Number &n : list)
-        EXPECT_TRUE(std::count(n.begin(), n.end(), 1) > 0 || (n[0] == n[1] && n[1] == n[2])) << numberText(n);
+    EXPECT_EQ(list.size(), 271u);
+    for (const Number &n : list) EXPECT_TRUE(std::count(n.begin(), n.end(), 1) > 0) << numberText(n);
 
     c.clear();
     danmaExclude(FollowKind::Group, "11", 1, 1, c);
-    EXPECT_EQ(followLists(c).combined.size(), 10u);
+    EXPECT_EQ(followLists(c).combined.size(), 0u);
 
     c.clear();
     danmaExclude(FollowKind::Group, "  \t ", 1, 1, c);
@@ -274,8 +299,8 @@ TEST(FollowExclusion, GroupFiltersStartFromZeroDirectFiltersAccumulate) {
     group.statistics(h, int(h.size()), settings(1, 1));
     group.filter(one);
     group.filter(two);
-    // Only "2" applies: the 270 non-leopard numbers with a 2, and the ten leopards.
-    EXPECT_EQ(group.lists().combined.size(), 280u);
+    // Only "2" applies: the 271 numbers with a 2, the leopard 222 among them.
+    EXPECT_EQ(group.lists().combined.size(), 271u);
 }
 
 TEST(FollowInputs, BadTextsAreRefusedWithAMessage) {

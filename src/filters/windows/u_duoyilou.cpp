@@ -195,6 +195,7 @@ void Tfrmduoyilou::btngencodeClick() {
         const OmissionSettings settings = texts().read();
         const ui::BusyCursor busy;
         list_ = omissionFilter(DrawHistory, stats_, ci_, settings);
+        produced_ = true;
         ui::showNumbers(codeModel_, list_);
         lbljushu->setText(QStringLiteral("号码注数：") + QString::number(list_.size()));
         copyNumbers(list_);
@@ -202,7 +203,7 @@ void Tfrmduoyilou::btngencodeClick() {
 }
 
 void Tfrmduoyilou::btnsaveClick() {
-    if (list_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
+    if (!produced_) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     saveNumbers(this, list_, ShellFolderPath(QStringLiteral("Desktop")));
 }
 

@@ -58,6 +58,7 @@ private:
     int ci_ = 0;
     std::vector<OmissionRow> stats_;
     NumberList list_;
+    bool produced_ = false; // a run has given the list (it may be empty)
     ui::GridModel *statsModel_ = nullptr;
     ui::GridModel *codeModel_ = nullptr;
 };

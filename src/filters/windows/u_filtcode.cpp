@@ -131,7 +131,8 @@ void Tfrmfiltcode::resizeEvent(QResizeEvent *event) {
 }
 
 void showFilteredCodes(QWidget *parent, FiltCodeSource source) {
-    Tfrmfiltcode view(std::move(source), parent);
+    Tfrmfiltcode view(std::move(source), ui::ownerOf(parent));
+    ui::keepInFront(&view);
     view.exec();
 }
 

@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -253,7 +254,10 @@ void Tfrmgujian::showStage(int stage) {
         lblkaijiang->setText(QStringLiteral("目前开奖:"));
     if (!result_) return;
     shown_ = intervalStageList(*result_, stage);
-    lbljushu->setText(QStringLiteral("号码注数：") + QString::number(shown_.size()));
+    QString count = QStringLiteral("号码注数：") + QString::number(shown_.size());
+    if (result_->stopped && result_->collected < searchTarget_)
+        count += QStringLiteral("  已停止：列表未完成（%1/%2 注）").arg(result_->collected).arg(searchTarget_);
+    lbljushu->setText(count);
     ui::showNumbers(codeModel_, shown_);
     lblposcode->setText(resultHundreds_ ? QStringLiteral("百位号码：") + q(hundredsDigits(shown_)) : QString());
     pgc->setCurrentIndex(0);
@@ -307,9 +311,18 @@ void Tfrmgujian::FormDblClick() {
     });
 }
 
+// Only the window's own background starts the repeated runs: a double click on a label or
+// a group box reaches the window too, and is ignored.
 void Tfrmgujian::mouseDoubleClickEvent(QMouseEvent *event) {
     QDialog::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) FormDblClick();
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint())) FormDblClick();
+}
+
+// Closing the window (关闭, Escape, the title bar) stops a running search: nobody is left
+// to see its result.
+void Tfrmgujian::hideEvent(QHideEvent *event) {
+    if (worker_) worker_->requestStop();
+    QDialog::hideEvent(event);
 }
 
 void Tfrmgujian::startWorker(const IntervalSettings &settings, std::vector<int> starts) {
@@ -319,6 +332,8 @@ void Tfrmgujian::startWorker(const IntervalSettings &settings, std::vector<int> 
     snapshot.starts = std::move(starts);
     snapshot.seed = seed_ != 0 ? seed_ : clockSeed();
     runsDone_ = 0;
+    searchTarget_ = settings.target;
+    clearVerification();
     pb->setRange(0, std::max(1, intervalProgressMaximum(settings)));
     pb->setValue(0);
     pb->show();
@@ -388,7 +403,7 @@ void Tfrmgujian::btnyanzhengClick() {
 }
 
 void Tfrmgujian::btnsaveClick() {
-    if (shown_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
+    if (!result_) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     saveNumbers(this, shown_, attachmentDir());
 }
 

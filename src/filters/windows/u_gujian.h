@@ -83,6 +83,7 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QGroupBox *radioGroup(QButtonGroup *&group, const char *name, const char *first, const char *second);
@@ -101,6 +102,7 @@ private:
     IntervalResultPtr result_;
     int resultStart_ = 0;
     bool resultHundreds_ = false;
+    int searchTarget_ = 0; // the 号码注数 the running or last search aimed at
     NumberList shown_;
     QPointer<Tgujianthread> worker_;
     uint32_t seed_ = 0;

@@ -140,6 +140,7 @@ void Tfrmsujifilt::btnfiltClick() {
 
 void Tfrmsujifilt::showResult(BetKind kind, const NumberList &numbers) {
     replay_ = coldReplay(DrawHistory, kind, numbers);
+    produced_ = true;
     listKind_ = kind;
     ui::showNumbers(model_, replay_.numbers);
     // With no draw in the list the omission keeps what it showed before.
@@ -152,7 +153,7 @@ QString Tfrmsujifilt::proposedName() const {
 }
 
 void Tfrmsujifilt::btnsaveClick() {
-    if (numbers().empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
+    if (!produced_) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     const QString path = ui::getSaveFileName(this, proposedName());
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
@@ -169,8 +170,11 @@ void Tfrmsujifilt::btnloadClick() {
         const ColdList list = readColdList(toStdLines(readListFile(path)));
         optzhizhu->button(static_cast<int>(list.kind))->setChecked(true);
         edtjushu->setText(QString::number(list.count));
-        const ui::BusyCursor busy;
-        showResult(list.kind, list.numbers);
+        {
+            const ui::BusyCursor busy;
+            showResult(list.kind, list.numbers);
+        }
+        if (!list.shortfall.empty()) ui::showWarning(this, q(list.shortfall));
     });
 }
 

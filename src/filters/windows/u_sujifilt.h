@@ -54,6 +54,7 @@ private:
 
     ColdReplay replay_;
     BetKind listKind_ = BetKind::Direct;
+    bool produced_ = false; // a search or a load has given the list (it may be empty)
     ui::GridModel *model_ = nullptr;
 };
 

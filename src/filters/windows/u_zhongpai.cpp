@@ -166,6 +166,7 @@ void Tfrmzhongpai::applySettings(const ExclusionSettings &st) {
 void Tfrmzhongpai::btnfiltClick() {
     ui::runCommand(this, [this] {
         list_ = runExclusion(DrawHistory, settings()).kept;
+        produced_ = true;
         ui::showNumbers(model_, list_);
         lbljushu->setText(QString::number(list_.size()));
     });
@@ -173,6 +174,7 @@ void Tfrmzhongpai::btnfiltClick() {
 
 void Tfrmzhongpai::btnclearClick() {
     list_.clear();
+    produced_ = false;
     ui::showNumbers(model_, list_);
     lbljushu->clear();
     for (QLineEdit *edit : edits())
@@ -182,7 +184,7 @@ void Tfrmzhongpai::btnclearClick() {
 }
 
 void Tfrmzhongpai::btnsaveClick() {
-    if (list_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
+    if (!produced_) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     saveNumbers(this, list_, attachmentDir() + q(LotteryName) + QStringLiteral("直选投注号码.txt"));
 }
 

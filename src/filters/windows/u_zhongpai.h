@@ -64,6 +64,7 @@ private:
     QString conditionPath() const;
 
     NumberList list_;
+    bool produced_ = false; // a run has given the list (it may be empty)
     ui::GridModel *model_ = nullptr;
 };
 

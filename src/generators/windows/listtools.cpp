@@ -6,6 +6,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -48,6 +49,22 @@ void saveResultBox(QWidget *parent, const QPlainTextEdit *box) {
         writeTextLines(path, lines);
         ui::showInformation(parent, QStringLiteral("成功保存！"));
     });
+}
+
+bool confirmBatchFolder(QWidget *parent, const QString &folder) {
+    const QDir dir(folder);
+    if (!dir.exists()) return true;
+    const qsizetype old = dir.entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden | QDir::System).size();
+    if (old == 0) return true;
+    return ui::askYesNo(parent, QStringLiteral("文件夹“%1”中已有 %2 个 .txt 文件，生成前将删除它们。\n要删除并继续吗？")
+                                    .arg(QDir::toNativeSeparators(folder))
+                                    .arg(old));
+}
+
+void reportBatch(QWidget *parent, const QString &folder, int written) {
+    const QString text =
+        QStringLiteral("已生成 %1 个大底文件\n文件夹：%2").arg(written).arg(QDir::toNativeSeparators(folder));
+    if (ui::offerAction(parent, text, QStringLiteral("打开文件夹"))) ui::openFolder(folder);
 }
 
 // ---- The frame of the windows over many base list files ----------------------------------

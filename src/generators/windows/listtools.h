@@ -32,6 +32,12 @@ QString drawnLabel(const DrawTable &draws, int index);
 // Numbers each followed by one blank, on one line.
 QString numbersLine(const NumberList &numbers);
 void putOnClipboard(const QString &text);
+
+// Before a batch fills `folder`: when the folder holds ".txt" files, which the batch
+// deletes, says how many and asks (No by default). True to go on.
+bool confirmBatchFolder(QWidget *parent, const QString &folder);
+// After a batch: "已生成 N 个大底文件" with the folder, and a button that opens it.
+void reportBatch(QWidget *parent, const QString &folder, int written);
 // Writes the lines of a result box as a plain list (each line's numbers, then one blank)
 // to a file chosen in a save dialog starting on the desktop; "成功保存！" after.
 void saveResultBox(QWidget *parent, const QPlainTextEdit *box);

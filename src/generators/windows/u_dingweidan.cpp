@@ -191,6 +191,7 @@ void Tfrmdingweidan::btnalldadiClick() {
         if (count < 1) throw UserError("批量大底数必须大于0！");
         const StableSettings s = readSettings();
         const QString folder = ShellFolderPath(QStringLiteral("Desktop")) + QLatin1Char('/') + BatchFolderName;
+        if (!dadi::confirmBatchFolder(this, folder)) return;
         struct Outcome {
             uint32_t counter = 1;
             NumberList last;
@@ -203,9 +204,10 @@ void Tfrmdingweidan::btnalldadiClick() {
                            outcome->written = runStableBatch(folder, draws, s, outcome->counter, count, progress, &stop,
                                                              &outcome->last);
                        }),
-                       {s.lists, count}, [this, outcome](const QString &) {
+                       {s.lists, count}, [this, outcome, folder](const QString &) {
                            counter_ = outcome->counter;
                            if (outcome->written > 0) showUnion(outcome->last);
+                           if (outcome->written > 0) dadi::reportBatch(this, folder, outcome->written);
                        });
     });
 }

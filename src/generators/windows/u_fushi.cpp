@@ -325,6 +325,7 @@ void Tfrmfushi::btnalldadiClick() {
         const DanmaSettings s = readSettings();
         const MissRanges ranges = readRanges();
         const QString folder = ShellFolderPath(QStringLiteral("Desktop")) + QLatin1Char('/') + BatchFolderName;
+        if (!dadi::confirmBatchFolder(this, folder)) return;
         struct Last {
             std::vector<std::string> groups;
             NumberList list;
@@ -337,12 +338,13 @@ void Tfrmfushi::btnalldadiClick() {
                            last->written = runDanmaBatch(folder, draws, s, ranges, count, random, progress, &stop,
                                                          &last->groups, &last->list);
                        }),
-                       {s.groups, count}, [this, last, countText = edtfushinum->text()](const QString &) {
+                       {s.groups, count}, [this, last, folder, countText = edtfushinum->text()](const QString &) {
                            if (last->written == 0) return;
                            showGroups(last->groups);
                            lblresult->setText(QString::fromStdString(
                                danmaHitText(draws_, index_, countText.toStdString(), last->groups)));
                            showList(last->list);
+                           dadi::reportBatch(this, folder, last->written);
                        });
     });
 }
