@@ -5,7 +5,7 @@
 #include "core/historytext.h"
 #include "core/intconv.h"
 #include "core/textencoding.h"
-#include "testsupport.h"
+#include "enginesupport.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +93,8 @@ TEST(TextEncoding, MessagesQuoteAtMostAShortPieceOfAHugeValue) {
 
 TEST(TextEncoding, ConditionFilesReadTheSameWithEveryLineEnd) {
     for (const std::string end : {"\r\n", "\n", "\r"}) {
-        const std::string text = "\xEF\xBB\xBF# saved" + end + "chkb=1 2" + end + end + "opt7=1" + end;
+        std::string text = "\xEF\xBB\xBF# saved";
+        text.append(end).append("chkb=1 2").append(end).append(end).append("opt7=1").append(end);
         const ConditionFile file = parseConditionFile(text, {"chkb", "opt7"});
         EXPECT_EQ(file.indexList("chkb", 0, 9, {}), (std::vector<int>{1, 2})) << end.size();
         EXPECT_EQ(file.radio("opt7", 2, 0), 1);

@@ -39,7 +39,8 @@ TEST_F(ReportInputs, DanmaFilesReadTheSameWithEveryLineEndAndAByteOrderMark) {
     const QByteArray groups("037=1-3\n128=1-3\n459=1-3\n");
     const auto reference = test::runReport({QStringLiteral("baselist"), file(QStringLiteral("g.txt"), groups)});
     ASSERT_EQ(reference.exitCode, 0) << reference.error.toStdString();
-    for (const QByteArray &bytes : {withEnds(groups, "\r\n"), withEnds(groups, "\r"), "\xEF\xBB\xBF" + groups}) {
+    for (const QByteArray &bytes :
+         {withEnds(groups, "\r\n"), withEnds(groups, "\r"), QByteArray("\xEF\xBB\xBF" + groups)}) {
         const auto run = test::runReport({QStringLiteral("baselist"), file(QStringLiteral("g.txt"), bytes)});
         EXPECT_EQ(run.exitCode, 0) << run.error.toStdString();
         EXPECT_EQ(run.lines, reference.lines) << bytes.toStdString();

@@ -20,7 +20,7 @@ TEST(PackageReport, DefaultDatabaseHoldsTheBundledHistoriesAndKeepsAnExistingFil
     const test::ReportRun made = test::runReport({QStringLiteral("default-database"), target});
     ASSERT_EQ(made.exitCode, 0) << made.error.toStdString();
     EXPECT_EQ(made.lines, QStringList{QStringLiteral("ok")});
-    EXPECT_EQ(test::runReport({QStringLiteral("check"), target}).lines, QStringList{QStringLiteral("ok")});
+    EXPECT_EQ(test::runReport({QStringLiteral("check"), target}).lines.last(), QStringLiteral("ok"));
     // The same file the program's first start creates.
     const QString first = dir.filePath(QStringLiteral("first.db"));
     ASSERT_TRUE(ensureDefaultDatabase(first));

@@ -70,17 +70,18 @@ QStringList keptToolWindows() {
 TEST(Translations, MessageBoxButtonsSpeakChinese) {
     const bool installed = QFile::exists(ui::translationsPath() + QStringLiteral("/qtbase_zh_CN.qm"));
     ASSERT_TRUE(installed) << "Qt's Chinese translations are missing (scripts/setup.sh installs them)";
-    const auto box = ui::makeMessageBox(nullptr, {ui::MessageKind::Information, QString(), u("成功保存！")});
+    const auto box = ui::makeMessageBox(nullptr, {ui::MessageKind::Information, QString(), u("成功保存！"), QString()});
     ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
     EXPECT_EQ(box->button(QMessageBox::Ok)->text(), u("确定"));
-    const auto question = ui::makeMessageBox(nullptr, {ui::MessageKind::Question, u("警告"), u("是否确定删除?")});
+    const auto question =
+        ui::makeMessageBox(nullptr, {ui::MessageKind::Question, u("警告"), u("是否确定删除?"), QString()});
     EXPECT_TRUE(question->button(QMessageBox::Yes)->text().startsWith(u("是")));
     EXPECT_TRUE(question->button(QMessageBox::No)->text().startsWith(u("否")));
 }
 
 TEST(MessageBoxes, AreAsWideAsTheirTitleNeeds) {
     for (const QString &caption : {u("Corvel"), u("错误"), u("定位跟随胆码及历史排除选号（组选）")}) {
-        const auto box = ui::makeMessageBox(nullptr, {ui::MessageKind::Information, caption, u("成功！")});
+        const auto box = ui::makeMessageBox(nullptr, {ui::MessageKind::Information, caption, u("成功！"), QString()});
         box->show();
         QApplication::processEvents();
         EXPECT_GE(box->width(), ui::titleRoom(caption)) << caption.toStdString();

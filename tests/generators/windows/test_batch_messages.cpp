@@ -41,9 +41,9 @@ TEST_F(BatchMessages, AskBeforeDeletingOldListsAndTellWhatWasWritten) {
     test::MessageLog yes(true);
     w.btnalldadi->click();
     ASSERT_TRUE(waitIdle(w.runner()));
-    EXPECT_EQ(
-        QDir(folder).entryList(QDir::Files, QDir::Name),
-        (QStringList{QStringLiteral("notes.doc"), QStringLiteral("自动大底1.txt"), QStringLiteral("自动大底2.txt")}));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("notes.doc"), QStringLiteral("自动大底-完成.log"),
+                           QStringLiteral("自动大底1.txt"), QStringLiteral("自动大底2.txt")}));
     ASSERT_EQ(yes.messages.size(), 2u);
     const ui::Message &done = yes.messages[1];
     EXPECT_TRUE(done.text.startsWith(QStringLiteral("已生成 2 个大底文件"))) << done.text.toStdString();
