@@ -7,6 +7,8 @@
 #include "planning/backtest.h"
 #include "planning/backtesttools.h"
 
+#include "benchhistory.h"
+
 #include <benchmark/benchmark.h>
 #include <random>
 
@@ -15,13 +17,7 @@ namespace {
 using namespace corvel;
 
 const DrawTable &history12000() {
-    static const DrawTable draws = [] {
-        std::mt19937 rng(42);
-        DrawTable d;
-        for (int i = 0; i < MaxDraws; ++i)
-            d.push_back({2000001 + i, int(rng() % 10), int(rng() % 10), int(rng() % 10)});
-        return d;
-    }();
+    static const DrawTable draws = bench::randomMaxHistory(2000001);
     return draws;
 }
 
