@@ -34,6 +34,24 @@ OmissionSettings settings(bool level1, bool level2, int tolLow = 0, int tolHigh 
     return s;
 }
 
+// The numbers "过滤" keeps with only one level ticked and its keep range [v, v]: exactly the
+// numbers whose omission at that level is v.
+std::vector<int> keptAt(const DrawTable &h, int ci, bool levelOne, int v) {
+    const auto stats = omissionStatistics(h, OmissionSettings{});
+    OmissionSettings s = settings(levelOne, !levelOne);
+    s.level1Low = s.level1High = s.level2Low = s.level2High = v;
+    std::vector<int> kept;
+    for (const Number &n : omissionFilter(h, stats, ci, s)) kept.push_back(numberValue(n));
+    return kept;
+}
+
+std::vector<int> allBut(std::initializer_list<int> left) {
+    std::vector<int> out;
+    for (int v = 0; v < 1000; ++v)
+        if (std::find(left.begin(), left.end(), v) == left.end()) out.push_back(v);
+    return out;
+}
+
 } // namespace
 
 TEST(OmissionStatistics, LevelsFollowTheirDefinitions) {
@@ -97,6 +115,47 @@ TEST(OmissionFilter, EarlierPredictionSeesOnlyTheDrawsBeforeIt) {
         s.level2Low = 30;
         EXPECT_EQ(omissionFilter(h, stats, ci, s), omissionFilter(prefix, prefixStats, ci, s)) << ci;
     }
+}
+
+// Draws 111, 456, 123, 456, 789. Statistics L1/L2 by row: 1/1, 2/2, 3/3, 2/2 and 5/5 (789
+// is new, so 4 + 1). At CI = 5 the filter looks at rows 4 … 1 only:
+//   789 (row 4): L1 = 1; no row 4 … 1 has L1 1 (row 0 is not examined): L2 = CI = 5.
+//   456 (row 3): L1 = 2; row 3 has L1 2: L2 = 2.     123 (row 2): L1 = 3, L2 = 3.
+//   111 (drawn only at row 0) and every number never drawn: L1 = CI = 5, and row 4 has
+//   L1 5, so L2 = 5 − 4 = 1.
+TEST(OmissionFilter, NeverSeenAndDrawZeroByHand) {
+    const DrawTable h = test::history({{1, 1, 1, 1}, {2, 4, 5, 6}, {3, 1, 2, 3}, {4, 4, 5, 6}, {5, 7, 8, 9}});
+    EXPECT_EQ(keptAt(h, 5, true, 1), std::vector<int>{789});
+    EXPECT_EQ(keptAt(h, 5, true, 2), std::vector<int>{456});
+    EXPECT_EQ(keptAt(h, 5, true, 3), std::vector<int>{123});
+    EXPECT_EQ(keptAt(h, 5, true, 5), allBut({123, 456, 789}));
+    EXPECT_TRUE(keptAt(h, 5, true, 6).empty()); // nothing is counted from before draw 0
+    EXPECT_EQ(keptAt(h, 5, false, 5), std::vector<int>{789});
+    EXPECT_EQ(keptAt(h, 5, false, 2), std::vector<int>{456});
+    EXPECT_EQ(keptAt(h, 5, false, 3), std::vector<int>{123});
+    EXPECT_EQ(keptAt(h, 5, false, 1), allBut({123, 456, 789}));
+
+    // Keep L1 ≥ 2 and L2 ≥ 2: only 456 (2/2) and 123 (3/3) pass both; one kill lists the rest.
+    OmissionSettings s;
+    s.level1Low = 2;
+    s.level2Low = 2;
+    const auto stats = omissionStatistics(h, s);
+    EXPECT_EQ(omissionFilter(h, stats, 5, s), (NumberList{{1, 2, 3}, {4, 5, 6}}));
+    s.toleranceLow = s.toleranceHigh = 1;
+    EXPECT_EQ(omissionFilter(h, stats, 5, s).size(), 998u);
+
+    // At CI = 4 (rows 3 … 1): 456 L1 = 1, L2 = 4 (row 0's L1 of 1 is not examined);
+    // 123 L1 = 2, and row 3 has L1 2: L2 = 1. 789 is not drawn yet: with 111 and every
+    // other number L1 = 4, and no row has L1 4: L2 = 4.
+    EXPECT_EQ(keptAt(h, 4, true, 1), std::vector<int>{456});
+    EXPECT_EQ(keptAt(h, 4, true, 2), std::vector<int>{123});
+    EXPECT_EQ(keptAt(h, 4, true, 4), allBut({123, 456}));
+    EXPECT_EQ(keptAt(h, 4, false, 1), std::vector<int>{123});
+    EXPECT_EQ(keptAt(h, 4, false, 4), allBut({123}));
+
+    // CI = 1 sees no draw at all (draw 0 is not examined): every omission is 1.
+    EXPECT_EQ(keptAt(h, 1, true, 1).size(), 1000u);
+    EXPECT_EQ(keptAt(h, 1, false, 1).size(), 1000u);
 }
 
 TEST(OmissionSettingsText, NonIntegersAreRefused) {

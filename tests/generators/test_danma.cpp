@@ -52,6 +52,39 @@ TEST(Danma, GroupsAreDistinctAscendingAndRepeatWithTheSeed) {
     }
 }
 
+// Worked through by hand from the program's generator (see test_stablebase.cpp): every
+// attempt draws a permutation P of 0–9 (a digit equal to an earlier one is drawn again),
+// then n distinct digits c; draw j's digits d become (P[d] + j + 1) mod 10, and an accepted
+// c maps back to Q[(c − (u + 1)) mod 10] with Q the inverse of P.
+TEST(Danma, SeededGroupsFollowTheTransformByHand) {
+    const DrawTable draws = test::history({{101, 1, 2, 3}, {102, 4, 5, 6}, {103, 7, 8, 9}, {104, 0, 0, 5}});
+
+    // Forward, n = 2, Y = 2, u = 3 (the issue after 103), seed 1006; back map Q[(c − 4) mod 10].
+    //  1: P = 5649381720, Q = 9684201753, c = 0,2 (the second 0 drawn again).
+    //     Draw 2 (789): P = 7,2,0, + 3 → 0,5,3 holds 0. Draw 1 (456): P = 3,8,1, + 2 → 5,0,3
+    //     holds 0. Accepted: Q[6] = 1, Q[8] = 5 → "15".
+    //  2: P = 5320894671, c = 2,8. Draw 2: P = 6,7,1, + 3 → 9,0,4 holds neither: refused.
+    //  3: P = 0564782913, Q = 0869312457, c = 6,0. Draw 2: P = 9,1,3, + 3 → 2,4,6 holds 6;
+    //     draw 1: P = 7,8,2, + 2 → 9,0,4 holds 0. Accepted: Q[2] = 6, Q[6] = 2 → "26".
+    const DrawTable first3(draws.begin(), draws.begin() + 3);
+    Lcg forward(1006);
+    EXPECT_EQ(generateDanma(first3, settings(2, 2, 2, false, 3), forward).groups,
+              (std::vector<std::string>{"15", "26"}));
+
+    // Reverse, n = 3, Y = 1, u = 2 (the past issue 103, not the newest), seed 1420; back
+    // map Q[(c − 3) mod 10].
+    //  1: P = 5180492673, c = 8,9,4. Draw 1 (456): P = 4,9,2, + 2 → 6,1,4 holds 4: refused.
+    //  2: P = 3768194520, Q = 9480672135, c = 7,9,4. Draw 1: P = 1,9,4, + 2 → 3,1,6 holds
+    //     none. Accepted: Q[4] = 6, Q[6] = 2, Q[1] = 4 → "246".
+    //  3: P = 6512309847, Q = 5234810976, c = 3,4,7. Draw 1: P = 3,0,9, + 2 → 5,2,1 holds
+    //     none. Accepted: Q[0] = 5, Q[1] = 2, Q[4] = 8 → "258".
+    Lcg reverse(1420);
+    const std::vector<std::string> groups = generateDanma(draws, settings(2, 3, 1, true, 2), reverse).groups;
+    EXPECT_EQ(groups, (std::vector<std::string>{"246", "258"}));
+    // Issue 103 drew 789: only 258 shares a digit with it.
+    EXPECT_EQ(danmaHitText(draws, 2, "2", groups), "中出情况：2中1");
+}
+
 TEST(Danma, EverySetOfOneDigitIsFoundWhenAllAreAskedFor) {
     const DrawTable draws = test::randomHistory(50);
     Lcg random(3);

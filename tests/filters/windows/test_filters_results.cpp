@@ -4,6 +4,8 @@
 
 #include "core/u_public.h"
 #include "filters/interval.h"
+#include "filters/windows/intervalworker.h"
+#include "filters/windows/u_duoyilou.h"
 #include "filters/windows/u_gujian.h"
 #include "filters/windows/u_sujifilt.h"
 #include "filters/windows/u_zhongpai.h"
@@ -21,7 +23,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace corvel;
 
@@ -114,6 +118,88 @@ TEST_F(ListResults, ExclusionSavesTheEmptyListARunKeptButNothingBeforeARun) {
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("请先生成表格！"));
     EXPECT_FALSE(QFile::exists(chosen));
+}
+
+// A run that legitimately keeps nothing is saved as the empty list it is; before any run
+// "保存" still refuses. One row per window: how to open it, run it so that it keeps no
+// number, and what its saved file then holds.
+TEST_F(ListResults, EmptyListsARunKeptAreSavedButNothingBeforeARun) {
+    struct Case {
+        const char *window;
+        std::function<std::unique_ptr<QWidget>()> open;
+        std::function<QPushButton *(QWidget &)> save;
+        std::function<void(QWidget &)> runKeepingNothing;
+        QStringList saved;
+    };
+    const Case cases[] = {
+        {"冷码搜索",
+         [] { return std::make_unique<Tfrmsujifilt>(); },
+         [](QWidget &w) { return static_cast<Tfrmsujifilt &>(w).btnsave; },
+         [](QWidget &w) {
+             auto &cold = static_cast<Tfrmsujifilt &>(w);
+             cold.edtjushu->setText(QStringLiteral("0"));
+             cold.btnfilt->click();
+             EXPECT_EQ(cold.grdsuijicode->model()->rowCount(), 0);
+         },
+         {QStringLiteral("直选共0注")}},
+        {"多重遗漏",
+         [] { return std::make_unique<Tfrmduoyilou>(); },
+         [](QWidget &w) { return static_cast<Tfrmduoyilou &>(w).btnsave; },
+         [](QWidget &w) {
+             // Two levels give at most two kills: a tolerance of exactly three keeps nothing.
+             auto &omission = static_cast<Tfrmduoyilou &>(w);
+             omission.edtyongcuo1->setText(QStringLiteral("3"));
+             omission.edtyongcuo2->setText(QStringLiteral("3"));
+             omission.btngencode->click();
+             EXPECT_EQ(omission.lbljushu->text(), QStringLiteral("号码注数：0"));
+         },
+         {}},
+        {"最优间隔",
+         [] {
+             // One number drawn 300 times: a transformed history repeats every ten rows, so no
+             // interval ever reaches 100 and the search collects nothing until it is stopped.
+             DrawHistory.assign(300, DrawRow{});
+             for (size_t i = 0; i < DrawHistory.size(); ++i) DrawHistory[i] = {int32_t(2007001 + i), 1, 2, 3};
+             DrawCount = static_cast<int32_t>(DrawHistory.size());
+             return std::make_unique<Tfrmgujian>();
+         },
+         [](QWidget &w) { return static_cast<Tfrmgujian &>(w).btnsave; },
+         [](QWidget &w) {
+             auto &interval = static_cast<Tfrmgujian &>(w);
+             interval.edtjian1->setText(QStringLiteral("100"));
+             interval.btnfilt->click();
+             ASSERT_TRUE(interval.searching());
+             // Stopped once passes have run (a stop before the first pass leaves no run at all).
+             auto *worker = interval.findChild<Tgujianthread *>();
+             ASSERT_TRUE(worker);
+             bool passing = false;
+             QObject::connect(worker, &Tgujianthread::progressed, &interval, [&] { passing = true; });
+             ASSERT_TRUE(QTest::qWaitFor([&] { return passing; }, 20000));
+             interval.btnstop->click();
+             ASSERT_TRUE(QTest::qWaitFor([&] { return !interval.searching(); }, 20000));
+             ASSERT_TRUE(interval.result());
+             EXPECT_EQ(interval.result()->collected, 0);
+             EXPECT_EQ(interval.lbljushu->text(), QStringLiteral("号码注数：0  已停止：列表未完成（0/1000 注）"));
+         },
+         {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.window);
+        const std::unique_ptr<QWidget> w = c.open();
+        w->show();
+        chosen = app.path() + QStringLiteral("before-run.txt");
+        c.save(*w)->click();
+        EXPECT_EQ(log.lastText(), QStringLiteral("请先生成表格！"));
+        EXPECT_FALSE(QFile::exists(chosen));
+
+        c.runKeepingNothing(*w);
+        chosen = app.path() + QStringLiteral("kept-none.txt");
+        QFile::remove(chosen);
+        c.save(*w)->click();
+        EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
+        ASSERT_TRUE(QFile::exists(chosen));
+        EXPECT_EQ(readTextLines(chosen), c.saved);
+    }
 }
 
 // 最优间隔: only the window's own background starts the repeated runs; a stopped search

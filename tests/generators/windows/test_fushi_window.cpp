@@ -136,3 +136,27 @@ TEST_F(FushiWindow, PresetsGenerationBaseListSavesAndBatch) {
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(main.showToolWindow(QStringLiteral("Tfrmfushi")), w);
 }
+
+// "保存号码" refuses before any "过滤", and writes the empty base list a "过滤" kept.
+TEST_F(FushiWindow, SavesAnEmptyBaseListButNothingBeforeAFilter) {
+    Tfrmfushi w;
+    w.show();
+    saveAs = home.filePath(QStringLiteral("before.txt"));
+    w.btnsave2->click();
+    EXPECT_EQ(log.lastText(), QStringLiteral("请先过滤号码！"));
+    EXPECT_FALSE(QFile::exists(saveAs));
+
+    w.btngen->click();
+    ASSERT_TRUE(waitIdle(w.runner()));
+    ASSERT_EQ(w.groups().size(), 10u);
+    // Ten groups: no number misses eleven of them.
+    for (QLineEdit *edit : {w.edtzhuliuyongcuo1, w.edtzhuliuyongcuo2, w.edtzhusanyongcuo1, w.edtzhusanyongcuo2})
+        edit->setText(QStringLiteral("11"));
+    w.btnfilt->click();
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：0注"));
+    saveAs = home.filePath(QStringLiteral("kept-none.txt"));
+    w.btnsave2->click();
+    EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
+    ASSERT_TRUE(QFile::exists(saveAs));
+    EXPECT_TRUE(read(saveAs).isEmpty());
+}
