@@ -47,7 +47,9 @@ BetIssueLabel *addBetIssueLabel(QLayout *layout, QWidget *beside) {
     Q_ASSERT(layout);
     auto *box = qobject_cast<QBoxLayout *>(layout);
     if (box && (box->direction() == QBoxLayout::LeftToRight || box->direction() == QBoxLayout::RightToLeft)) {
-        box->insertWidget(box->indexOf(beside) + 1, label);
+        const int at = box->indexOf(beside) + 1;
+        box->insertSpacing(at, 16);
+        box->insertWidget(at + 1, label);
     } else if (layout) {
         // A column or a grid cell: the control and the label share its place, side by side.
         auto *pair = new QWidget(parent);

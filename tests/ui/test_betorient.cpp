@@ -45,7 +45,7 @@ TEST_F(BetIssueLayout, ARowAColumnAndAGridCell) {
         row->addWidget(count);
         row->addStretch(1);
         QLabel *label = ui::addBetIssueLabel(row, count);
-        EXPECT_EQ(row->indexOf(label), row->indexOf(count) + 1);
+        EXPECT_EQ(row->indexOf(label), row->indexOf(count) + 2); // after a gap
         EXPECT_EQ(label->text(), u("投注期号：2026003"));
         EXPECT_TRUE(standsBeside(&w, count, label));
     }
