@@ -93,8 +93,16 @@ TEST_F(BetIssueWindow, TheCountIsPricedAndThePrintoutNamesTheBetIssue) {
     cold.btnfilt->click();
     ASSERT_EQ(cold.numbers().size(), 20u);
     PrintDocument printed;
+    int countEnd = 0, issueEnd = 0, pageWidth = 0; // measured while the printer's fonts exist
     ui::printHooks().pdfPath = app.path() + QStringLiteral("cold.pdf");
-    ui::printHooks().inspect = [&](const PrintDocument &doc, const PageGeometry &) { printed = doc; };
+    ui::printHooks().inspect = [&](const PrintDocument &doc, const PageGeometry &page) {
+        printed = doc;
+        pageWidth = page.width;
+        for (const PageText &t : doc.front().texts) {
+            if (t.text.rfind("共20注", 0) == 0) countEnd = t.x + page.textWidth(PageFont::Body, t.text);
+            if (t.text == "投注期号：2026161") issueEnd = t.x + page.textWidth(PageFont::Body, t.text);
+        }
+    };
     cold.btnprint->click();
     ASSERT_FALSE(printed.empty());
     std::vector<std::string> texts;
@@ -102,5 +110,12 @@ TEST_F(BetIssueWindow, TheCountIsPricedAndThePrintoutNamesTheBetIssue) {
     // The title names the newest draw as before; the added line names the draw the bet is for.
     EXPECT_NE(std::find(texts.begin(), texts.end(), "中国福彩3D  2026160期直选投注号码"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "投注期号：2026161"), texts.end());
+    // In the printer's own fonts the line stays on the page, clear of the count and date.
+    const auto issue = std::find_if(printed[0].texts.begin(), printed[0].texts.end(),
+                                    [](const PageText &t) { return t.text == "投注期号：2026161"; });
+    ASSERT_TRUE(issue != printed[0].texts.end());
+    ASSERT_GT(countEnd, 0);
+    EXPECT_GT(issue->x, countEnd);
+    EXPECT_LE(issueEnd, pageWidth);
     EXPECT_TRUE(log.messages.empty());
 }
