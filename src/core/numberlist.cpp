@@ -254,7 +254,7 @@ void addPageEntries(Page &page, int W, int H, const NumberList &numbers, size_t 
 } // namespace
 
 PrintDocument layoutBetList(const PageGeometry &geometry, const std::string &title, const NumberList &numbers,
-                            const std::string &date) {
+                            const std::string &date, const std::string &betIssue) {
     if (numbers.empty()) throw UserError("请先生成表格！");
     const int W = geometry.width, H = geometry.height;
     const size_t pageCount = (numbers.size() + EntriesPerPage - 1) / EntriesPerPage;
@@ -263,6 +263,10 @@ PrintDocument layoutBetList(const PageGeometry &geometry, const std::string &tit
     document[0].texts.push_back({PageFont::Title, (W - titleWidth) / 2, H / 29 - 50, title});
     document[0].texts.push_back(
         {PageFont::Body, W / 14, 2 * H / 29 - 20, "共" + std::to_string(numbers.size()) + "注 打印日期:" + date});
+    if (!betIssue.empty()) {
+        const int width = geometry.textWidth ? geometry.textWidth(PageFont::Body, betIssue) : 0;
+        document[0].texts.push_back({PageFont::Body, W / 14 + 72 * W / 80 - width, 2 * H / 29 - 20, betIssue});
+    }
     for (size_t p = 0; p < pageCount; ++p) {
         Page &page = document[p];
         addPageFrame(page, W, H);

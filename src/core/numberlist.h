@@ -92,8 +92,10 @@ std::string joinLines(const std::vector<std::string> &lines);
 std::string clipboardText(const NumberList &numbers);
 
 // The bet-list printout: 75 numbers a page in three column pairs, title, count and date
-// line, footer "共N页\第M页". `date` is the printout's date text (printDate()).
+// line, footer "共N页\第M页". `date` is the printout's date text (printDate()). A
+// `betIssue` line ("投注期号：…") is written on the count line's row, flush with the right
+// edge of the table; an empty one writes nothing.
 PrintDocument layoutBetList(const PageGeometry &page, const std::string &title, const NumberList &numbers,
-                            const std::string &date);
+                            const std::string &date, const std::string &betIssue = {});
 
 } // namespace corvel

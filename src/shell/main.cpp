@@ -26,6 +26,9 @@ int main(int argc, char *argv[]) {
         splash.exec();
     }
     shell.mainWindow->showAtStart();
-    if (!shell.startupError.isEmpty()) corvel::ui::showError(shell.mainWindow.get(), shell.startupError);
+    if (!shell.startupError.isEmpty())
+        corvel::ui::showError(shell.mainWindow.get(), shell.startupError);
+    else
+        shell.mainWindow->reopenLastLottery();
     return app.exec();
 }

@@ -29,4 +29,12 @@ Shell startShell(const QString &programDir) {
     return shell;
 }
 
+QStringList lotteriesToReopen(const QString &remembered, const QStringList &lotteries) {
+    QStringList order;
+    if (remembered.isEmpty()) return order;
+    if (lotteries.contains(remembered)) order << remembered;
+    if (!lotteries.isEmpty() && lotteries.first() != remembered) order << lotteries.first();
+    return order;
+}
+
 } // namespace corvel

@@ -2,6 +2,7 @@
 // Start-up without the splash: folders, default database, data module, main window.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace corvel {
@@ -21,5 +22,10 @@ struct Shell {
 // default database when it is missing, opens it (rolling back a crashed write) and builds the data module and the main
 // window (not yet shown).
 Shell startShell(const QString &programDir);
+
+// The lotteries to try, in order, when the program reopens the lottery of its last run:
+// `remembered` when the database still has it, then the database's first lottery as the
+// default. None when no lottery was open at the end of the last run.
+QStringList lotteriesToReopen(const QString &remembered, const QStringList &lotteries);
 
 } // namespace corvel

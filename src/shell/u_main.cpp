@@ -3,6 +3,7 @@
 #include "core/u_public.h"
 #include "core/usererror.h"
 #include "maintenance/windows/u_index.h"
+#include "shell/startup.h"
 #include "shell/u_about.h"
 #include "shell/windowhelp.h"
 #include "store/appdir.h"
@@ -36,6 +37,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QTabBar>
 #include <QTimer>
@@ -313,6 +315,7 @@ void Tfrmmain::closeEvent(QCloseEvent *event) {
         for (ui::StoppableThread *thread : threads) thread->wait();
     }
     ui::saveWindowGeometry(this);
+    rememberOpenLottery();
     closeChildWindows();
     closeToolWindows();
     QMainWindow::closeEvent(event);
@@ -431,6 +434,54 @@ void Tfrmmain::lotteryOpened() {
         tabmain_->setCurrentIndex(0);
     }
     tabmainChange();
+}
+
+namespace {
+const QString LastLotteryKey = QStringLiteral("lottery/last");
+const QString LastPositionKey = QStringLiteral("lottery/lastPosition");
+} // namespace
+
+void Tfrmmain::rememberOpenLottery() const {
+    QSettings settings;
+    settings.setValue(LastLotteryKey, LotteryOpen ? QString::fromStdString(LotteryName) : QString());
+    settings.setValue(LastPositionKey, PositionStart);
+}
+
+bool Tfrmmain::reopenLastLottery() {
+    const QSettings settings;
+    const QString remembered = settings.value(LastLotteryKey).toString();
+    if (remembered.isEmpty()) return false;
+    QStringList lotteries;
+    try {
+        lotteries = listLotteries(databasePath());
+    } catch (const std::exception &) {
+        return false; // the database's own trouble is told at start-up
+    }
+    for (const QString &name : lotteriesToReopen(remembered, lotteries)) {
+        const int position = name == remembered ? settings.value(LastPositionKey, 3).toInt() : 3;
+        if (openLotteryQuietly(name, position)) return true;
+    }
+    return false;
+}
+
+// What the catalogue window's "打开彩票" does for the chosen lottery, without its window.
+bool Tfrmmain::openLotteryQuietly(const QString &name, int positionStart) {
+    LotteryOpen = false;
+    try {
+        const LotteryOptions options = readOptions(databasePath(), name);
+        LotteryName = name.toStdString();
+        NumberRange = options.range;
+        PickCount = options.pick;
+        LotteryKind = options.kind;
+        PositionStart = isThreeDigitGame(LotteryName) ? 1 : std::clamp(positionStart, 1, 3);
+        LoadLottery();
+    } catch (const std::exception &) {
+        CloseLotteryState();
+        return false;
+    }
+    LotteryOpen = true;
+    lotteryOpened();
+    return true;
 }
 
 void Tfrmmain::mnuopenClick() {

@@ -66,6 +66,12 @@ public:
     // The print button of the tool window 打印预览 prints, or null.
     QAbstractButton *previewTarget() const;
 
+    // Opens again the lottery that was open when the program last closed (its window
+    // choice kept); when that lottery is gone, the database's first lottery. Nothing when
+    // none was open. Asks nothing and shows no message: a lottery that cannot be opened
+    // leaves the next one to try, or the window without a lottery. True when one opened.
+    bool reopenLastLottery();
+
     // Shows the window at start-up: where it was left in the last run (geometry and
     // maximised state), or maximised the first time.
     void showAtStart();
@@ -91,6 +97,8 @@ private:
     void closeToolWindows();
     void showModalTool(const QString &className);
     void updateBackground();
+    bool openLotteryQuietly(const QString &name, int positionStart);
+    void rememberOpenLottery() const;
     void openUrl(const QString &url);
 
     QMdiArea *mdi_ = nullptr;

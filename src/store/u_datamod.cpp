@@ -28,6 +28,11 @@ void Tdatamod::closeConnection() {
 
 Tdatamod *Tdatamod::instance() { return instance_; }
 
+HistoryEvents *historyEvents() {
+    static HistoryEvents events;
+    return &events;
+}
+
 void LoadLottery() {
     Tdatamod *dm = Tdatamod::instance();
     if (!dm) throw UserError("数据模块未创建");
@@ -64,6 +69,7 @@ QString FillDrawHistory() {
     DrawHistory = std::move(fill.history);
     TrendRows = std::move(fill.trend);
     DrawIssues = std::move(fill.issues);
+    emit historyEvents()->changed();
     return QString::fromStdString(fill.error);
 }
 
@@ -72,6 +78,7 @@ void CloseLotteryState() {
     TrendRows.clear();
     DrawIssues.clear();
     LotteryOpen = false;
+    emit historyEvents()->changed();
 }
 
 } // namespace corvel

@@ -30,6 +30,18 @@ private:
     static Tdatamod *instance_;
 };
 
+// Announces that DrawHistory was built again or emptied (a lottery opened, the draw trend
+// window read the draw table again, the lottery closed), so a window that stays open can
+// follow the newest draw.
+class HistoryEvents : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+signals:
+    void changed();
+};
+HistoryEvents *historyEvents();
+
 // Opens the lottery named by the profile: connects, trims the draw table to 12000 draws
 // (oldest first, in one transaction), reads it, sets NumberCount and DrawCount, builds
 // DirectNumbers and resets the remembered window choices. Throws UserError (database

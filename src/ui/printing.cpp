@@ -1,5 +1,6 @@
 #include "ui/printing.h"
 
+#include "ui/betorient.h"
 #include "ui/dialogs.h"
 #include "ui/exportfile.h"
 #include "ui/toolwindow.h"
@@ -149,6 +150,14 @@ bool printWithMessage(QWidget *parent, const PageLayout &layout) {
     const PrintResult r = printDocument(parent, layout);
     if (r == PrintResult::Failed) showError(parent, QStringLiteral("请安装打印机！"));
     return r == PrintResult::Printed;
+}
+
+bool printBetList(QWidget *parent, const std::string &title, const NumberList &numbers) {
+    const std::string date = printDate();
+    const std::string betIssue = betIssueLine().toStdString();
+    return printWithMessage(parent, [title, numbers, date, betIssue](const PageGeometry &page) {
+        return layoutBetList(page, title, numbers, date, betIssue);
+    });
 }
 
 } // namespace corvel::ui

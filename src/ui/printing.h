@@ -1,6 +1,7 @@
 #pragma once
 // Printing a page model (core/pagemodel.h): a print preview first, then the printer.
 
+#include "core/numberlist.h"
 #include "core/pagemodel.h"
 
 #include <QString>
@@ -38,5 +39,9 @@ PrintResult printDocument(QWidget *parent, const PageLayout &layout);
 
 // Prints with the standard failure message "请安装打印机！"; returns true when printed.
 bool printWithMessage(QWidget *parent, const PageLayout &layout);
+
+// Prints a bet list (layoutBetList) with today's date and the line naming the issue the
+// bet is for (betIssueLine), with the message of printWithMessage.
+bool printBetList(QWidget *parent, const std::string &title, const NumberList &numbers);
 
 } // namespace corvel::ui

@@ -4,6 +4,7 @@
 #include "planning/backtesttools.h"
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -96,6 +97,7 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
     auto *left = new QVBoxLayout;
     left->addLayout(settings);
     left->addWidget(lbljushu);
+    ui::addBetIssueLabel(left, lbljushu);
     left->addWidget(grdcode, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("历史统计："), this));
@@ -197,7 +199,7 @@ void Tfrmduoyilou::btngencodeClick() {
         list_ = omissionFilter(DrawHistory, stats_, ci_, settings);
         produced_ = true;
         ui::showNumbers(codeModel_, list_);
-        lbljushu->setText(QStringLiteral("号码注数：") + QString::number(list_.size()));
+        ui::showBetCount(lbljushu, QStringLiteral("号码注数：") + QString::number(list_.size()), std::ssize(list_));
         copyNumbers(list_);
     });
 }

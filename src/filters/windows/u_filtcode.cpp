@@ -3,6 +3,7 @@
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -77,6 +78,7 @@ Tfrmfiltcode::Tfrmfiltcode(FiltCodeSource source, QWidget *parent) : QDialog(par
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(grdfiltcode, 1);
     layout->addWidget(lbljushu);
+    ui::addBetIssueLabel(layout, lbljushu);
     layout->addLayout(buttons);
     resize(420, 540);
     setMinimumSize(320, 300);
@@ -86,7 +88,7 @@ void Tfrmfiltcode::FormActivate() {
     numbers_ = passingNumbers(source_.candidates ? source_.candidates() : CandidateList{});
     description_ = source_.description ? source_.description() : std::string();
     ui::showNumbers(model_, numbers_);
-    lbljushu->setText(labelText());
+    ui::showBetCount(lbljushu, labelText(), std::ssize(numbers_));
     ui::fitColumns(grdfiltcode, ColumnMargin);
 }
 
@@ -101,10 +103,7 @@ void Tfrmfiltcode::btnprintClick() {
         return;
     }
     const std::string title = lotteryTitleName(LotteryName) + description_ + "号码";
-    const NumberList numbers = numbers_;
-    const std::string date = printDate();
-    ui::printWithMessage(
-        this, [title, numbers, date](const PageGeometry &page) { return layoutBetList(page, title, numbers, date); });
+    ui::printBetList(this, title, numbers_);
 }
 
 void Tfrmfiltcode::btnsaveClick() {

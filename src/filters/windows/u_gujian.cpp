@@ -5,6 +5,7 @@
 #include "planning/backtesttools.h"
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -118,6 +119,7 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
     left->addLayout(form);
     for (QGroupBox *g : {grptype1, grptype2, grptype3, grptype4, grpmode}) left->addWidget(g);
     left->addWidget(lbljushu);
+    ui::addBetIssueLabel(left, lbljushu);
     left->addWidget(lblposcode);
     left->addWidget(lblkaijiang);
     left->addStretch(1);
@@ -254,7 +256,7 @@ void Tfrmgujian::showStage(int stage) {
         lblkaijiang->setText(QStringLiteral("目前开奖:"));
     if (!result_) return;
     shown_ = intervalStageList(*result_, stage);
-    QString count = QStringLiteral("号码注数：") + QString::number(shown_.size());
+    QString count = ui::withBetCost(QStringLiteral("号码注数：") + QString::number(shown_.size()), std::ssize(shown_));
     if (result_->stopped && result_->collected < searchTarget_)
         count += QStringLiteral("  已停止：列表未完成（%1/%2 注）").arg(result_->collected).arg(searchTarget_);
     lbljushu->setText(count);

@@ -5,6 +5,7 @@
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -84,8 +85,10 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
     top->addStretch(1);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("投注号码："), this));
+    auto *listLabel = new QLabel(QStringLiteral("投注号码："), this);
+    left->addWidget(listLabel);
     left->addWidget(grdsuijicode, 1);
+    ui::addBetIssueLabel(left, listLabel);
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("历史间隔："), this));
     right->addWidget(memsuijifilt, 1);
@@ -183,9 +186,7 @@ void Tfrmsujifilt::btnprintClick() {
     const std::string issue = DrawHistory.empty() ? std::string() : std::to_string(DrawHistory.back()[0]);
     const std::string title =
         lotteryTitleName(LotteryName) + "  " + issue + "期" + coldKindCaption(listKind_) + "投注号码";
-    const NumberList list = numbers();
-    ui::printWithMessage(
-        this, [title, list](const PageGeometry &page) { return layoutBetList(page, title, list, printDate()); });
+    ui::printBetList(this, title, numbers());
 }
 
 void Tfrmsujifilt::btncopyClick() { copyNumbers(numbers()); }

@@ -6,6 +6,7 @@
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -306,6 +307,7 @@ QWidget *Tfrmtotalfilt::buildResult() {
     memresult->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(lblresult);
     layout->addWidget(memresult, 1);
+    ui::addBetIssueLabel(layout, lblresult);
     return panel;
 }
 
@@ -456,7 +458,7 @@ void Tfrmtotalfilt::btnfiltClick() {
     ui::runCommand(this, [this] {
         const ui::BusyCursor busy;
         const std::vector<int> kept = runTotalFilter(DirectNumbers, settings(), loadedList_);
-        setResult(q(resultText(kept)), q(resultLabel(kept.size())));
+        setResult(q(resultText(kept)), ui::withBetCost(q(resultLabel(kept.size())), std::ssize(kept)));
         btncopyClick();
         loadedList_ = false;
         grouped_ = false;
@@ -481,7 +483,7 @@ void Tfrmtotalfilt::btnloadClick() {
         if (QFileInfo(path).size() > MaxListFileBytes) throw UserError(listFileTooLargeMessage());
         const std::vector<int> loaded = readLoadedList(toStdLines(readTextLines(path)));
         markLoaded(DirectNumbers, loaded);
-        setResult(q(resultText(loaded)), q(resultLabel(loaded.size())));
+        setResult(q(resultText(loaded)), ui::withBetCost(q(resultLabel(loaded.size())), std::ssize(loaded)));
         btncopyClick();
         loadedList_ = true;
         grouped_ = false;
@@ -503,7 +505,7 @@ void Tfrmtotalfilt::btnzhuanClick() {
         const NumberList groups = directToGroup(s(memresult->toPlainText().remove(QLatin1Char('\n'))));
         std::string text;
         for (const Number &n : groups) text += numberText(n) + ' ';
-        setResult(q(text), q(resultLabel(groups.size())));
+        setResult(q(text), ui::withBetCost(q(resultLabel(groups.size())), std::ssize(groups)));
         grouped_ = true;
     });
 }

@@ -5,6 +5,7 @@
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -79,6 +80,7 @@ Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
     listHead->addWidget(new QLabel(QStringLiteral("投注号码："), this));
     listHead->addStretch(1);
     listHead->addWidget(lbljushu);
+    ui::addBetIssueLabel(listHead, lbljushu);
     auto *list = new QVBoxLayout;
     list->addLayout(listHead);
     list->addWidget(grdcode, 1);
@@ -168,7 +170,7 @@ void Tfrmzhongpai::btnfiltClick() {
         list_ = runExclusion(DrawHistory, settings()).kept;
         produced_ = true;
         ui::showNumbers(model_, list_);
-        lbljushu->setText(QString::number(list_.size()));
+        ui::showBetCount(lbljushu, QString::number(list_.size()), std::ssize(list_));
     });
 }
 

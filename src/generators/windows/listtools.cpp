@@ -3,6 +3,7 @@
 #include "core/usererror.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include <QClipboard>
@@ -100,6 +101,7 @@ void ListFilesFrame::layOut(QVBoxLayout *ownColumn, QPushButton *stopButton) {
     auto *right = new QVBoxLayout;
     right->addWidget(c_.lbldadi);
     right->addWidget(c_.edtdadi, 1);
+    ui::addBetIssueLabel(right, c_.lbldadi);
     auto *layout = new QHBoxLayout(window_);
     layout->addLayout(left, 2);
     layout->addLayout(ownColumn);
@@ -133,7 +135,8 @@ void ListFilesFrame::preview(QListWidgetItem *item) {
             throw UserError(QStringLiteral("文件 %1 太大（超过4MB），不能预览！").arg(path).toStdString());
         const QString text = readListPreview(path);
         c_.edtdadi->setPlainText(text);
-        c_.lbldadi->setText(QStringLiteral("最终交集：%1注").arg(previewCount(text.toStdString())));
+        const auto count = previewCount(text.toStdString());
+        ui::showBetCount(c_.lbldadi, QStringLiteral("最终交集：%1注").arg(count), static_cast<qsizetype>(count));
     });
 }
 
@@ -166,7 +169,7 @@ void ListFilesFrame::countAndShow(ui::WorkRunner *runner,
 
 void ListFilesFrame::showResult(const NumberList &numbers) {
     c_.edtdadi->setPlainText(numbersLine(numbers));
-    c_.lbldadi->setText(QStringLiteral("最终交集：%1注").arg(numbers.size()));
+    ui::showBetCount(c_.lbldadi, QStringLiteral("最终交集：%1注").arg(numbers.size()), std::ssize(numbers));
 }
 
 } // namespace corvel::dadi

@@ -4,6 +4,7 @@
 #include "planning/backtesttools.h"
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -101,6 +102,7 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
     auto *right = new QVBoxLayout;
     right->addWidget(memcode, 1);
     right->addWidget(lbljushu);
+    ui::addBetIssueLabel(right, lbljushu);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right, 1);
@@ -157,7 +159,7 @@ StableSettings Tfrmdingweidan::readSettings() const {
 
 void Tfrmdingweidan::showUnion(const NumberList &numbers) {
     memcode->setPlainText(dadi::numbersLine(numbers));
-    lbljushu->setText(QStringLiteral("号码注数：%1").arg(numbers.size()));
+    ui::showBetCount(lbljushu, QStringLiteral("号码注数：%1").arg(numbers.size()), std::ssize(numbers));
     dadi::putOnClipboard(memcode->toPlainText());
 }
 

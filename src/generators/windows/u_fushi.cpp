@@ -7,6 +7,7 @@
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -160,6 +161,7 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     lbljushu->setObjectName(QStringLiteral("lbljushu"));
     pageLayout->addWidget(grdcode, 1);
     pageLayout->addWidget(lbljushu);
+    ui::addBetIssueLabel(pageLayout, lbljushu);
     pgcode->addTab(page, QStringLiteral("投注号码"));
 
     auto *layout = new QHBoxLayout(this);
@@ -270,7 +272,7 @@ void Tfrmfushi::showList(const NumberList &list) {
     list_ = list;
     filtered_ = true;
     ui::showNumbers(codeModel_, list_);
-    lbljushu->setText(QStringLiteral("号码注数：%1注").arg(list_.size()));
+    ui::showBetCount(lbljushu, QStringLiteral("号码注数：%1注").arg(list_.size()), std::ssize(list_));
 }
 
 void Tfrmfushi::btngenClick() {

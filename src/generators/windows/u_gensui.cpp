@@ -4,6 +4,7 @@
 #include "planning/windows/u_huice.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -90,6 +91,7 @@ FollowWindow::FollowWindow(QWidget *parent, FollowKind kind) : QWidget(parent), 
     lists->addWidget(lbljushu2);
     lists->addWidget(grdcode3, 1);
     lists->addWidget(lbljushu3);
+    ui::addBetIssueLabel(lists, lbljushu3);
 
     auto *left = new QVBoxLayout;
     left->addWidget(buildParameters());
@@ -300,7 +302,7 @@ void FollowWindow::showCombined() {
 
 void FollowWindow::showList(ui::GridModel *model, QLabel *label, const char *caption, const NumberList &numbers) {
     ui::showNumbers(model, numbers);
-    label->setText(QString::fromUtf8(caption) + QString::number(numbers.size()));
+    ui::showBetCount(label, QString::fromUtf8(caption) + QString::number(numbers.size()), std::ssize(numbers));
 }
 
 void FollowWindow::btnclearClick() {

@@ -2,6 +2,7 @@
 
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -81,6 +82,7 @@ AutoPlanWindow::AutoPlanWindow(QWidget *parent, PlanKind kind) : QWidget(parent)
     auto *codeLayout = new QVBoxLayout(codePage);
     codeLayout->addWidget(grdcode, 1);
     codeLayout->addWidget(lbljushu);
+    ui::addBetIssueLabel(codeLayout, lbljushu);
     pagjihua = new QTabWidget(this);
     pagjihua->setObjectName(QStringLiteral("pagjihua"));
     pagjihua->addTab(grdjihua, QStringLiteral("位置号码"));
@@ -143,7 +145,7 @@ void AutoPlanWindow::showPlan() {
             if (column == 0) return QStringLiteral("%1").arg(row + 1, 3); // "%3d"
             return QString::number(list_[static_cast<size_t>(row)][static_cast<size_t>(column - 1)]);
         });
-    lbljushu->setText(QStringLiteral("共：%1注").arg(list_.size()));
+    ui::showBetCount(lbljushu, QStringLiteral("共：%1注").arg(list_.size()), std::ssize(list_));
 }
 
 void AutoPlanWindow::showState() {

@@ -5,6 +5,7 @@
 #include "planning/planfiles.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
@@ -42,6 +43,7 @@ PlanWindow::PlanWindow(QWidget *parent, const QString &objectName, const QString
     ui::keepColumnsFitted(grdjihua, GridMargin);
     grdjihua->setObjectName(QStringLiteral("grdjihua"));
     buttons_ = new QHBoxLayout;
+    buttons_->addWidget(new ui::BetIssueLabel(this)); // the plan's first period
     buttons_->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);

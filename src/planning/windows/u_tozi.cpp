@@ -5,6 +5,7 @@
 #include "planning/windows/u_tozithread.h"
 #include "store/appdir.h"
 #include "store/textfile.h"
+#include "ui/betorient.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -199,7 +200,9 @@ QWidget *Tfrmtozi::buildGrids() {
     grdsep = gridView(box, sepModel_, "grdsep");
     grdsepmode = gridView(box, sepModeModel_, "grdsepmode");
     grdtozi = gridView(box, toziModel_, "grdtozi");
-    grid->addWidget(labelled(QStringLiteral("投注号码："), grdcode), 0, 0);
+    QWidget *codeBox = labelled(QStringLiteral("投注号码："), grdcode);
+    grid->addWidget(codeBox, 0, 0);
+    ui::addBetIssueLabel(codeBox->layout(), codeBox->findChild<QLabel *>(QString(), Qt::FindDirectChildrenOnly));
     grid->addWidget(labelled(QStringLiteral("历史中奖："), grdsep), 0, 1);
     grid->addWidget(labelled(QStringLiteral("间隔统计："), grdsepmode), 0, 2);
     grid->addWidget(labelled(QStringLiteral("投资和赢亏："), grdtozi), 1, 0, 1, 3);
@@ -508,9 +511,7 @@ void Tfrmtozi::mnucodeprintClick() {
     if (list_.empty()) return ui::showWarning(this, QStringLiteral("请先生成表格！"));
     const std::string title =
         lotteryTitleName(LotteryName) + "  " + s(lastIssueText()) + "期" + KindCaptions[kindIndex()] + "投注号码";
-    const NumberList numbers = list_;
-    ui::printWithMessage(
-        this, [title, numbers](const PageGeometry &page) { return layoutBetList(page, title, numbers, printDate()); });
+    ui::printBetList(this, title, list_);
 }
 
 void Tfrmtozi::mnusetprintClick() {

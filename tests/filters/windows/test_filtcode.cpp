@@ -93,7 +93,7 @@ TEST_F(ViewFixture, GridAndLabelListThePassingNumbersInOrder) {
     }
     EXPECT_EQ(model->index(0, 1).data().toString(), QStringLiteral("0")); // 019: one digit a cell
     EXPECT_EQ(view.labelText(), QStringLiteral("和值组合10共 63 注"));
-    EXPECT_EQ(view.lbljushu->text(), view.labelText());
+    EXPECT_EQ(view.lbljushu->text(), QStringLiteral("和值组合10共 63 注  126 元"));
     EXPECT_EQ(view.numbers().size(), 63u);
 }
 

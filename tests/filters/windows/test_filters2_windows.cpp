@@ -150,16 +150,16 @@ TEST_F(Filters2Window, ExclusionRunsTheTickedRulesWithTheTolerance) {
     EXPECT_EQ(w.edtyongcuo->text(), QStringLiteral("0"));
 
     w.btnfilt->click();
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("1000"));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("1000  2000 元"));
     QAbstractItemModelTester tester(w.grdcode->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     w.chkbai->click();
     w.edtbai->setText(QStringLiteral("0123456789"));
     w.btnfilt->click();
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("0  0 元"));
     w.edtyongcuo->setText(QStringLiteral("1"));
     w.btnfilt->click();
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("1000"));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("1000  2000 元"));
 
     w.chkdanma->click();
     w.edtdanma->setText(QStringLiteral("58"));
@@ -168,7 +168,7 @@ TEST_F(Filters2Window, ExclusionRunsTheTickedRulesWithTheTolerance) {
     w.chkbai->click(); // off
     w.edtyongcuo->setText(QStringLiteral("0"));
     w.btnfilt->click();
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("54"));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("54  108 元"));
     EXPECT_EQ(gridNumber(w.grdcode, 0), QStringLiteral("058"));
 
     // A malformed junk item is refused before the run; the list stays.
@@ -176,7 +176,7 @@ TEST_F(Filters2Window, ExclusionRunsTheTickedRulesWithTheTolerance) {
     w.edtlaji->setText(QStringLiteral("12*3"));
     w.btnfilt->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("列表索引越界 (2)"));
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("54"));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("54  108 元"));
     w.chklaji->click();
 
     chosen = app.path() + QStringLiteral("kept.txt");
@@ -210,7 +210,7 @@ TEST_F(Filters2Window, OmissionStatisticsAndFilterAtAnyPredictionIssue) {
     w.btntongji->click();
     for (int r = 0; r < 800; r += 97) EXPECT_EQ(cell(w.grdtongji, r, 4), QStringLiteral("中"));
     w.btngencode->click();
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：1000"));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：1000  2000 元"));
     EXPECT_EQ(QGuiApplication::clipboard()->text().count(QLatin1Char(' ')), 1000);
 
     w.chkyilou1->click();
@@ -223,7 +223,7 @@ TEST_F(Filters2Window, OmissionStatisticsAndFilterAtAnyPredictionIssue) {
     w.btngencode->click();
     const NumberList expected = omissionFilter(DrawHistory, omissionStatistics(DrawHistory, {}), 500, {});
     EXPECT_EQ(w.numbers(), expected);
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：") + QString::number(expected.size()));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：%1  %2 元").arg(expected.size()).arg(expected.size() * 2));
 
     w.edtsep12->setText(QStringLiteral("x"));
     w.btngencode->click();
@@ -273,7 +273,7 @@ TEST_F(Filters2Window, IntervalSearchRunsOnTheWorkerAndVerifiesTheStages) {
     const int shown = static_cast<int>(w.numbers().size());
     EXPECT_GT(shown, 0);
     EXPECT_LE(shown, 300);
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：") + QString::number(shown));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：%1  %2 元").arg(shown).arg(shown * 2));
     EXPECT_EQ(w.grdcode->model()->rowCount(), shown);
 
     w.btnyanzheng->click();

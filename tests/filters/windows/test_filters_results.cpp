@@ -105,7 +105,7 @@ TEST_F(ListResults, ExclusionSavesTheEmptyListARunKeptButNothingBeforeARun) {
     w.chkbai->click();
     w.edtbai->setText(QStringLiteral("0123456789"));
     w.btnfilt->click();
-    ASSERT_EQ(w.lbljushu->text(), QStringLiteral("0"));
+    ASSERT_EQ(w.lbljushu->text(), QStringLiteral("0  0 元"));
     chosen = app.path() + QStringLiteral("kept-none.txt");
     w.btnsave->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));

@@ -74,7 +74,7 @@ TEST_F(WindowFixture, TotalFilterRunsLoadsAndConverts) {
 
     w.chkhe[10]->click();
     w.btnfilt->click();
-    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注"));
+    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注  126 元"));
     EXPECT_TRUE(w.memresult->toPlainText().startsWith(QStringLiteral("019 028 037 ")));
     EXPECT_EQ(clipboard, w.memresult->toPlainText());
     EXPECT_EQ(DirectNumbers[0][3], 1);
@@ -83,13 +83,13 @@ TEST_F(WindowFixture, TotalFilterRunsLoadsAndConverts) {
     w.edtnum2->setText(QStringLiteral("x"));
     w.btnfilt->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("'x' 不是一个有效的整形值"));
-    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注"));
+    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注  126 元"));
     w.edtnum2->setText(QStringLiteral("0"));
 
     // A loaded list restricts the next run only.
     chosen = write(QStringLiteral("list.txt"), "007,120  555\r\n019 910 ");
     w.btnload->click();
-    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：5注"));
+    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：5注  10 元"));
     EXPECT_EQ(w.memresult->toPlainText(), QStringLiteral("007 019 120 555 910 "));
     EXPECT_TRUE(w.loadedListOn());
     EXPECT_EQ(clipboard, w.memresult->toPlainText());
@@ -97,18 +97,18 @@ TEST_F(WindowFixture, TotalFilterRunsLoadsAndConverts) {
     EXPECT_EQ(w.memresult->toPlainText(), QStringLiteral("019 910 "));
     EXPECT_FALSE(w.loadedListOn());
     w.btnfilt->click();
-    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注"));
+    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注  126 元"));
     // A list with a header line is refused; nothing changes.
     chosen = write(QStringLiteral("inv.txt"), "0\r\n2\r\n123\r\n456\r\n");
     w.btnload->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("'' 不是一个有效的整形值"));
     EXPECT_FALSE(w.loadedListOn());
-    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注"));
+    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：63注  126 元"));
 
     w.memresult->setPlainText(QStringLiteral("123 321 777 "));
     w.btnzhuan->click();
     EXPECT_EQ(w.memresult->toPlainText(), QStringLiteral("123 "));
-    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：1注"));
+    EXPECT_EQ(w.lblresult->text(), QStringLiteral("缩水结果：1注  2 元"));
 
     chosen = dir.path() + QStringLiteral("saved.txt");
     w.btnsave->click();

@@ -36,7 +36,8 @@ TEST_F(DingweidanWindow, FilterRepeatsFromTheCounterAndBatchWritesFiles) {
     QString line;
     for (const Number &n : expected.unionList) line += QString::fromStdString(numberText(n)) + QLatin1Char(' ');
     EXPECT_EQ(w.memcode->toPlainText(), line);
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：%1").arg(expected.unionList.size()));
+    EXPECT_EQ(w.lbljushu->text(),
+              QStringLiteral("号码注数：%1  %2 元").arg(expected.unionList.size()).arg(expected.unionList.size() * 2));
     EXPECT_EQ(w.seedCounter(), counter);
 
     // Out of the limits: refused before the run, the counter stays.

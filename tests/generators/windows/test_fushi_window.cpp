@@ -97,7 +97,8 @@ TEST_F(FushiWindow, PresetsGenerationBaseListSavesAndBatch) {
     const NumberList expected = danmaBaseList(groups, {0, 4, 1, 5});
     EXPECT_EQ(w->baseList(), expected);
     EXPECT_EQ(w->grdcode->model()->rowCount(), int(expected.size()));
-    EXPECT_EQ(w->lbljushu->text(), QStringLiteral("号码注数：%1注").arg(expected.size()));
+    EXPECT_EQ(w->lbljushu->text(),
+              QStringLiteral("号码注数：%1注  %2 元").arg(expected.size()).arg(expected.size() * 2));
 
     saveAs = home.filePath(QStringLiteral("danma.txt"));
     w->btnsave->click();

@@ -110,9 +110,9 @@ TEST_F(FollowWindows, GroupWindowStatisticsFilterSaveCopyAndClear) {
     w.btngen3->click();
     const int combined = 271 - 3 - 6 - 3;
     EXPECT_EQ(w.codeModel(3)->rowCount(), combined);
-    EXPECT_EQ(w.lbljushu3->text(), u("综合过滤剩余注数：%1").arg(combined));
-    EXPECT_EQ(w.lbljushu1->text(), u("排除过滤剩余注数：988"));
-    EXPECT_EQ(w.lbljushu2->text(), u("胆码过滤剩余注数：271"));
+    EXPECT_EQ(w.lbljushu3->text(), u("综合过滤剩余注数：%1  %2 元").arg(combined).arg(combined * 2));
+    EXPECT_EQ(w.lbljushu1->text(), u("排除过滤剩余注数：988  1976 元"));
+    EXPECT_EQ(w.lbljushu2->text(), u("胆码过滤剩余注数：271  542 元"));
     EXPECT_TRUE(w.grdcode1->isHidden());
     EXPECT_TRUE(w.grdcode2->isHidden());
     EXPECT_EQ(row(w.codeModel(3), 0), QStringList({u("1"), u("0"), u("0"), u("1")}));
@@ -153,7 +153,7 @@ TEST_F(FollowWindows, GroupWindowStatisticsFilterSaveCopyAndClear) {
     w.btnclear->click();
     EXPECT_EQ(w.codeModel(3)->rowCount(), 0);
     EXPECT_EQ(w.codeModel(1)->rowCount(), 0);
-    EXPECT_EQ(w.lbljushu3->text(), u("综合过滤剩余注数：%1").arg(combined));
+    EXPECT_EQ(w.lbljushu3->text(), u("综合过滤剩余注数：%1  %2 元").arg(combined).arg(combined * 2));
     EXPECT_EQ(follow->rowCount(), 7);
     EXPECT_EQ(w.edtdanma->text(), u("1"));
 }

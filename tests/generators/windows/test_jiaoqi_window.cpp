@@ -57,7 +57,7 @@ TEST_F(JiaoqiWindow, ImportIntersectConvertPreviewAndSave) {
     w.btnjiaoqi->click();
     ASSERT_TRUE(waitIdle(w.runner()));
     EXPECT_EQ(w.edtdadi->toPlainText(), QStringLiteral("123 455 777 "));
-    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：3注"));
+    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：3注  6 元"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("123 455 777 "));
 
     // Misses of two lists allowed for group three: 002 and 888 join.
@@ -68,7 +68,7 @@ TEST_F(JiaoqiWindow, ImportIntersectConvertPreviewAndSave) {
 
     w.btnzhuan->click();
     EXPECT_EQ(w.edtdadi->toPlainText(), QStringLiteral("002 123 455 "));
-    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：3注"));
+    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：3注  6 元"));
     w.optzhizhu->button(1)->click();
     EXPECT_EQ(w.btnzhuan->text(), QStringLiteral("组选转直"));
     w.edtdadi->setPlainText(QStringLiteral("112 "));
@@ -92,7 +92,7 @@ TEST_F(JiaoqiWindow, ImportIntersectConvertPreviewAndSave) {
     QTest::mouseClick(w.lstdadi->viewport(), Qt::LeftButton, {}, first.center());
     QTest::mouseDClick(w.lstdadi->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(w.edtdadi->toPlainText(), QStringLiteral("123 455 777 012 "));
-    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：4注"));
+    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：4注  8 元"));
 
     saveAs = home.filePath(QStringLiteral("out.txt"));
     w.btnsave->click();
@@ -113,7 +113,7 @@ TEST_F(JiaoqiWindow, CountExtractionUnionAndIntersection) {
     w.btnjiaoqi->click();
     ASSERT_TRUE(waitIdle(w.runner()));
     EXPECT_EQ(w.edtdadi->toPlainText(), QStringLiteral("002 012 123 234 455 777 888 "));
-    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：7注"));
+    EXPECT_EQ(w.lbldadi->text(), QStringLiteral("最终交集：7注  14 元"));
 
     w.edtnum1->setText(QStringLiteral("3"));
     w.edtnum2->setText(QStringLiteral("3"));

@@ -75,7 +75,7 @@ TEST_F(PlanWindows, TwoDigitPlanRunsUntilTheBetWins) {
     EXPECT_EQ(w.codeModel()->rowCount(), 250);
     EXPECT_EQ(row(w.codeModel(), 0), QStringList({u("  1"), u("1"), u("1"), u("0")}));
     EXPECT_EQ(w.codeModel()->cellText(249, 0), u("250"));
-    EXPECT_EQ(w.lbljushu->text(), u("共：250注"));
+    EXPECT_EQ(w.lbljushu->text(), u("共：250注  500 元"));
     EXPECT_TRUE(w.edtzuijingcode2->text().isEmpty());
     EXPECT_TRUE(w.edtzuijingcode2->hasFocus());
     EXPECT_EQ(w.windowTitle(), u("转换定位2码七期必中选号（进行中）"));
@@ -132,7 +132,7 @@ TEST_F(PlanWindows, ThreeDigitPlanMovesTheLatestDraw) {
     w.edtzuijingcode1->setText(u("123"));
     type(w, "456");
     EXPECT_EQ(row(w.planModel(), 0), QStringList({u("第1期"), u("456"), u("百十个位奇偶奇")}));
-    EXPECT_EQ(w.lbljushu->text(), u("共：125注"));
+    EXPECT_EQ(w.lbljushu->text(), u("共：125注  250 元"));
     EXPECT_EQ(w.edtzuijingcode1->text(), u("456"));
     EXPECT_TRUE(w.edtzuijingcode2->text().isEmpty());
 
@@ -159,7 +159,7 @@ TEST_F(PlanWindows, ThreeDigitPlanMovesTheLatestDraw) {
     EXPECT_TRUE(w.btngencode->isEnabled());
     EXPECT_EQ(w.edtzuijingcode1->text(), u("029"));
     EXPECT_TRUE(w.edtzuijingcode2->text().isEmpty());
-    EXPECT_EQ(w.lbljushu->text(), u("共：0注"));
+    EXPECT_EQ(w.lbljushu->text(), u("共：0注  0 元"));
     // With the latest field empty the second-latest draw is kept, not wiped.
     w.btnnewjihua->click();
     EXPECT_EQ(w.edtzuijingcode1->text(), u("029"));
