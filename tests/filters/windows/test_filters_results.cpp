@@ -151,7 +151,7 @@ TEST_F(ListResults, EmptyListsARunKeptAreSavedButNothingBeforeARun) {
              omission.edtyongcuo1->setText(QStringLiteral("3"));
              omission.edtyongcuo2->setText(QStringLiteral("3"));
              omission.btngencode->click();
-             EXPECT_EQ(omission.lbljushu->text(), QStringLiteral("号码注数：0"));
+             EXPECT_EQ(omission.lbljushu->text(), QStringLiteral("号码注数：0  0 元"));
          },
          {}},
         {"最优间隔",
@@ -179,7 +179,7 @@ TEST_F(ListResults, EmptyListsARunKeptAreSavedButNothingBeforeARun) {
              ASSERT_TRUE(QTest::qWaitFor([&] { return !interval.searching(); }, 20000));
              ASSERT_TRUE(interval.result());
              EXPECT_EQ(interval.result()->collected, 0);
-             EXPECT_EQ(interval.lbljushu->text(), QStringLiteral("号码注数：0  已停止：列表未完成（0/1000 注）"));
+             EXPECT_EQ(interval.lbljushu->text(), QStringLiteral("号码注数：0  0 元  已停止：列表未完成（0/1000 注）"));
          },
          {}},
     };

@@ -115,5 +115,6 @@ TEST_F(BatchMessages, DanmaBatchKeepsOldListsOnEnterAndTellsWhatWasWritten) {
     EXPECT_EQ(yes.openedFolders, QStringList{folder});
     // The window shows the last list of the batch.
     EXPECT_EQ(w.groups().size(), 5u);
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：%1注").arg(w.baseList().size()));
+    EXPECT_EQ(w.lbljushu->text(),
+              QStringLiteral("号码注数：%1注  %2 元").arg(w.baseList().size()).arg(2 * w.baseList().size()));
 }

@@ -154,7 +154,7 @@ TEST_F(FushiWindow, SavesAnEmptyBaseListButNothingBeforeAFilter) {
     for (QLineEdit *edit : {w.edtzhuliuyongcuo1, w.edtzhuliuyongcuo2, w.edtzhusanyongcuo1, w.edtzhusanyongcuo2})
         edit->setText(QStringLiteral("11"));
     w.btnfilt->click();
-    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：0注"));
+    EXPECT_EQ(w.lbljushu->text(), QStringLiteral("号码注数：0注  0 元"));
     saveAs = home.filePath(QStringLiteral("kept-none.txt"));
     w.btnsave2->click();
     EXPECT_EQ(log.lastText(), QStringLiteral("成功保存！"));
