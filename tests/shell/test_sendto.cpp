@@ -12,7 +12,9 @@
 #include "generators/windows/u_dingweipai.h"
 #include "generators/windows/u_jiaoqi.h"
 #include "planning/windows/u_tozi.h"
+#include "shell/u_main.h"
 #include "shell/windowregistry.h"
+#include "shellfixture.h"
 #include "store/textfile.h"
 #include "ui/listsend.h"
 #include "ui/qtext.h"
@@ -387,4 +389,52 @@ TEST_F(SendTo, ABusyWindowRefusesAndAnEmptyListIsNotSent) {
     filter->btnsend->menu()->findChild<QAction *>(QStringLiteral("mnusend_Tfrmdingweipai"))->trigger();
     EXPECT_EQ(log.lastText(), QStringLiteral("'x' 不是一个有效的整形值"));
     EXPECT_EQ(extract->lstdadi->count(), 2);
+}
+
+namespace {
+
+class SendToInTheProgram : public test::ShellFixture {
+protected:
+    void SetUp() override {
+        dir.createDatabase({{u("中国福彩3D"), test::makeDraws(60)}});
+        startShell();
+    }
+};
+
+} // namespace
+
+// In the program the main window's tool windows take the list: the target is created on
+// first use, shown, and found again by its menu item.
+TEST_F(SendToInTheProgram, TheTargetIsTheMainWindowsToolWindowBroughtToTheFront) {
+    ASSERT_TRUE(open(u("中国福彩3D")));
+    test::MessageLog log;
+    auto *filter = qobject_cast<Tfrmtotalfilt *>(main->showToolWindow(QStringLiteral("Tfrmtotalfilt")));
+    ASSERT_NE(filter, nullptr);
+    filter->chkhe[27]->click();
+    filter->btnfilt->click(); // 999 alone
+    ASSERT_EQ(main->toolWindow(QStringLiteral("Tfrmjiaoqi")), nullptr);
+    filter->btnsend->menu()->findChild<QAction *>(QStringLiteral("mnusend_Tfrmjiaoqi"))->trigger();
+    auto *intersect = qobject_cast<Tfrmjiaoqi *>(main->toolWindow(QStringLiteral("Tfrmjiaoqi")));
+    ASSERT_NE(intersect, nullptr);
+    EXPECT_TRUE(intersect->isVisible());
+    ASSERT_EQ(intersect->lstdadi->count(), 1);
+    EXPECT_TRUE(intersect->lbldadi->text().contains(u("1注")));
+    EXPECT_EQ(main->showToolWindow(QStringLiteral("Tfrmjiaoqi")), intersect);
+
+    // A second list goes to the same window; the intersection of the two is empty.
+    intersect->hide();
+    filter->chkhe[27]->click();
+    filter->chkhe[0]->click();
+    filter->btnfilt->click(); // 000 alone
+    filter->btnsend->menu()->findChild<QAction *>(QStringLiteral("mnusend_Tfrmjiaoqi"))->trigger();
+    EXPECT_TRUE(intersect->isVisible());
+    ASSERT_EQ(intersect->lstdadi->count(), 2);
+    intersect->btnjiaoqi->click();
+    ASSERT_TRUE(QTest::qWaitFor([intersect] { return !intersect->runner()->busy(); }, 30000));
+    EXPECT_EQ(intersect->lbldadi->text(), u("最终交集：0注"));
+    intersect->edtzhu3yongcuo2->setText(QStringLiteral("1")); // 000 and 999 miss one list each
+    intersect->btnjiaoqi->click();
+    ASSERT_TRUE(QTest::qWaitFor([intersect] { return !intersect->runner()->busy(); }, 30000));
+    EXPECT_EQ(intersect->edtdadi->toPlainText(), QStringLiteral("000 999 "));
+    EXPECT_TRUE(log.messages.empty()) << log.lastText().toStdString();
 }
