@@ -1,16 +1,20 @@
 #include "ui/dialogs.h"
 
+#include "core/naturalorder.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSortFilterProxyModel>
 #include <QSpacerItem>
 #include <QUrl>
 #include <algorithm>
@@ -42,13 +46,28 @@ void prepare(QFileDialog &dlg) {
     dlg.resize(std::max(dlg.width(), FileDialogWidth), std::max(dlg.height(), FileDialogHeight));
 }
 
+// The names of a folder in natural order, folders before files; the other columns (size,
+// type, date) as the file system model compares them.
+class NaturalOrderProxy : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override {
+        if (left.column() != 0) return QSortFilterProxyModel::lessThan(left, right);
+        if (const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel())) {
+            const bool leftDir = files->isDir(left), rightDir = files->isDir(right);
+            if (leftDir != rightDir) return leftDir == (sortOrder() == Qt::AscendingOrder);
+        }
+        return naturalLess(left.data().toString().toStdString(), right.data().toString().toStdString());
+    }
+};
+
 QStringList runFileDialog(QWidget *parent, const QString &caption, const QString &initialPath, const QString &filter,
-                          QFileDialog::FileMode mode) {
-    QFileDialog dlg(ownerOf(parent), caption, initialPath, filter);
-    dlg.setFileMode(mode);
-    prepare(dlg);
-    if (dlg.exec() != QDialog::Accepted) return {};
-    return dlg.selectedFiles();
+                          bool several) {
+    const std::unique_ptr<QFileDialog> dlg = makeOpenFileDialog(parent, caption, initialPath, filter, several);
+    if (dlg->exec() != QDialog::Accepted) return {};
+    return dlg->selectedFiles();
 }
 
 bool show(QWidget *parent, MessageKind kind, const QString &text, const QString &caption, const QString &action = {}) {
@@ -172,13 +191,22 @@ QString getSaveFileName(QWidget *parent, const QString &initialPath, const QStri
 
 QString getOpenFileName(QWidget *parent, const QString &initialPath, const QString &filter, const QString &caption) {
     if (dialogHooks().openFile) return dialogHooks().openFile(caption, initialPath);
-    return runFileDialog(parent, caption, initialPath, filter, QFileDialog::ExistingFile).value(0);
+    return runFileDialog(parent, caption, initialPath, filter, false).value(0);
 }
 
 QStringList getOpenFileNames(QWidget *parent, const QString &initialPath, const QString &filter,
                              const QString &caption) {
     if (dialogHooks().openFiles) return dialogHooks().openFiles(caption, initialPath);
-    return runFileDialog(parent, caption, initialPath, filter, QFileDialog::ExistingFiles);
+    return runFileDialog(parent, caption, initialPath, filter, true);
+}
+
+std::unique_ptr<QFileDialog> makeOpenFileDialog(QWidget *parent, const QString &caption, const QString &initialPath,
+                                                const QString &filter, bool several) {
+    auto dlg = std::make_unique<QFileDialog>(ownerOf(parent), caption, initialPath, filter);
+    dlg->setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    prepare(*dlg);
+    dlg->setProxyModel(new NaturalOrderProxy(dlg.get()));
+    return dlg;
 }
 
 } // namespace corvel::ui

@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/issuebox.h"
+#include "ui/listsend.h"
 #include "ui/toolwindow.h"
 
 #include <QCheckBox>
@@ -93,6 +94,7 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
         const OmissionSettings s = texts().read();
         return BacktestTool{QStringLiteral("多重遗漏选号"), {}, [s](const auto &) { return omissionTool(s); }};
     });
+    btnsend = ui::sendButton(this, codeModel_, [this] { return ui::SentList{windowTitle(), list_, {}}; });
 
     auto *left = new QVBoxLayout;
     left->addLayout(settings);
@@ -107,7 +109,7 @@ Tfrmduoyilou::Tfrmduoyilou(QWidget *parent) : QDialog(parent) {
     body->addLayout(right, 3);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton *b : {btngencode, btntongji, btnsave, btncopy, btnhuice, btnclose}) buttons->addWidget(b);
+    for (QPushButton *b : {btngencode, btntongji, btnsave, btncopy, btnhuice, btnsend, btnclose}) buttons->addWidget(b);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addLayout(buttons);

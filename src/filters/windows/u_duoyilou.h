@@ -51,6 +51,7 @@ public:
     QPushButton *btncopy = nullptr;
     QPushButton *btnclose = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
 
 private:
     void showStatistics();

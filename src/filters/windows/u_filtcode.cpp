@@ -7,6 +7,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/listsend.h"
 #include "ui/numbergrid.h"
 #include "ui/printing.h"
 #include "ui/shortcuts.h"
@@ -64,6 +65,9 @@ Tfrmfiltcode::Tfrmfiltcode(FiltCodeSource source, QWidget *parent) : QDialog(par
     btnclose = new QPushButton(QStringLiteral("关闭"), this);
     btnclose->setObjectName("btnclose");
     btnclose->setDefault(true);
+    btnsend = ui::sendButton(this, model_, [this] {
+        return ui::SentList{windowTitle(), numbers_, source_.tab > LastDirectTab ? BetKind::AllGroup : BetKind::Direct};
+    });
     ui::addSaveShortcut(btnsave);
     ui::addPrintShortcut(btnprint);
     connect(btnprint, &QPushButton::clicked, this, &Tfrmfiltcode::btnprintClick);
@@ -74,6 +78,7 @@ Tfrmfiltcode::Tfrmfiltcode(FiltCodeSource source, QWidget *parent) : QDialog(par
     buttons->addStretch();
     buttons->addWidget(btnprint);
     buttons->addWidget(btnsave);
+    buttons->addWidget(btnsend);
     buttons->addWidget(btnclose);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(grdfiltcode, 1);

@@ -43,6 +43,7 @@ public:
     QPushButton *btnprint = nullptr;
     QPushButton *btnsave = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnsend = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -12,6 +12,7 @@
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/issuebox.h"
+#include "ui/listsend.h"
 #include "ui/toolwindow.h"
 
 #include <QButtonGroup>
@@ -100,6 +101,7 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
     btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
     btnyanzheng = ui::commandButton(this, QStringLiteral("btnyanzheng"), QStringLiteral("验证"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    codeModel_ = new ui::GridModel(this);
     // Stage 1's list of a search started at each tested draw; one seed for the whole run.
     btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
         const IntervalSettings st = readSettings();
@@ -114,6 +116,7 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
                                 return intervalTool(st, std::make_shared<Lcg>(seed), &stop);
                             }};
     });
+    btnsend = ui::sendButton(this, codeModel_, [this] { return ui::SentList{windowTitle(), shown_, {}}; });
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
@@ -130,11 +133,11 @@ Tfrmgujian::Tfrmgujian(QWidget *parent) : QDialog(parent) {
     commands->addWidget(btnsave, 1, 0);
     commands->addWidget(btncopy, 1, 1);
     commands->addWidget(btnclose, 1, 2);
-    commands->addWidget(btnhuice, 2, 0, 1, 3);
+    commands->addWidget(btnhuice, 2, 0, 1, 2);
+    commands->addWidget(btnsend, 2, 2);
     left->addLayout(commands);
     left->addWidget(pb);
 
-    codeModel_ = new ui::GridModel(this);
     grdcode = ui::numbersGrid(this, codeModel_, QStringLiteral("grdcode"), 30);
     verifyModel_ = new ui::GridModel(this);
     grdyanzheng = ui::makeGrid(this, verifyModel_);

@@ -80,6 +80,7 @@ public:
     QPushButton *btnyanzheng = nullptr;
     QPushButton *btnclose = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;

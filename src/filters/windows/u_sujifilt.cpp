@@ -11,6 +11,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/listsend.h"
 #include "ui/printing.h"
 #include "ui/toolwindow.h"
 
@@ -77,6 +78,7 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
         checkColdCount(kind, count);
         return BacktestTool{QStringLiteral("冷码搜索"), {}, [=](const auto &) { return coldTool(kind, count); }};
     });
+    btnsend = ui::sendButton(this, model_, [this] { return ui::SentList{windowTitle(), numbers(), listKind_}; });
 
     auto *top = new QHBoxLayout;
     top->addWidget(kinds);
@@ -104,7 +106,8 @@ Tfrmsujifilt::Tfrmsujifilt(QWidget *parent) : QDialog(parent) {
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (QPushButton *b : {btnfilt, btnload, btnsave, btnprint, btncopy, btnhuice, btnclose}) buttons->addWidget(b);
+    for (QPushButton *b : {btnfilt, btnload, btnsave, btnprint, btncopy, btnhuice, btnsend, btnclose})
+        buttons->addWidget(b);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -47,6 +47,7 @@ public:
     QPushButton *btncopy = nullptr;
     QPushButton *btnclose = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
 
 private:
     void showResult(BetKind kind, const NumberList &numbers);

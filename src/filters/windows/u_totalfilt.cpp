@@ -339,6 +339,9 @@ QWidget *Tfrmtotalfilt::buildCommands() {
         }
         return BacktestTool{QStringLiteral("总体过滤"), {}, [list](const auto &) { return fixedListTool(list); }};
     });
+    btnsend = ui::sendButton(this, memresult, [this] {
+        return ui::SentList{windowTitle(), ui::boxNumbers(memresult), {}};
+    });
     edtyanzheng = new QLineEdit(panel);
     edtyanzheng->setObjectName(QStringLiteral("edtyanzheng"));
     edtyanzheng->setMaximumWidth(60);
@@ -360,6 +363,7 @@ QWidget *Tfrmtotalfilt::buildCommands() {
     grid->addWidget(btnyanzheng, 2, 2);
     grid->addWidget(btnclose, 2, 3);
     grid->addWidget(btnhuice, 3, 2);
+    grid->addWidget(btnsend, 3, 3);
 
     connect(btnfilt, &QPushButton::clicked, this, &Tfrmtotalfilt::btnfiltClick);
     connect(btnsave, &QPushButton::clicked, this, &Tfrmtotalfilt::btnsaveClick);
@@ -481,13 +485,25 @@ void Tfrmtotalfilt::btnloadClick() {
     if (path.isEmpty()) return;
     ui::runCommand(this, [&] {
         if (QFileInfo(path).size() > MaxListFileBytes) throw UserError(listFileTooLargeMessage());
-        const std::vector<int> loaded = readLoadedList(toStdLines(readTextLines(path)));
-        markLoaded(DirectNumbers, loaded);
-        setResult(q(resultText(loaded)), ui::withBetCost(q(resultLabel(loaded.size())), std::ssize(loaded)));
-        btncopyClick();
-        loadedList_ = true;
-        grouped_ = false;
+        loadLines(toStdLines(readTextLines(path)));
     });
+}
+
+void Tfrmtotalfilt::loadLines(const std::vector<std::string> &lines, const QString &origin) {
+    const std::vector<int> loaded = readLoadedList(lines);
+    markLoaded(DirectNumbers, loaded);
+    const QString label = ui::withBetCost(q(resultLabel(loaded.size())), std::ssize(loaded));
+    setResult(q(resultText(loaded)),
+              origin.isEmpty() ? label : label + QStringLiteral("（") + origin + QStringLiteral("）"));
+    btncopyClick();
+    loadedList_ = true;
+    grouped_ = false;
+}
+
+// The list is read as "载入" reads the plain list its sender's "保存" would write; a list
+// whose file has a heading is taken without it (the file itself "载入" refuses).
+void Tfrmtotalfilt::receiveList(const ui::SentList &list) {
+    loadLines(writePlainList(list.numbers), QStringLiteral("收到") + list.description());
 }
 
 void Tfrmtotalfilt::btnclsClick() {

@@ -4,6 +4,7 @@
 // conditions as a condition file and checks them against the newest draws ("历史验证").
 
 #include "filters/totalfilter.h"
+#include "ui/listsend.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -39,7 +40,7 @@ private:
     BackTestResult result_;
 };
 
-class Tfrmtotalfilt : public QWidget {
+class Tfrmtotalfilt : public QWidget, public ui::ListReceiver {
     Q_OBJECT
 public:
     explicit Tfrmtotalfilt(QWidget *parent = nullptr);
@@ -60,6 +61,8 @@ public:
     TotalFilterSettings settings() const;
     void applySettings(const TotalFilterSettings &settings);
     bool loadedListOn() const { return loadedList_; }
+    // "发送到" from another window: the loaded list of the next run, as "载入" loads a file.
+    void receiveList(const ui::SentList &list) override;
 
     // 定位: tiles chkb0..9, chks0..9, chkg0..9 (checkable buttons painted red when selected).
     std::array<std::array<QPushButton *, 10>, 3> tiles{};
@@ -83,7 +86,7 @@ public:
     QPlainTextEdit *memresult = nullptr;
     QPushButton *btnfilt = nullptr, *btnsave = nullptr, *btnload = nullptr, *btncls = nullptr, *btncopy = nullptr,
                 *btnzhuan = nullptr, *btnclose = nullptr, *btnsavetiaojian = nullptr, *btnloadtiaojian = nullptr,
-                *btnyanzheng = nullptr, *btnhuice = nullptr;
+                *btnyanzheng = nullptr, *btnhuice = nullptr, *btnsend = nullptr;
     BackTestView *backTestView = nullptr;
 
 protected:
@@ -100,6 +103,8 @@ private:
     QWidget *buildResult();
     QButtonGroup *radioGroup(QWidget *parent, const char *name, const QStringList &items, QLayout *layout);
     void setResult(const QString &text, const QString &label);
+    // "载入" of a list file's lines; `origin` follows the count in the label.
+    void loadLines(const std::vector<std::string> &lines, const QString &origin = {});
 
     bool loadedList_ = false;
     bool grouped_ = false; // the result box holds the groups of "直转组"

@@ -10,6 +10,7 @@
 #include "ui/command.h"
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
+#include "ui/listsend.h"
 #include "ui/toolwindow.h"
 
 #include <QCheckBox>
@@ -96,13 +97,14 @@ Tfrmzhongpai::Tfrmzhongpai(QWidget *parent) : QDialog(parent) {
         runExclusion({}, s); // every text checked as "过滤" checks it
         return BacktestTool{QStringLiteral("综合立体全位排杀"), {}, [s](const auto &) { return exclusionTool(s); }};
     });
+    btnsend = ui::sendButton(this, model_, [this] { return ui::SentList{windowTitle(), list_, {}}; });
     btnsavecond = ui::commandButton(this, QStringLiteral("btnsavecond"), QStringLiteral("保存条件"));
     btnloadcond = ui::commandButton(this, QStringLiteral("btnloadcond"), QStringLiteral("载入条件"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnsavecond);
     buttons->addWidget(btnloadcond);
     buttons->addStretch(1);
-    for (QPushButton *b : {btnfilt, btnclear, btnsave, btncopy, btnhuice, btnclose}) buttons->addWidget(b);
+    for (QPushButton *b : {btnfilt, btnclear, btnsave, btncopy, btnhuice, btnsend, btnclose}) buttons->addWidget(b);
 
     auto *body = new QHBoxLayout;
     body->addLayout(rules, 3);

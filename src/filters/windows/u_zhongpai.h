@@ -56,6 +56,7 @@ public:
     QPushButton *btnsavecond = nullptr;
     QPushButton *btnloadcond = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
 
 private:
     std::array<QCheckBox *, ExclusionRuleCount> boxes() const;

@@ -1,5 +1,6 @@
 #include "generators/windows/batchwork.h"
 
+#include "core/naturalorder.h"
 #include "core/usererror.h"
 #include "store/textfile.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace corvel {
 
@@ -46,6 +48,31 @@ bool countListFiles(const QStringList &paths, ListCounter &counter, const StepPr
     for (int i = 0; i < paths.size(); ++i) {
         if (stopped(stop)) return false;
         counter.add(readText(paths[i]));
+        if (progress) progress(i + 1);
+    }
+    return true;
+}
+
+QList<BaseList> baseListFiles(QStringList paths) {
+    const auto name = [](const QString &path) { return QFileInfo(path).fileName(); };
+    std::stable_sort(paths.begin(), paths.end(), [&name](const QString &a, const QString &b) {
+        return naturalLess(name(a).toStdString(), name(b).toStdString());
+    });
+    QList<BaseList> lists;
+    lists.reserve(paths.size());
+    for (const QString &path : paths) lists.append({path, name(path), {}});
+    return lists;
+}
+
+bool countBaseLists(const QList<BaseList> &lists, ListCounter &counter, const StepProgress &progress,
+                    const std::atomic<bool> *stop) {
+    for (int i = 0; i < lists.size(); ++i) {
+        if (stopped(stop)) return false;
+        const BaseList &list = lists[i];
+        if (list.sent())
+            counter.add(list.text);
+        else
+            counter.add(readText(list.path));
         if (progress) progress(i + 1);
     }
     return true;

@@ -9,17 +9,36 @@
 #include "generators/stablebase.h"
 #include "ui/worker.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <string>
 
 namespace corvel {
+
+// One base list of the windows over many lists: a file, read each time the lists are
+// counted, or a list another window sent, kept as the text its saved file would hold.
+struct BaseList {
+    QString path;     // the file; empty for a sent list
+    QString name;     // as "原始大底：" names it
+    std::string text; // a sent list's numbers, each followed by a blank
+
+    bool sent() const { return path.isEmpty(); }
+};
+
+// The files as base lists, in natural order of their names (自动大底2 before 自动大底10).
+QList<BaseList> baseListFiles(QStringList paths);
 
 // Reads the list files in order and counts each one's text (the whole file, any
 // encoding: only its digits matter). Returns false when `stop` ended the reading; the
 // counter then holds the files read. Throws UserError naming a file that cannot be read.
 bool countListFiles(const QStringList &paths, ListCounter &counter, const StepProgress &progress = {},
+                    const std::atomic<bool> *stop = nullptr);
+
+// Counts the lists in order, a file's text as countListFiles reads it, a sent list's own.
+bool countBaseLists(const QList<BaseList> &lists, ListCounter &counter, const StepProgress &progress = {},
                     const std::atomic<bool> *stop = nullptr);
 
 // The text of a list file for the preview; throws UserError when it cannot be read.

@@ -119,18 +119,46 @@ void ListFilesFrame::importFiles() {
             QStringLiteral("一次最多只能导入%1个大底文件，您选择了%2个！").arg(MaxListFiles).arg(files.size()));
         return;
     }
+    lists_ = baseListFiles(files);
     c_.lstdadi->clear();
-    for (const QString &path : files) c_.lstdadi->addItem(QFileInfo(path).fileName());
+    for (const BaseList &list : std::as_const(lists_)) c_.lstdadi->addItem(list.name);
     c_.lstdadi->selectAll();
     c_.lbldadi->setText(QStringLiteral("最终交集："));
-    paths_ = files;
+}
+
+void ListFilesFrame::addSentList(const ui::SentList &list, const QString &note) {
+    if (lists_.size() >= MaxListFiles)
+        throw UserError(QStringLiteral("最多只能有%1个大底，请先重新导入大底！").arg(MaxListFiles).toStdString());
+    const QString name = QStringLiteral("%1（发送，%2注）").arg(list.from).arg(list.numbers.size());
+    lists_.append({QString(), name, numbersLine(list.numbers).toStdString()});
+    c_.lstdadi->addItem(name);
+    QListWidgetItem *item = c_.lstdadi->item(c_.lstdadi->count() - 1);
+    item->setSelected(true);
+    c_.lstdadi->scrollToItem(item);
+    c_.lbldadi->setText(QStringLiteral("最终交集：（收到%1，第%2个大底%3）")
+                            .arg(list.description())
+                            .arg(lists_.size())
+                            .arg(note.isEmpty() ? QString() : QStringLiteral("；") + note));
+}
+
+QStringList ListFilesFrame::paths() const {
+    QStringList files;
+    for (const BaseList &list : lists_)
+        if (!list.sent()) files << list.path;
+    return files;
 }
 
 void ListFilesFrame::preview(QListWidgetItem *item) {
     const int row = c_.lstdadi->row(item);
-    if (row < 0 || row >= paths_.size()) return;
-    const QString path = paths_[row];
+    if (row < 0 || row >= lists_.size()) return;
+    const BaseList list = lists_[row];
     ui::runCommand(window_, [&] {
+        if (list.sent()) {
+            c_.edtdadi->setPlainText(QString::fromStdString(list.text));
+            c_.lbldadi->setText(QStringLiteral("最终交集：%1注").arg(previewCount(list.text)));
+            return;
+        }
+        const QString &path = list.path;
         if (QFileInfo(path).size() > MaxPreviewBytes)
             throw UserError(QStringLiteral("文件 %1 太大（超过4MB），不能预览！").arg(path).toStdString());
         const QString text = readListPreview(path);
@@ -141,7 +169,7 @@ void ListFilesFrame::preview(QListWidgetItem *item) {
 }
 
 bool ListFilesFrame::checkImported() const {
-    if (!paths_.isEmpty()) return true;
+    if (!lists_.isEmpty()) return true;
     ui::showWarning(window_, QStringLiteral("请先导入大底文件！"));
     return false;
 }
@@ -153,14 +181,14 @@ void ListFilesFrame::countAndShow(ui::WorkRunner *runner,
         bool complete = false;
     };
     auto outcome = std::make_shared<Outcome>();
-    const QStringList paths = paths_;
+    const QList<BaseList> lists = lists_;
     runner->start(batchJob([=](const std::atomic<bool> &stop, const BatchProgress &progress) {
                       ListCounter counter;
-                      if (!countListFiles(paths, counter, progress.group, &stop)) return;
+                      if (!countBaseLists(lists, counter, progress.group, &stop)) return;
                       outcome->list = reduce(counter);
                       outcome->complete = true;
                   }),
-                  {static_cast<int>(paths.size())}, [this, outcome](const QString &) {
+                  {static_cast<int>(lists.size())}, [this, outcome](const QString &) {
                       if (!outcome->complete) return;
                       showResult(outcome->list);
                       putOnClipboard(c_.edtdadi->toPlainText());

@@ -7,6 +7,7 @@
 #include "core/numberlist.h"
 #include "core/u_public.h"
 #include "generators/windows/batchwork.h"
+#include "ui/listsend.h"
 #include "ui/workrunner.h"
 
 #include <QList>
@@ -64,11 +65,16 @@ public:
 
     // Lays `window` out in three columns with `ownColumn` in the middle.
     void layOut(QVBoxLayout *ownColumn, QPushButton *stopButton);
-    // "导入大底": a file dialog on the desktop; the chosen files replace the imported ones.
+    // "导入大底": a file dialog on the desktop; the chosen files replace the imported lists,
+    // in natural order of their names.
     void importFiles();
+    // A list another window sent ("发送到"), added after the imported ones as one more list
+    // and named in "原始大底："; `note` is added to what the count label says was received.
+    // Throws UserError when the window already holds MaxListFiles lists.
+    void addSentList(const ui::SentList &list, const QString &note = {});
     // A double click on a name: the file's text in the result box, its digits / 3 as count.
     void preview(QListWidgetItem *item);
-    // Warns "请先导入大底文件！" and returns false when no file is imported.
+    // Warns "请先导入大底文件！" and returns false when no list is imported.
     bool checkImported() const;
     // Counts the numbers of the imported files on `runner`'s worker; `reduce` (called on
     // the worker) makes the result of the count, which is then shown and copied.
@@ -76,12 +82,15 @@ public:
     // Shows `numbers` in the result box with their count.
     void showResult(const NumberList &numbers);
 
-    const QStringList &paths() const { return paths_; }
+    // The imported lists, files and sent ones, in the order they are counted.
+    const QList<BaseList> &lists() const { return lists_; }
+    // The files among them.
+    QStringList paths() const;
 
 private:
     QWidget *window_;
     ListFileControls &c_;
-    QStringList paths_;
+    QList<BaseList> lists_;
 };
 
 } // namespace corvel::dadi

@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/intedit.h"
 #include "ui/issuebox.h"
+#include "ui/listsend.h"
 #include "ui/toolwindow.h"
 
 #include <QComboBox>
@@ -60,6 +61,8 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
     btnalldadi = ui::commandButton(this, QStringLiteral("btnalldadi"), QStringLiteral("批量大底"));
     btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    memcode = new QPlainTextEdit(this);
+    memcode->setObjectName(QStringLiteral("memcode"));
     // Each tested draw is the issue; the seed counter chains from the window's.
     btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
         const StableSettings s = readCounts();
@@ -74,17 +77,19 @@ Tfrmdingweidan::Tfrmdingweidan(QWidget *parent) : QWidget(parent) {
                                 return stableTool(s, std::make_shared<uint32_t>(counter), &stop);
                             }};
     });
+    btnsend = ui::sendButton(this, memcode, [this] {
+        return ui::SentList{windowTitle(), ui::boxNumbers(memcode), {}};
+    });
     auto *commands = new QGridLayout;
     commands->addWidget(btngencode, 0, 0);
     commands->addWidget(btnsave, 0, 1);
     commands->addWidget(btncopy, 1, 0);
     commands->addWidget(btnclose, 1, 1);
-    commands->addWidget(btnhuice, 3, 0, 1, 2);
+    commands->addWidget(btnhuice, 3, 0);
+    commands->addWidget(btnsend, 3, 1);
     commands->addWidget(btnalldadi, 2, 0);
     commands->addWidget(edtallnum, 2, 1);
 
-    memcode = new QPlainTextEdit(this);
-    memcode->setObjectName(QStringLiteral("memcode"));
     lbljushu = new QLabel(this);
     lbljushu->setObjectName(QStringLiteral("lbljushu"));
     prggen = new QProgressBar(this);

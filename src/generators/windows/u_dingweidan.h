@@ -50,6 +50,7 @@ public:
     QPushButton *btnstop = nullptr;
     QPushButton *btnclose = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
 
 private:
     // K, S and M as typed (index 0, unchecked); with the chosen issue and checked.

@@ -1,5 +1,6 @@
 #include "generators/windows/u_dingweipai.h"
 
+#include "core/usererror.h"
 #include "ui/buttons.h"
 #include "ui/command.h"
 #include "ui/dialogs.h"
@@ -42,11 +43,15 @@ Tfrmdingweipai::Tfrmdingweipai(QWidget *parent) : QWidget(parent) {
     btncopy = ui::commandButton(this, QStringLiteral("btncopy"), QStringLiteral("复制"));
     btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnsend = ui::sendButton(this, edtdadi, [this] {
+        return ui::SentList{windowTitle(), ui::boxNumbers(edtdadi), {}};
+    });
     auto *commands = new QGridLayout;
     commands->addWidget(btndaoru, 0, 0);
     commands->addWidget(btnjiaoqi, 0, 1);
     commands->addWidget(btnsave, 1, 0);
     commands->addWidget(btncopy, 1, 1);
+    commands->addWidget(btnsend, 2, 0);
     commands->addWidget(btnclose, 2, 1);
 
     auto *middle = new QVBoxLayout;
@@ -78,7 +83,12 @@ void Tfrmdingweipai::btndaoruClick() { files_->importFiles(); }
 
 void Tfrmdingweipai::lstdadiDblClick(QListWidgetItem *item) { files_->preview(item); }
 
-const QStringList &Tfrmdingweipai::paths() const { return files_->paths(); }
+QStringList Tfrmdingweipai::paths() const { return files_->paths(); }
+
+void Tfrmdingweipai::receiveList(const ui::SentList &list) {
+    if (runner_->busy()) throw UserError("正在提取号码，请等它结束或停止后再发送！");
+    files_->addSentList(list);
+}
 
 void Tfrmdingweipai::btnjiaoqiClick() {
     if (!files_->checkImported()) return;

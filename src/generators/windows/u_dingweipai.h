@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace corvel {
 
-class Tfrmdingweipai : public QWidget, public dadi::ListFileControls {
+class Tfrmdingweipai : public QWidget, public dadi::ListFileControls, public ui::ListReceiver {
     Q_OBJECT
 public:
     explicit Tfrmdingweipai(QWidget *parent = nullptr);
@@ -30,7 +30,10 @@ public:
     void btncopyClick();
     void btncloseClick();
 
-    const QStringList &paths() const;
+    // The imported files (the lists sent from other windows are not files).
+    QStringList paths() const;
+    // "发送到" from another window: one more base list, as if imported from a file.
+    void receiveList(const ui::SentList &list) override;
     ui::WorkRunner *runner() const { return runner_; }
 
     QLineEdit *edtnum1 = nullptr;
@@ -41,6 +44,7 @@ public:
     QPushButton *btncopy = nullptr;
     QPushButton *btnstop = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnsend = nullptr;
 
 private:
     dadi::ListFilesFrame *files_ = nullptr;

@@ -14,6 +14,7 @@
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
 #include "ui/issuebox.h"
+#include "ui/listsend.h"
 #include "ui/numbergrid.h"
 #include "ui/toolwindow.h"
 
@@ -103,6 +104,7 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     btnalldadi = ui::commandButton(this, QStringLiteral("btnalldadi"), QStringLiteral("一键全部大底"));
     btnstop = ui::commandButton(this, QStringLiteral("btnstop"), QStringLiteral("停止"));
     btnclose = ui::commandButton(this, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    codeModel_ = new ui::GridModel(this);
     // The base list of the groups generated for each tested draw, then "过滤" with the ranges.
     btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
         const DanmaSettings s = readSettings(static_cast<int>(draws_.size()), draws_.size());
@@ -117,6 +119,7 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
                                 return danmaBaseTool(s, ranges, std::make_shared<Lcg>(seed), &stop);
                             }};
     });
+    btnsend = ui::sendButton(this, codeModel_, [this] { return ui::SentList{windowTitle(), list_, {}}; });
     edtdadinum = ui::numberEdit(this, "edtdadinum", 60);
     auto *commands = new QGridLayout;
     commands->addWidget(btngen, 0, 0);
@@ -127,7 +130,8 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     commands->addWidget(btnclose, 2, 1);
     commands->addWidget(btnalldadi, 3, 0);
     commands->addWidget(edtdadinum, 3, 1);
-    commands->addWidget(btnhuice, 4, 0, 1, 2);
+    commands->addWidget(btnhuice, 4, 0);
+    commands->addWidget(btnsend, 4, 1);
 
     lblresult = new QLabel(this);
     lblresult->setObjectName(QStringLiteral("lblresult"));
@@ -150,7 +154,6 @@ Tfrmfushi::Tfrmfushi(QWidget *parent) : QWidget(parent) {
     grdfushi->setObjectName(QStringLiteral("grdfushi"));
     ui::keepColumnsFitted(grdfushi, 4);
     grdfushi->setMinimumWidth(180);
-    codeModel_ = new ui::GridModel(this);
     pgcode = new QTabWidget(this);
     auto *page = new QWidget(pgcode);
     auto *pageLayout = new QVBoxLayout(page);

@@ -77,6 +77,7 @@ public:
     QPushButton *btnstop = nullptr;
     QPushButton *btnclose = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
 
 private:
     // The settings at `index`, checked for a history of `drawCount` draws.

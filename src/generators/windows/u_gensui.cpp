@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/issuebox.h"
+#include "ui/listsend.h"
 #include "ui/numbergrid.h"
 #include "ui/qtext.h"
 #include "ui/toolwindow.h"
@@ -189,6 +190,7 @@ QWidget *FollowWindow::buildCommands() {
             kind == FollowKind::Group ? QStringLiteral("组选跟随选号") : QStringLiteral("直选跟随选号");
         return BacktestTool{name, {}, [=](const auto &) { return followTool(kind, statistics, filter); }};
     });
+    btnsend = ui::sendButton(this, codeModels_[2], [this] { return ui::SentList{windowTitle(), shown_.combined, {}}; });
     btnsave1 = ui::commandButton(box, QStringLiteral("btnsave1"), QStringLiteral("保存"));
     btnsave2 = ui::commandButton(box, QStringLiteral("btnsave2"), QStringLiteral("保存"));
     btnsave1->hide();
@@ -199,7 +201,8 @@ QWidget *FollowWindow::buildCommands() {
     grid->addWidget(btncopy, 1, 1);
     grid->addWidget(btnclear, 2, 0);
     grid->addWidget(btnclose, 2, 1);
-    grid->addWidget(btnhuice, 3, 0, 1, 2);
+    grid->addWidget(btnhuice, 3, 0);
+    grid->addWidget(btnsend, 3, 1);
     return box;
 }
 

@@ -64,6 +64,7 @@ public:
     QPushButton *btnclear = nullptr;
     QPushButton *btnclose = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
     QTableView *tabhistory = nullptr;
     QTableView *grdcode1 = nullptr; // hidden behind the combined list
     QTableView *grdcode2 = nullptr; // hidden likewise

@@ -74,12 +74,15 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     btnhuice = backtestButton(this, [this]() -> std::optional<BacktestTool> {
         if (!files_->checkImported()) return std::nullopt;
         const IntersectSettings s = readSettings(0);
-        const QStringList files = paths();
-        return BacktestTool{QStringLiteral("多重大底交集"), {}, [s, files](const std::atomic<bool> &stop) {
+        const QList<BaseList> lists = files_->lists();
+        return BacktestTool{QStringLiteral("多重大底交集"), {}, [s, lists](const std::atomic<bool> &stop) {
                                 ListCounter counter;
-                                if (!countListFiles(files, counter, {}, &stop)) return fixedListTool({});
+                                if (!countBaseLists(lists, counter, {}, &stop)) return fixedListTool({});
                                 return intersectTool(counter, s);
                             }};
+    });
+    btnsend = ui::sendButton(this, edtdadi, [this] {
+        return ui::SentList{windowTitle(), ui::boxNumbers(edtdadi), {}};
     });
     auto *commands = new QGridLayout;
     commands->addWidget(btndaoru, 0, 0);
@@ -88,7 +91,8 @@ Tfrmjiaoqi::Tfrmjiaoqi(QWidget *parent) : QWidget(parent) {
     commands->addWidget(btnsave, 1, 1);
     commands->addWidget(btncopy, 2, 0);
     commands->addWidget(btnclose, 2, 1);
-    commands->addWidget(btnhuice, 3, 0, 1, 2);
+    commands->addWidget(btnhuice, 3, 0);
+    commands->addWidget(btnsend, 3, 1);
 
     auto *middle = new QVBoxLayout;
     middle->addWidget(kindBox);
@@ -142,7 +146,16 @@ void Tfrmjiaoqi::btndaoruClick() { files_->importFiles(); }
 
 void Tfrmjiaoqi::lstdadiDblClick(QListWidgetItem *item) { files_->preview(item); }
 
-const QStringList &Tfrmjiaoqi::paths() const { return files_->paths(); }
+QStringList Tfrmjiaoqi::paths() const { return files_->paths(); }
+
+void Tfrmjiaoqi::receiveList(const ui::SentList &list) {
+    if (runner_->busy()) throw UserError("正在计算交集，请等它结束或停止后再发送！");
+    QString note;
+    if (list.kind && list.group() != (kind() == ListKind::Group))
+        note = list.group() ? QStringLiteral("这是组选号码，当前按直选大底交集")
+                            : QStringLiteral("这是直选号码，当前按组选大底交集");
+    files_->addSentList(list, note);
+}
 
 void Tfrmjiaoqi::btnjiaoqiClick() {
     if (!files_->checkImported()) return;

@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace corvel {
 
-class Tfrmjiaoqi : public QWidget, public dadi::ListFileControls {
+class Tfrmjiaoqi : public QWidget, public dadi::ListFileControls, public ui::ListReceiver {
     Q_OBJECT
 public:
     explicit Tfrmjiaoqi(QWidget *parent = nullptr);
@@ -37,7 +37,10 @@ public:
 
     // The preset plans of the danma window write these.
     void setTolerances(int sixLow, int sixHigh, int threeLow, int threeHigh);
-    const QStringList &paths() const;
+    // The imported files (the lists sent from other windows are not files).
+    QStringList paths() const;
+    // "发送到" from another window: one more base list, as if imported from a file.
+    void receiveList(const ui::SentList &list) override;
     // The danma window's issue (the next issue without that window).
     int danmaIndex() const;
     ui::WorkRunner *runner() const { return runner_; }
@@ -57,6 +60,7 @@ public:
     QPushButton *btnstop = nullptr;
     QPushButton *btnclose = nullptr;
     QPushButton *btnhuice = nullptr;
+    QPushButton *btnsend = nullptr;
 
 private:
     ListKind kind() const;

@@ -11,6 +11,7 @@
 #include "ui/dialogs.h"
 #include "ui/gridmodel.h"
 #include "ui/intedit.h"
+#include "ui/listsend.h"
 #include "ui/numbergrid.h"
 #include "ui/printing.h"
 #include "ui/qtext.h"
@@ -64,6 +65,7 @@ Tfrmtozi::Tfrmtozi(QWidget *parent) : QWidget(parent) {
                        ui::TitleButtons::MinimizeMaximize);
     auto *layout = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
+    codeModel_ = new ui::GridModel(this); // the list's grid; "发送到" watches it
     left->addWidget(buildParameters());
     left->addWidget(buildCommands());
     left->addStretch(1);
@@ -167,6 +169,9 @@ QWidget *Tfrmtozi::buildCommands() {
     btnyouhua = ui::commandButton(box, QStringLiteral("btnyouhua"), QStringLiteral("搜索"));
     btnclear = ui::commandButton(box, QStringLiteral("btnclear"), QStringLiteral("清空"));
     btnclose = ui::commandButton(box, QStringLiteral("btnclose"), QStringLiteral("关闭"));
+    btnsend = ui::sendButton(this, codeModel_, [this] {
+        return ui::SentList{windowTitle(), list_, betKindFromIndex(kindIndex())};
+    });
     grid->addWidget(tlbtnsave, 0, 0);
     grid->addWidget(tlbtnload, 0, 1);
     grid->addWidget(tlbtnprint, 0, 2);
@@ -174,6 +179,7 @@ QWidget *Tfrmtozi::buildCommands() {
     grid->addWidget(btnala, 1, 1);
     grid->addWidget(btnyouhua, 1, 2);
     grid->addWidget(btnclear, 2, 0);
+    grid->addWidget(btnsend, 2, 1);
     grid->addWidget(btnclose, 2, 2);
     prgsearch = new QProgressBar(box);
     prgsearch->setObjectName("prgsearch");
@@ -192,7 +198,6 @@ QWidget *Tfrmtozi::buildGrids() {
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    codeModel_ = new ui::GridModel(this);
     sepModel_ = new ui::GridModel(this);
     sepModeModel_ = new ui::GridModel(this);
     toziModel_ = new ui::GridModel(this);

@@ -88,6 +88,7 @@ public:
     QPushButton *btnyouhua = nullptr;
     QPushButton *btnclear = nullptr;
     QPushButton *btnclose = nullptr;
+    QPushButton *btnsend = nullptr;
     QToolButton *tlbtnsave = nullptr;
     QToolButton *tlbtnload = nullptr;
     QToolButton *tlbtnprint = nullptr;
