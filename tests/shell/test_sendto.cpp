@@ -431,7 +431,7 @@ TEST_F(SendToInTheProgram, TheTargetIsTheMainWindowsToolWindowBroughtToTheFront)
     ASSERT_EQ(intersect->lstdadi->count(), 2);
     intersect->btnjiaoqi->click();
     ASSERT_TRUE(QTest::qWaitFor([intersect] { return !intersect->runner()->busy(); }, 30000));
-    EXPECT_EQ(intersect->lbldadi->text(), u("最终交集：0注"));
+    EXPECT_EQ(intersect->lbldadi->text(), u("最终交集：0注  0 元"));
     intersect->edtzhu3yongcuo2->setText(QStringLiteral("1")); // 000 and 999 miss one list each
     intersect->btnjiaoqi->click();
     ASSERT_TRUE(QTest::qWaitFor([intersect] { return !intersect->runner()->busy(); }, 30000));
