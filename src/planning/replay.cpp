@@ -277,6 +277,19 @@ ReplayTrack::ReplayTrack(const HitColumn &hits) : rows_(static_cast<int>(hits.si
     for (int r = rows_; r >= 1; --r) nextWin_[r] = hits[r - 1].omission == 0 ? r : nextWin_[r + 1];
 }
 
+const std::vector<int32_t> &ReplayTrack::quietEnds(int waitDraws) const {
+    const auto W = static_cast<size_t>(waitDraws);
+    std::call_once(quietMade_.at(W), [&] {
+        std::vector<int32_t> &ends = quietEnds_[W];
+        ends.assign(static_cast<size_t>(rows_) + 2, 0);
+        for (int v = rows_; v >= 1; --v) {
+            const int next = nextWin_[v + 1];
+            ends[v] = next > rows_ || next - v > waitDraws ? v + waitDraws : ends[next];
+        }
+    });
+    return quietEnds_[W];
+}
+
 template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, Sink &sink) const {
     const int n = rows_, L = p.betDraws;
     std::vector<Plan> chain; // the plan of a run by the number of full losses carried into it
@@ -294,15 +307,9 @@ template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, Sink 
             g = i - w >= p.observeGap ? g + 1 : 0;
             w = i++;
         }
-        while (p.waitDraws > 0) { // let W quiet draws pass
-            const int next = nextWin_[w + 1];
-            if (next <= n && next <= w + p.waitDraws) {
-                w = next;
-                continue;
-            }
-            if (w + p.waitDraws > n) return ReplayAbort::None;
-            w += p.waitDraws;
-            break;
+        if (p.waitDraws > 0) { // let W quiet draws pass
+            w = quietEnds(p.waitDraws)[w];
+            if (w > n) return ReplayAbort::None;
         }
         const int next = nextWin_[w + 1];
         const int s = next - w; // past the last row when no win comes

@@ -8,7 +8,9 @@
 #include "core/random.h"
 #include "core/u_public.h"
 
+#include <array>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -132,9 +134,14 @@ public:
 
 private:
     template <class Sink> ReplayAbort walk(const ReplayParams &params, Sink &sink) const;
+    const std::vector<int32_t> &quietEnds(int waitDraws) const;
     int rows_ = 0;
     // nextWin_[r]: the first won row ≥ r (rows 1 … N), N + 1 when none; r = 1 … N + 1.
     std::vector<int32_t> nextWin_;
+    // quietEnds_[W][v] for a won row v: u + W, u the first won row ≥ v followed by more than
+    // W draws without a win (or by no further win). Made on first use of each W.
+    mutable std::array<std::once_flag, 51> quietMade_;
+    mutable std::array<std::vector<int32_t>, 51> quietEnds_;
 };
 
 // Replays the strategy once (checks the parameters first).
