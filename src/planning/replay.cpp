@@ -290,14 +290,19 @@ const std::vector<int32_t> &ReplayTrack::quietEnds(int waitDraws) const {
     return quietEnds_[W];
 }
 
-template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, Sink &sink) const {
+const Plan &PlanChain::extend(size_t depth) {
+    while (plans_.size() <= depth)
+        plans_.push_back(
+            makePlan(params_, plans_.empty() ? 0 : plans_.back().steps[size_t(params_.betDraws) - 1].total));
+    return plans_[depth];
+}
+
+template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, PlanChain &chain, Sink &sink) const {
     const int n = rows_, L = p.betDraws;
-    std::vector<Plan> chain; // the plan of a run by the number of full losses carried into it
     size_t depth = 0, count = 0;
     int i = 1, w = 0, g = 0;
     for (;;) {
-        while (chain.size() <= depth) chain.push_back(makePlan(p, chain.empty() ? 0 : chain.back().steps[L - 1].total));
-        const Plan &plan = chain[depth];
+        const Plan &plan = chain.at(depth);
         if (plan.tooLarge) return ReplayAbort::MultipleTooLarge;
         if (plan.affordable == 0) return ReplayAbort::FirstStepUnaffordable;
         const int a = plan.affordable;
@@ -335,17 +340,23 @@ ReplayResult ReplayTrack::replay(const ReplayParams &params) const {
     checkReplayParams(params);
     RecordSink sink;
     ReplayResult result;
-    result.abort = walk(params, sink);
+    PlanChain plans(params);
+    result.abort = walk(params, plans, sink);
     result.records = std::move(sink.records);
     result.surplus = replaySurplus(result.records, params.carryLoss);
     return result;
 }
 
 int64_t ReplayTrack::surplus(const ReplayParams &params) const {
+    PlanChain plans(params);
+    return surplus(params, plans);
+}
+
+int64_t ReplayTrack::surplus(const ReplayParams &params, PlanChain &plans) const {
     checkReplayParams(params);
     SurplusSink sink;
     sink.carryLoss = params.carryLoss;
-    walk(params, sink);
+    walk(params, plans, sink);
     return sink.result();
 }
 

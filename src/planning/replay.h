@@ -121,6 +121,20 @@ struct ReplayResult {
 // total was carried into the following run (that run's net pays it).
 int64_t replaySurplus(const std::vector<RunRecord> &records, bool carryLoss);
 
+// The plans of a run by the number of full losses carried into it (0: nothing carried),
+// made as a walk first needs them. They depend on every parameter but T, R and W, so
+// replays that differ only in those can share one chain (one thread at a time).
+class PlanChain {
+public:
+    explicit PlanChain(const ReplayParams &params) : params_(params) {}
+    const Plan &at(size_t depth) { return depth < plans_.size() ? plans_[depth] : extend(depth); }
+
+private:
+    const Plan &extend(size_t depth);
+    ReplayParams params_;
+    std::vector<Plan> plans_;
+};
+
 // The strategy walk over a hit column, prepared once for many replays (the search
 // replays the same column thousands of times). Thread-safe for concurrent replays.
 class ReplayTrack {
@@ -129,11 +143,13 @@ public:
     int rows() const { return rows_; }
 
     ReplayResult replay(const ReplayParams &params) const;
-    // The surplus of replay(params) without keeping the records.
+    // The surplus of replay(params) without keeping the records; `plans` is the chain of
+    // the parameters' plans, kept between calls.
     int64_t surplus(const ReplayParams &params) const;
+    int64_t surplus(const ReplayParams &params, PlanChain &plans) const;
 
 private:
-    template <class Sink> ReplayAbort walk(const ReplayParams &params, Sink &sink) const;
+    template <class Sink> ReplayAbort walk(const ReplayParams &params, PlanChain &plans, Sink &sink) const;
     const std::vector<int32_t> &quietEnds(int waitDraws) const;
     int rows_ = 0;
     // nextWin_[r]: the first won row ≥ r (rows 1 … N), N + 1 when none; r = 1 … N + 1.
