@@ -275,16 +275,22 @@ struct SurplusSink {
 ReplayTrack::ReplayTrack(const HitColumn &hits) : rows_(static_cast<int>(hits.size())) {
     nextWin_.assign(static_cast<size_t>(rows_) + 2, rows_ + 1);
     for (int r = rows_; r >= 1; --r) nextWin_[r] = hits[r - 1].omission == 0 ? r : nextWin_[r + 1];
+    winRank_.assign(static_cast<size_t>(rows_) + 2, -1);
+    int32_t rank = 0;
+    for (int r = nextWin_[1]; r <= rows_; r = nextWin_[r + 1]) winRank_[r] = rank++;
 }
 
 const std::vector<int32_t> &ReplayTrack::quietEnds(int waitDraws) const {
     const auto W = static_cast<size_t>(waitDraws);
     std::call_once(quietMade_.at(W), [&] {
         std::vector<int32_t> &ends = quietEnds_[W];
-        ends.assign(static_cast<size_t>(rows_) + 2, 0);
+        ends.clear();
+        for (int v = nextWin_[1]; v <= rows_; v = nextWin_[v + 1]) ends.push_back(0);
         for (int v = rows_; v >= 1; --v) {
+            if (nextWin_[v] != v) continue;
             const int next = nextWin_[v + 1];
-            ends[v] = next > rows_ || next - v > waitDraws ? v + waitDraws : ends[next];
+            ends[size_t(winRank_[v])] =
+                next > rows_ || next - v > waitDraws ? v + waitDraws : ends[size_t(winRank_[next])];
         }
     });
     return quietEnds_[W];
@@ -313,7 +319,7 @@ template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, PlanC
             w = i++;
         }
         if (p.waitDraws > 0) { // let W quiet draws pass
-            w = quietEnds(p.waitDraws)[w];
+            w = quietEnds(p.waitDraws)[size_t(winRank_[w])];
             if (w > n) return ReplayAbort::None;
         }
         const int next = nextWin_[w + 1];

@@ -154,8 +154,10 @@ private:
     int rows_ = 0;
     // nextWin_[r]: the first won row ≥ r (rows 1 … N), N + 1 when none; r = 1 … N + 1.
     std::vector<int32_t> nextWin_;
-    // quietEnds_[W][v] for a won row v: u + W, u the first won row ≥ v followed by more than
-    // W draws without a win (or by no further win). Made on first use of each W.
+    // winRank_[v]: the won row v's place among the won rows (0, 1, …).
+    std::vector<int32_t> winRank_;
+    // quietEnds_[W][winRank_[v]] for a won row v: u + W, u the first won row ≥ v followed by
+    // more than W draws without a win (or by no further win). Made on first use of each W.
     mutable std::array<std::once_flag, 51> quietMade_;
     mutable std::array<std::vector<int32_t>, 51> quietEnds_;
 };
