@@ -276,21 +276,21 @@ ReplayTrack::ReplayTrack(const HitColumn &hits) : rows_(static_cast<int>(hits.si
     nextWin_.assign(static_cast<size_t>(rows_) + 2, rows_ + 1);
     for (int r = rows_; r >= 1; --r) nextWin_[r] = hits[r - 1].omission == 0 ? r : nextWin_[r + 1];
     winRank_.assign(static_cast<size_t>(rows_) + 2, -1);
-    int32_t rank = 0;
-    for (int r = nextWin_[1]; r <= rows_; r = nextWin_[r + 1]) winRank_[r] = rank++;
+    for (int r = nextWin_[1]; r <= rows_; r = nextWin_[r + 1]) {
+        winRank_[r] = static_cast<int32_t>(wins_.size());
+        wins_.push_back(r);
+    }
 }
 
 const std::vector<int32_t> &ReplayTrack::quietEnds(int waitDraws) const {
     const auto W = static_cast<size_t>(waitDraws);
     std::call_once(quietMade_.at(W), [&] {
         std::vector<int32_t> &ends = quietEnds_[W];
-        ends.clear();
-        for (int v = nextWin_[1]; v <= rows_; v = nextWin_[v + 1]) ends.push_back(0);
-        for (int v = rows_; v >= 1; --v) {
-            if (nextWin_[v] != v) continue;
-            const int next = nextWin_[v + 1];
-            ends[size_t(winRank_[v])] =
-                next > rows_ || next - v > waitDraws ? v + waitDraws : ends[size_t(winRank_[next])];
+        ends.resize(wins_.size());
+        for (size_t k = wins_.size(); k-- > 0;) {
+            const int v = wins_[k];
+            const bool last = k + 1 == wins_.size();
+            ends[k] = last || wins_[k + 1] - v > waitDraws ? v + waitDraws : ends[k + 1];
         }
     });
     return quietEnds_[W];
@@ -305,6 +305,7 @@ const Plan &PlanChain::extend(size_t depth) {
 
 template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, PlanChain &chain, Sink &sink) const {
     const int n = rows_, L = p.betDraws;
+    const int32_t *quiet = p.waitDraws > 0 ? quietEnds(p.waitDraws).data() : nullptr;
     size_t depth = 0, count = 0;
     int i = 1, w = 0, g = 0;
     for (;;) {
@@ -319,7 +320,7 @@ template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, PlanC
             w = i++;
         }
         if (p.waitDraws > 0) { // let W quiet draws pass
-            w = quietEnds(p.waitDraws)[size_t(winRank_[w])];
+            w = quiet[winRank_[w]];
             if (w > n) return ReplayAbort::None;
         }
         const int next = nextWin_[w + 1];

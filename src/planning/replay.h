@@ -154,7 +154,8 @@ private:
     int rows_ = 0;
     // nextWin_[r]: the first won row ≥ r (rows 1 … N), N + 1 when none; r = 1 … N + 1.
     std::vector<int32_t> nextWin_;
-    // winRank_[v]: the won row v's place among the won rows (0, 1, …).
+    // The won rows in order, and winRank_[v]: the won row v's place among them.
+    std::vector<int32_t> wins_;
     std::vector<int32_t> winRank_;
     // quietEnds_[W][winRank_[v]] for a won row v: u + W, u the first won row ≥ v followed by
     // more than W draws without a win (or by no further win). Made on first use of each W.
