@@ -98,9 +98,42 @@ std::string filterDescription(const IndicatorWindowSpec &spec, int category, int
     return spec.descriptionPrefix + item;
 }
 
+namespace {
+
+bool digitsInRange(const DrawTable &history) {
+    return std::all_of(history.begin(), history.end(), [](const DrawRow &row) {
+        return std::all_of(row.begin() + 1, row.end(), [](int32_t d) { return d >= 0 && d <= 9; });
+    });
+}
+
+// The hot-cold masks from a running count of each digit at each position over the 20
+// draws before the one classified.
+void hotColdHits(Indicator indicator, const DrawTable &history, size_t first, std::vector<uint32_t> &hits) {
+    constexpr size_t Window = 20;
+    std::array<std::array<int, 10>, 3> counts{};
+    const auto count = [&](size_t i, int change) {
+        for (size_t p = 0; p < 3; ++p) counts[p][size_t(history[i][p + 1])] += change;
+    };
+    for (size_t i = first - Window; i < first; ++i) count(i, 1);
+    for (size_t i = first; i < history.size(); ++i) {
+        std::array<int, 3> seen{};
+        for (size_t p = 0; p < 3; ++p) seen[p] = counts[p][size_t(history[i][p + 1])];
+        hits[i] = hotColdMask(indicator, seen);
+        count(i - Window, -1);
+        count(i, 1);
+    }
+}
+
+} // namespace
+
 std::vector<uint32_t> drawHits(const IndicatorWindowSpec &spec, const DrawTable &history, int parameter) {
     std::vector<uint32_t> hits(history.size(), 0);
     const size_t first = size_t(std::max(spec.start, firstClassifiable(spec.indicator)));
+    const bool hotCold = spec.indicator == Indicator::HotCold || spec.indicator == Indicator::GroupHotCold;
+    if (hotCold && first >= size_t(contextDepth(spec.indicator)) && first < history.size() && digitsInRange(history)) {
+        hotColdHits(spec.indicator, history, first, hits);
+        return hits;
+    }
     for (size_t i = first; i < history.size(); ++i)
         hits[i] = hitMask(spec.indicator, parameter, drawDigits(history[i]), EarlierDraws(history, i));
     return hits;
