@@ -150,14 +150,12 @@ TrendGrid trendTable(const IndicatorWindowSpec &spec, const DrawTable &history, 
         int32_t *row = grid.cells.data() + size_t(i) * size_t(grid.columns);
         row[0] = history[size_t(i)][0];
         if (i < spec.start) continue;
-        const uint32_t mask = hits[size_t(i)];
-        for (int c = 0; c < k; ++c) {
-            if (mask >> c & 1u) {
-                row[c + 1] = HitMark;
-                last[size_t(c)] = i;
-            } else {
-                row[c + 1] = i - last[size_t(c)];
-            }
+        for (int c = 0; c < k; ++c) row[c + 1] = i - last[size_t(c)];
+        for (uint32_t mask = hits[size_t(i)]; mask; mask &= mask - 1) {
+            const int c = std::countr_zero(mask);
+            if (c >= k) break;
+            row[c + 1] = HitMark;
+            last[size_t(c)] = i;
         }
     }
     return grid;
