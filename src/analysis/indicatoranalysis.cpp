@@ -110,15 +110,20 @@ bool digitsInRange(const DrawTable &history) {
 // draws before the one classified.
 void hotColdHits(Indicator indicator, const DrawTable &history, size_t first, std::vector<uint32_t> &hits) {
     constexpr size_t Window = 20;
+    // Three or more times is hot whatever the count: the mask of every state, by the counts
+    // up to 3 at the three positions.
+    std::array<uint32_t, 64> maskOf{};
+    for (int code = 0; code < 64; ++code)
+        maskOf[size_t(code)] = hotColdMask(indicator, {code % 4, code / 4 % 4, code / 16});
     std::array<std::array<int, 10>, 3> counts{};
     const auto count = [&](size_t i, int change) {
         for (size_t p = 0; p < 3; ++p) counts[p][size_t(history[i][p + 1])] += change;
     };
     for (size_t i = first - Window; i < first; ++i) count(i, 1);
     for (size_t i = first; i < history.size(); ++i) {
-        std::array<int, 3> seen{};
-        for (size_t p = 0; p < 3; ++p) seen[p] = counts[p][size_t(history[i][p + 1])];
-        hits[i] = hotColdMask(indicator, seen);
+        size_t code = 0;
+        for (size_t p = 0; p < 3; ++p) code |= size_t(std::min(counts[p][size_t(history[i][p + 1])], 3)) << (2 * p);
+        hits[i] = maskOf[code];
         count(i - Window, -1);
         count(i, 1);
     }
