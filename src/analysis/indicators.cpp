@@ -147,16 +147,17 @@ int twoStateCategory(const Digits &d, bool (*second)(int)) {
 
 int countOf(const Digits &d, bool (*test)(int)) { return int(test(d[0])) + int(test(d[1])) + int(test(d[2])); }
 
+// Bit p set when the digit at position p + 1 passes the test.
+uint32_t pattern(const Digits &d, bool (*test)(int)) {
+    return uint32_t(test(d[0])) | uint32_t(test(d[1])) << 1 | uint32_t(test(d[2])) << 2;
+}
+
+// Without branches: on random draws each test is a coin toss the processor cannot guess.
 uint32_t repeatCheckMask(const Digits &d, const Digits &prev) {
-    bool sameSize = true, sameParity = true;
-    for (int p = 0; p < 3; ++p) {
-        sameSize = sameSize && isSmall(d[p]) == isSmall(prev[p]);
-        sameParity = sameParity && isEven(d[p]) == isEven(prev[p]);
-    }
-    uint32_t mask = (sameSize ? 1u : 0u) | (sameParity ? 2u : 0u) | (sum(d) == sum(prev) ? 4u : 0u) |
-                    (span(d) == span(prev) ? 8u : 0u);
-    if (mask) mask |= 16u;
-    return mask;
+    const uint32_t mask = uint32_t(pattern(d, isSmall) == pattern(prev, isSmall)) |
+                          uint32_t(pattern(d, isEven) == pattern(prev, isEven)) << 1 |
+                          uint32_t(sum(d) == sum(prev)) << 2 | uint32_t(span(d) == span(prev)) << 3;
+    return mask | uint32_t(mask != 0) << 4;
 }
 
 int distance(const Digits &d, const Digits &prev, int position) {
