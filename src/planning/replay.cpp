@@ -296,6 +296,27 @@ const std::vector<int32_t> &ReplayTrack::quietEnds(int waitDraws) const {
     return quietEnds_[W];
 }
 
+const ReplayTrack::Observation &ReplayTrack::observation(int observeGap) const {
+    const auto T = static_cast<size_t>(observeGap);
+    std::call_once(observationMade_.at(T), [&] {
+        Observation &o = observations_[T];
+        const size_t K = wins_.size();
+        std::vector<int32_t> run(K); // counted gaps in a row ending at place k
+        for (size_t k = 0; k < K; ++k) {
+            const bool counted = wins_[k] - (k ? wins_[k - 1] : 0) >= observeGap;
+            run[k] = counted ? (k ? run[k - 1] : 0) + 1 : 0;
+        }
+        o.nextShort.assign(K + 1, int32_t(K));
+        for (size_t k = K; k-- > 0;) o.nextShort[k] = run[k] == 0 ? int32_t(k) : o.nextShort[k + 1];
+        for (size_t r = 0; r < o.runEnds.size(); ++r) {
+            std::vector<int32_t> &ends = o.runEnds[r];
+            ends.assign(K + 1, int32_t(K));
+            for (size_t k = K; k-- > 0;) ends[k] = run[k] >= int32_t(r + 1) ? int32_t(k) : ends[k + 1];
+        }
+    });
+    return observations_[T];
+}
+
 const Plan &PlanChain::extend(size_t depth) {
     while (plans_.size() <= depth)
         plans_.push_back(
@@ -306,18 +327,22 @@ const Plan &PlanChain::extend(size_t depth) {
 template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, PlanChain &chain, Sink &sink) const {
     const int n = rows_, L = p.betDraws;
     const int32_t *quiet = p.waitDraws > 0 ? quietEnds(p.waitDraws).data() : nullptr;
+    const Observation &observed = observation(p.observeGap);
     size_t depth = 0, count = 0;
-    int i = 1, w = 0, g = 0;
+    int w = 0, g = 0;
     for (;;) {
         const Plan &plan = chain.at(depth);
         if (plan.tooLarge) return ReplayAbort::MultipleTooLarge;
         if (plan.affordable == 0) return ReplayAbort::FirstStepUnaffordable;
         const int a = plan.affordable;
-        while (g < p.observeRuns) { // wait for R counted gaps in a row
-            i = nextWin_[i];
-            if (i > n) return ReplayAbort::None;
-            g = i - w >= p.observeGap ? g + 1 : 0;
-            w = i++;
+        if (g < p.observeRuns) { // wait for R counted gaps in a row, from the win w (or row 0)
+            const size_t k = w == 0 ? 0 : size_t(winRank_[w]) + 1;
+            const size_t shortGap = size_t(observed.nextShort[k]);
+            size_t end = k + size_t(p.observeRuns - g) - 1; // unless a short gap comes first
+            if (end >= shortGap) end = size_t(observed.runEnds[size_t(p.observeRuns) - 1][shortGap]);
+            if (end >= wins_.size()) return ReplayAbort::None;
+            w = wins_[end];
+            g = p.observeRuns;
         }
         if (p.waitDraws > 0) { // let W quiet draws pass
             w = quiet[winRank_[w]];
@@ -338,7 +363,6 @@ template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, PlanC
             w += s;
             depth = p.carryLoss && !r.cutShort ? depth + 1 : 0;
         }
-        i = w + 1;
         if (w >= n || ++count >= MaxRunRecords) return ReplayAbort::None;
     }
 }

@@ -161,6 +161,16 @@ private:
     // more than W draws without a win (or by no further win). Made on first use of each W.
     mutable std::array<std::once_flag, 51> quietMade_;
     mutable std::array<std::vector<int32_t>, 51> quietEnds_;
+    // For a gap T, by the won rows' places k (K = their count for none): the first place
+    // ≥ k whose gap to the win before (row 0 before the first) is shorter than T, and for
+    // each R the first place ≥ k that ends R gaps of at least T in a row. Made on first use.
+    struct Observation {
+        std::vector<int32_t> nextShort;
+        std::array<std::vector<int32_t>, 10> runEnds;
+    };
+    const Observation &observation(int observeGap) const;
+    mutable std::array<std::once_flag, 101> observationMade_;
+    mutable std::array<Observation, 101> observations_;
 };
 
 // Replays the strategy once (checks the parameters first).
