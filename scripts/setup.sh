@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config dpkg-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-5compat-dev libqt6sql6-sqlite qt6-image-formats-plugins libgl-dev libqt6opengl6-dev qt6-translations-l10n
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
 )
 # Optional: clang with libFuzzer builds the fuzz targets (fuzz/run.sh); the program's own

@@ -3,6 +3,7 @@
 #include "core/intconv.h"
 #include "core/usererror.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace corvel {
@@ -77,8 +78,70 @@ void walkStatistics(std::vector<DigitGroup> &groups, const std::vector<uint16_t>
     }
 }
 
+// Calls f(mask) for every way of adding `count` of the digits `from`[0..n) to `mask`.
+template <class F> void forEachChoice(const int *from, int n, int count, uint16_t mask, F &f) {
+    if (count == 0) {
+        f(mask);
+        return;
+    }
+    for (int k = 0; k + count <= n; ++k)
+        forEachChoice(from + k + 1, n - k - 1, count - 1, uint16_t(mask | digitBit(from[k])), f);
+}
+
+// At one position a draw hits the groups holding its digit x, and a group's spacing there
+// is the draw less the latest earlier draw of any of its digits. So the digits' latest
+// draws and counts give every statistic but the largest spacing. For that, the other
+// digits are kept in order of their latest draws: a group's spacing is set by x and the
+// first of them it holds, its leader, and grows the longer ago the leader came. Only the
+// groups whose spacing beats the smallest largest spacing of all (`floor`) are visited;
+// on a long history that is a few draws in a hundred.
 void positionStatistics(std::vector<DigitGroup> &groups, const std::vector<uint16_t> &masks) {
-    walkStatistics(groups, masks, [](uint16_t draw, uint16_t group) { return (draw & group) != 0; });
+    if (groups.empty()) return;
+    const int size = std::popcount(unsigned(groups.front().mask));
+    std::vector<int> groupOf(1u << 10, -1);
+    for (size_t g = 0; g < groups.size(); ++g) groupOf[groups[g].mask] = int(g);
+    std::array<int32_t, 10> latest, count{};
+    latest.fill(-1);
+    std::array<int, 10> recent{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}; // latest draw first
+    std::vector<int32_t> largest(groups.size(), 0);
+    int32_t floor = 0;
+    for (size_t j = 0; j < masks.size(); ++j) {
+        if (!masks[j]) continue;
+        const int x = std::countr_zero(unsigned(masks[j]));
+        const int32_t draw = int32_t(j);
+        if (draw - latest[size_t(x)] > floor) {
+            std::array<int, 9> others{};
+            std::copy_if(recent.begin(), recent.end(), others.begin(), [x](int d) { return d != x; });
+            int32_t spacing = draw - latest[size_t(x)];
+            auto raise = [&](uint16_t mask) {
+                int32_t &l = largest[size_t(groupOf[mask])];
+                l = std::max(l, spacing);
+            };
+            if (size == 1) raise(digitBit(x));
+            for (int lead = 0; size > 1 && lead < 9; ++lead) {
+                spacing = draw - std::max(latest[size_t(x)], latest[size_t(others[size_t(lead)])]);
+                if (spacing > floor)
+                    forEachChoice(others.data() + lead + 1, 8 - lead, size - 2,
+                                  uint16_t(digitBit(x) | digitBit(others[size_t(lead)])), raise);
+            }
+        }
+        latest[size_t(x)] = draw;
+        ++count[size_t(x)];
+        const auto at = std::find(recent.begin(), recent.end(), x);
+        std::rotate(recent.begin(), at, at + 1);
+        if (j % 256 == 255) floor = *std::min_element(largest.begin(), largest.end());
+    }
+    for (size_t g = 0; g < groups.size(); ++g) {
+        int32_t prev = -1;
+        groups[g].occurrences = 0;
+        for (int d = 0; d < 10; ++d)
+            if (groups[g].mask & digitBit(d)) {
+                groups[g].occurrences += count[size_t(d)];
+                prev = std::max(prev, latest[size_t(d)]);
+            }
+        groups[g].largestSpacing = largest[g];
+        groups[g].currentSpacing = int32_t(masks.size()) - prev;
+    }
 }
 
 // A draw counts for a group when every digit of the draw is a digit of the group.

@@ -98,9 +98,47 @@ std::string filterDescription(const IndicatorWindowSpec &spec, int category, int
     return spec.descriptionPrefix + item;
 }
 
+namespace {
+
+bool digitsInRange(const DrawTable &history) {
+    return std::all_of(history.begin(), history.end(), [](const DrawRow &row) {
+        return std::all_of(row.begin() + 1, row.end(), [](int32_t d) { return d >= 0 && d <= 9; });
+    });
+}
+
+// The hot-cold masks from a running count of each digit at each position over the 20
+// draws before the one classified.
+void hotColdHits(Indicator indicator, const DrawTable &history, size_t first, std::vector<uint32_t> &hits) {
+    constexpr size_t Window = 20;
+    // Three or more times is hot whatever the count: the mask of every state, by the counts
+    // up to 3 at the three positions.
+    std::array<uint32_t, 64> maskOf{};
+    for (int code = 0; code < 64; ++code)
+        maskOf[size_t(code)] = hotColdMask(indicator, {code % 4, code / 4 % 4, code / 16});
+    std::array<std::array<int, 10>, 3> counts{};
+    const auto count = [&](size_t i, int change) {
+        for (size_t p = 0; p < 3; ++p) counts[p][size_t(history[i][p + 1])] += change;
+    };
+    for (size_t i = first - Window; i < first; ++i) count(i, 1);
+    for (size_t i = first; i < history.size(); ++i) {
+        size_t code = 0;
+        for (size_t p = 0; p < 3; ++p) code |= size_t(std::min(counts[p][size_t(history[i][p + 1])], 3)) << (2 * p);
+        hits[i] = maskOf[code];
+        count(i - Window, -1);
+        count(i, 1);
+    }
+}
+
+} // namespace
+
 std::vector<uint32_t> drawHits(const IndicatorWindowSpec &spec, const DrawTable &history, int parameter) {
     std::vector<uint32_t> hits(history.size(), 0);
     const size_t first = size_t(std::max(spec.start, firstClassifiable(spec.indicator)));
+    const bool hotCold = spec.indicator == Indicator::HotCold || spec.indicator == Indicator::GroupHotCold;
+    if (hotCold && first >= size_t(contextDepth(spec.indicator)) && first < history.size() && digitsInRange(history)) {
+        hotColdHits(spec.indicator, history, first, hits);
+        return hits;
+    }
     for (size_t i = first; i < history.size(); ++i)
         hits[i] = hitMask(spec.indicator, parameter, drawDigits(history[i]), EarlierDraws(history, i));
     return hits;
@@ -117,14 +155,12 @@ TrendGrid trendTable(const IndicatorWindowSpec &spec, const DrawTable &history, 
         int32_t *row = grid.cells.data() + size_t(i) * size_t(grid.columns);
         row[0] = history[size_t(i)][0];
         if (i < spec.start) continue;
-        const uint32_t mask = hits[size_t(i)];
-        for (int c = 0; c < k; ++c) {
-            if (mask >> c & 1u) {
-                row[c + 1] = HitMark;
-                last[size_t(c)] = i;
-            } else {
-                row[c + 1] = i - last[size_t(c)];
-            }
+        for (int c = 0; c < k; ++c) row[c + 1] = i - last[size_t(c)];
+        for (uint32_t mask = hits[size_t(i)]; mask; mask &= mask - 1) {
+            const int c = std::countr_zero(mask);
+            if (c >= k) break;
+            row[c + 1] = HitMark;
+            last[size_t(c)] = i;
         }
     }
     return grid;

@@ -104,14 +104,17 @@ int checkedPosition(int position) {
 }
 
 // 0 hot (3 or more times among the 20 earlier draws at that position), 1 warm (1 or 2), 2 cold.
-std::array<int, 3> hotColdStates(const Digits &d, const EarlierDraws &earlier) {
+std::array<int, 3> hotColdStates(const std::array<int, 3> &seen) {
     std::array<int, 3> states{};
-    for (int p = 1; p <= 3; ++p) {
-        int seen = 0;
-        for (size_t k = 0; k < 20; ++k) seen += earlier.digit(k, p) == d[p - 1];
-        states[p - 1] = seen >= 3 ? 0 : seen >= 1 ? 1 : 2;
-    }
+    for (int p = 0; p < 3; ++p) states[size_t(p)] = seen[size_t(p)] >= 3 ? 0 : seen[size_t(p)] >= 1 ? 1 : 2;
     return states;
+}
+
+std::array<int, 3> hotColdStates(const Digits &d, const EarlierDraws &earlier) {
+    std::array<int, 3> seen{};
+    for (int p = 1; p <= 3; ++p)
+        for (size_t k = 0; k < 20; ++k) seen[size_t(p - 1)] += earlier.digit(k, p) == d[p - 1];
+    return hotColdStates(seen);
 }
 
 std::array<int, 3> routeStates(const Digits &d) { return {d[0] % 3, d[1] % 3, d[2] % 3}; }
@@ -144,16 +147,17 @@ int twoStateCategory(const Digits &d, bool (*second)(int)) {
 
 int countOf(const Digits &d, bool (*test)(int)) { return int(test(d[0])) + int(test(d[1])) + int(test(d[2])); }
 
+// Bit p set when the digit at position p + 1 passes the test.
+uint32_t pattern(const Digits &d, bool (*test)(int)) {
+    return uint32_t(test(d[0])) | uint32_t(test(d[1])) << 1 | uint32_t(test(d[2])) << 2;
+}
+
+// Without branches: on random draws each test is a coin toss the processor cannot guess.
 uint32_t repeatCheckMask(const Digits &d, const Digits &prev) {
-    bool sameSize = true, sameParity = true;
-    for (int p = 0; p < 3; ++p) {
-        sameSize = sameSize && isSmall(d[p]) == isSmall(prev[p]);
-        sameParity = sameParity && isEven(d[p]) == isEven(prev[p]);
-    }
-    uint32_t mask = (sameSize ? 1u : 0u) | (sameParity ? 2u : 0u) | (sum(d) == sum(prev) ? 4u : 0u) |
-                    (span(d) == span(prev) ? 8u : 0u);
-    if (mask) mask |= 16u;
-    return mask;
+    const uint32_t mask = uint32_t(pattern(d, isSmall) == pattern(prev, isSmall)) |
+                          uint32_t(pattern(d, isEven) == pattern(prev, isEven)) << 1 |
+                          uint32_t(sum(d) == sum(prev)) << 2 | uint32_t(span(d) == span(prev)) << 3;
+    return mask | uint32_t(mask != 0) << 4;
 }
 
 int distance(const Digits &d, const Digits &prev, int position) {
@@ -272,6 +276,18 @@ uint32_t hitMask(Indicator indicator, int parameter, const Digits &digits, const
     // Digits outside 0..9 fall in no category rather than outside the table.
     if (category < 1 || category > categoryCount(indicator)) return 0;
     return 1u << (category - 1);
+}
+
+uint32_t hotColdMask(Indicator indicator, const std::array<int, 3> &seen) {
+    const std::array<int, 3> states = hotColdStates(seen);
+    switch (indicator) {
+    case Indicator::HotCold:
+        return 1u << (threeStateCategory(states) - 1);
+    case Indicator::GroupHotCold:
+        return 1u << (groupCategory(states) - 1);
+    default:
+        throw std::invalid_argument("not a hot-cold indicator");
+    }
 }
 
 int classify(Indicator indicator, int parameter, const Digits &digits, const EarlierDraws &earlier) {

@@ -106,6 +106,10 @@ std::vector<std::string> labels(Indicator indicator);
 // Throws std::invalid_argument when `earlier` is shorter than the context depth.
 uint32_t hitMask(Indicator indicator, int parameter, const Digits &digits, const EarlierDraws &earlier);
 
+// The hit mask of 冷热 or 组选冷热 for digits seen seen[p] times at position p + 1 among the
+// 20 earlier draws: hitMask without counting them again.
+uint32_t hotColdMask(Indicator indicator, const std::array<int, 3> &seen);
+
 // The category 1..K of the digits. For the repeat checks: the lowest matching test, or 0
 // when none matches (use hitMask for all of them).
 int classify(Indicator indicator, int parameter, const Digits &digits, const EarlierDraws &earlier);

@@ -43,8 +43,9 @@ int32_t issueToInt(const std::string &issue, const std::string &lotteryName) {
     return strToInt(issue.substr(utf8Offset(issue, 2)));
 }
 
-TrendRow makeTrendRow(int32_t issue, int64_t number, int d1, int d2, int d3) {
-    TrendRow row{};
+namespace {
+// Fills a zeroed trend row.
+void markTrendRow(TrendRow &row, int32_t issue, int64_t number, int d1, int d2, int d3) {
     row[0] = issue;
     row[1] = number;
     const int digits[3] = {d1, d2, d3};
@@ -52,14 +53,20 @@ TrendRow makeTrendRow(int32_t issue, int64_t number, int d1, int d2, int d3) {
         row[3 + digits[p]] += 1;
         row[14 + 10 * p + digits[p]] = 1;
     }
+}
+} // namespace
+
+TrendRow makeTrendRow(int32_t issue, int64_t number, int d1, int d2, int d3) {
+    TrendRow row{};
+    markTrendRow(row, issue, number, d1, d2, d3);
     return row;
 }
 
 HistoryFill fillDrawHistory(const RawDrawTable &table, const std::string &lotteryName, int positionStart) {
     HistoryFill out;
     const size_t n = table.rows.size();
-    out.history.assign(n, DrawRow{});
-    out.trend.assign(n, TrendRow{});
+    out.history.resize(n); // zeroed, as are the trend rows, which are filled in place
+    out.trend.resize(n);
     const bool three = isThreeDigitGame(lotteryName);
     for (size_t i = 0; i < n; ++i) {
         const RawDraw &raw = table.rows[i];
@@ -80,7 +87,7 @@ HistoryFill fillDrawHistory(const RawDrawTable &table, const std::string &lotter
                 for (int c = 1; c <= std::min(table.columnCount, 5); ++c) number = number * 10 + cellValue(raw, c);
             }
             out.history[i] = row;
-            out.trend[i] = makeTrendRow(row[0], number, row[1], row[2], row[3]);
+            markTrendRow(out.trend[i], row[0], number, row[1], row[2], row[3]);
         } catch (const UserError &e) {
             out.error = e.what();
             break;

@@ -275,34 +275,78 @@ struct SurplusSink {
 ReplayTrack::ReplayTrack(const HitColumn &hits) : rows_(static_cast<int>(hits.size())) {
     nextWin_.assign(static_cast<size_t>(rows_) + 2, rows_ + 1);
     for (int r = rows_; r >= 1; --r) nextWin_[r] = hits[r - 1].omission == 0 ? r : nextWin_[r + 1];
+    winRank_.assign(static_cast<size_t>(rows_) + 2, -1);
+    for (int r = nextWin_[1]; r <= rows_; r = nextWin_[r + 1]) {
+        winRank_[r] = static_cast<int32_t>(wins_.size());
+        wins_.push_back(r);
+    }
 }
 
-template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, Sink &sink) const {
+const std::vector<int32_t> &ReplayTrack::quietEnds(int waitDraws) const {
+    const auto W = static_cast<size_t>(waitDraws);
+    std::call_once(quietMade_.at(W), [&] {
+        std::vector<int32_t> &ends = quietEnds_[W];
+        ends.resize(wins_.size());
+        for (size_t k = wins_.size(); k-- > 0;) {
+            const int v = wins_[k];
+            const bool last = k + 1 == wins_.size();
+            ends[k] = last || wins_[k + 1] - v > waitDraws ? v + waitDraws : ends[k + 1];
+        }
+    });
+    return quietEnds_[W];
+}
+
+const ReplayTrack::Observation &ReplayTrack::observation(int observeGap) const {
+    const auto T = static_cast<size_t>(observeGap);
+    std::call_once(observationMade_.at(T), [&] {
+        Observation &o = observations_[T];
+        const size_t K = wins_.size();
+        std::vector<int32_t> run(K); // counted gaps in a row ending at place k
+        for (size_t k = 0; k < K; ++k) {
+            const bool counted = wins_[k] - (k ? wins_[k - 1] : 0) >= observeGap;
+            run[k] = counted ? (k ? run[k - 1] : 0) + 1 : 0;
+        }
+        o.nextShort.assign(K + 1, int32_t(K));
+        for (size_t k = K; k-- > 0;) o.nextShort[k] = run[k] == 0 ? int32_t(k) : o.nextShort[k + 1];
+        for (size_t r = 0; r < o.runEnds.size(); ++r) {
+            std::vector<int32_t> &ends = o.runEnds[r];
+            ends.assign(K + 1, int32_t(K));
+            for (size_t k = K; k-- > 0;) ends[k] = run[k] >= int32_t(r + 1) ? int32_t(k) : ends[k + 1];
+        }
+    });
+    return observations_[T];
+}
+
+const Plan &PlanChain::extend(size_t depth) {
+    while (plans_.size() <= depth)
+        plans_.push_back(
+            makePlan(params_, plans_.empty() ? 0 : plans_.back().steps[size_t(params_.betDraws) - 1].total));
+    return plans_[depth];
+}
+
+template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, PlanChain &chain, Sink &sink) const {
     const int n = rows_, L = p.betDraws;
-    std::vector<Plan> chain; // the plan of a run by the number of full losses carried into it
+    const int32_t *quiet = p.waitDraws > 0 ? quietEnds(p.waitDraws).data() : nullptr;
+    const Observation &observed = observation(p.observeGap);
     size_t depth = 0, count = 0;
-    int i = 1, w = 0, g = 0;
+    int w = 0, g = 0;
     for (;;) {
-        while (chain.size() <= depth) chain.push_back(makePlan(p, chain.empty() ? 0 : chain.back().steps[L - 1].total));
-        const Plan &plan = chain[depth];
+        const Plan &plan = chain.at(depth);
         if (plan.tooLarge) return ReplayAbort::MultipleTooLarge;
         if (plan.affordable == 0) return ReplayAbort::FirstStepUnaffordable;
         const int a = plan.affordable;
-        while (g < p.observeRuns) { // wait for R counted gaps in a row
-            i = nextWin_[i];
-            if (i > n) return ReplayAbort::None;
-            g = i - w >= p.observeGap ? g + 1 : 0;
-            w = i++;
+        if (g < p.observeRuns) { // wait for R counted gaps in a row, from the win w (or row 0)
+            const size_t k = w == 0 ? 0 : size_t(winRank_[w]) + 1;
+            const size_t shortGap = size_t(observed.nextShort[k]);
+            size_t end = k + size_t(p.observeRuns - g) - 1; // unless a short gap comes first
+            if (end >= shortGap) end = size_t(observed.runEnds[size_t(p.observeRuns) - 1][shortGap]);
+            if (end >= wins_.size()) return ReplayAbort::None;
+            w = wins_[end];
+            g = p.observeRuns;
         }
-        while (p.waitDraws > 0) { // let W quiet draws pass
-            const int next = nextWin_[w + 1];
-            if (next <= n && next <= w + p.waitDraws) {
-                w = next;
-                continue;
-            }
-            if (w + p.waitDraws > n) return ReplayAbort::None;
-            w += p.waitDraws;
-            break;
+        if (p.waitDraws > 0) { // let W quiet draws pass
+            w = quiet[winRank_[w]];
+            if (w > n) return ReplayAbort::None;
         }
         const int next = nextWin_[w + 1];
         const int s = next - w; // past the last row when no win comes
@@ -319,7 +363,6 @@ template <class Sink> ReplayAbort ReplayTrack::walk(const ReplayParams &p, Sink 
             w += s;
             depth = p.carryLoss && !r.cutShort ? depth + 1 : 0;
         }
-        i = w + 1;
         if (w >= n || ++count >= MaxRunRecords) return ReplayAbort::None;
     }
 }
@@ -328,17 +371,23 @@ ReplayResult ReplayTrack::replay(const ReplayParams &params) const {
     checkReplayParams(params);
     RecordSink sink;
     ReplayResult result;
-    result.abort = walk(params, sink);
+    PlanChain plans(params);
+    result.abort = walk(params, plans, sink);
     result.records = std::move(sink.records);
     result.surplus = replaySurplus(result.records, params.carryLoss);
     return result;
 }
 
 int64_t ReplayTrack::surplus(const ReplayParams &params) const {
+    PlanChain plans(params);
+    return surplus(params, plans);
+}
+
+int64_t ReplayTrack::surplus(const ReplayParams &params, PlanChain &plans) const {
     checkReplayParams(params);
     SurplusSink sink;
     sink.carryLoss = params.carryLoss;
-    walk(params, sink);
+    walk(params, plans, sink);
     return sink.result();
 }
 

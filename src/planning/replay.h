@@ -8,7 +8,9 @@
 #include "core/random.h"
 #include "core/u_public.h"
 
+#include <array>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,20 @@ struct ReplayResult {
 // total was carried into the following run (that run's net pays it).
 int64_t replaySurplus(const std::vector<RunRecord> &records, bool carryLoss);
 
+// The plans of a run by the number of full losses carried into it (0: nothing carried),
+// made as a walk first needs them. They depend on every parameter but T, R and W, so
+// replays that differ only in those can share one chain (one thread at a time).
+class PlanChain {
+public:
+    explicit PlanChain(const ReplayParams &params) : params_(params) {}
+    const Plan &at(size_t depth) { return depth < plans_.size() ? plans_[depth] : extend(depth); }
+
+private:
+    const Plan &extend(size_t depth);
+    ReplayParams params_;
+    std::vector<Plan> plans_;
+};
+
 // The strategy walk over a hit column, prepared once for many replays (the search
 // replays the same column thousands of times). Thread-safe for concurrent replays.
 class ReplayTrack {
@@ -127,14 +143,34 @@ public:
     int rows() const { return rows_; }
 
     ReplayResult replay(const ReplayParams &params) const;
-    // The surplus of replay(params) without keeping the records.
+    // The surplus of replay(params) without keeping the records; `plans` is the chain of
+    // the parameters' plans, kept between calls.
     int64_t surplus(const ReplayParams &params) const;
+    int64_t surplus(const ReplayParams &params, PlanChain &plans) const;
 
 private:
-    template <class Sink> ReplayAbort walk(const ReplayParams &params, Sink &sink) const;
+    template <class Sink> ReplayAbort walk(const ReplayParams &params, PlanChain &plans, Sink &sink) const;
+    const std::vector<int32_t> &quietEnds(int waitDraws) const;
     int rows_ = 0;
     // nextWin_[r]: the first won row ≥ r (rows 1 … N), N + 1 when none; r = 1 … N + 1.
     std::vector<int32_t> nextWin_;
+    // The won rows in order, and winRank_[v]: the won row v's place among them.
+    std::vector<int32_t> wins_;
+    std::vector<int32_t> winRank_;
+    // quietEnds_[W][winRank_[v]] for a won row v: u + W, u the first won row ≥ v followed by
+    // more than W draws without a win (or by no further win). Made on first use of each W.
+    mutable std::array<std::once_flag, 51> quietMade_;
+    mutable std::array<std::vector<int32_t>, 51> quietEnds_;
+    // For a gap T, by the won rows' places k (K = their count for none): the first place
+    // ≥ k whose gap to the win before (row 0 before the first) is shorter than T, and for
+    // each R the first place ≥ k that ends R gaps of at least T in a row. Made on first use.
+    struct Observation {
+        std::vector<int32_t> nextShort;
+        std::array<std::vector<int32_t>, 10> runEnds;
+    };
+    const Observation &observation(int observeGap) const;
+    mutable std::array<std::once_flag, 101> observationMade_;
+    mutable std::array<Observation, 101> observations_;
 };
 
 // Replays the strategy once (checks the parameters first).

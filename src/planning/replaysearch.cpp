@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -71,6 +72,8 @@ SearchResult searchStrategy(const HitColumn &hits, const ReplayParams &base, con
     std::atomic<int64_t> next{0}, done{0};
 
     const auto work = [&](Best &best) {
+        // The plans differ only with L: each thread keeps a chain for every L it met.
+        std::vector<std::optional<PlanChain>> plans(static_cast<size_t>(space.lItems));
         for (;;) {
             if (stop.load(std::memory_order_relaxed)) return;
             const int64_t k = next.fetch_add(1);
@@ -79,7 +82,10 @@ SearchResult searchStrategy(const HitColumn &hits, const ReplayParams &base, con
             const int y = static_cast<int>(k / space.lItems % space.wItems);
             const int z = static_cast<int>(k % space.lItems);
             // Indexes grow within one thread, so "strictly greater" keeps the earliest.
-            const int64_t s = track.surplus(searchCombination(base, x, y, z));
+            const ReplayParams params = searchCombination(base, x, y, z);
+            std::optional<PlanChain> &chain = plans[static_cast<size_t>(z)];
+            if (!chain) chain.emplace(params);
+            const int64_t s = track.surplus(params, *chain);
             if (s > best.surplus) best = {s, k};
             const int64_t d = done.fetch_add(1) + 1;
             if (progress) progress(d);

@@ -4,10 +4,14 @@
 #include "store/backup.h"
 #include "store/database.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
+#include <limits>
+#include <optional>
+#include <sqlite3.h>
 
 namespace corvel {
 
@@ -52,28 +56,121 @@ QStringList digitColumns(QSqlDatabase &db, const QString &lottery) {
     return names;
 }
 
+namespace {
+
+// The connection's own SQLite handle: the table is read straight from SQLite, a row at a
+// time, rather than through a query's per-value variants (which take most of the time
+// of opening a lottery).
+sqlite3 *sqliteHandle(const QSqlDatabase &db) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw UserError("数据库错误：数据库连接不是 SQLite 连接");
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+class Statement {
+public:
+    Statement(sqlite3 *db, const QString &sql) : db_(db) {
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt_, nullptr) != SQLITE_OK) fail();
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    bool next() {
+        const int rc = sqlite3_step(stmt_);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) fail();
+        return rc == SQLITE_ROW;
+    }
+    sqlite3_stmt *get() const { return stmt_; }
+
+private:
+    [[noreturn]] void fail() const {
+        throw UserError(
+            databaseMessage(QStringLiteral("数据库错误"), QString::fromUtf8(sqlite3_errmsg(db_))).toStdString());
+    }
+    sqlite3 *db_;
+    sqlite3_stmt *stmt_ = nullptr;
+};
+
+// A value as the QSQLITE driver hands it to a query.
+QVariant driverValue(sqlite3_stmt *stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, column)),
+                                   sqlite3_column_bytes(stmt, column)));
+    default:
+        return QVariant(QString(static_cast<const QChar *>(sqlite3_column_text16(stmt, column)),
+                                sqlite3_column_bytes16(stmt, column) / qsizetype(sizeof(QChar))));
+    }
+}
+
+// The issue text: a stored text as it is (the database keeps UTF-8), anything else as
+// the driver's value reads as text.
+std::string issueText(sqlite3_stmt *stmt) {
+    if (sqlite3_column_type(stmt, 0) == SQLITE_TEXT)
+        return {reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)), size_t(sqlite3_column_bytes(stmt, 0))};
+    return driverValue(stmt, 0).toString().toStdString();
+}
+
+// A digit cell: an integer, or whatever the driver's value converts to one; empty when it
+// is null or does not convert.
+std::optional<int32_t> digitCell(sqlite3_stmt *stmt, int column) {
+    const int type = sqlite3_column_type(stmt, column);
+    if (type == SQLITE_NULL) return std::nullopt;
+    if (type == SQLITE_INTEGER) {
+        const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
+        if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max())
+            return static_cast<int32_t>(v);
+    }
+    bool ok = false;
+    const int value = driverValue(stmt, column).toInt(&ok);
+    return ok ? std::optional<int32_t>(value) : std::nullopt;
+}
+
+// Whether the issue column compares as plain bytes (its collation is SQLite's default).
+bool issuesCompareAsBytes(sqlite3 *db, const QString &table) {
+    const char *collation = nullptr;
+    return sqlite3_table_column_metadata(db, nullptr, table.toUtf8().constData(), "记录期号", nullptr, &collation,
+                                         nullptr, nullptr, nullptr) == SQLITE_OK &&
+           collation && qstricmp(collation, "BINARY") == 0;
+}
+
+} // namespace
+
 RawDrawTable readDrawTable(QSqlDatabase &db, const QString &lottery) {
     const QStringList columns = digitColumns(db, lottery);
+    sqlite3 *handle = sqliteHandle(db);
     RawDrawTable table;
     table.columnCount = std::min<int>(int(columns.size()), 5);
     QString select = quoteIdent(QStringLiteral("记录期号"));
     for (int c = 0; c < table.columnCount; ++c) select += QLatin1Char(',') + quoteIdent(columns[c]);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("select %1 from %2 order by %3")
-                    .arg(select, quoteIdent(drawTableName(lottery)), quoteIdent(QStringLiteral("记录期号")))))
-        fail(q);
-    while (q.next()) {
-        RawDraw row;
-        row.issue = q.value(0).toString().toStdString();
-        for (int c = 0; c < table.columnCount; ++c) {
-            const QVariant v = q.value(c + 1);
-            bool ok = false;
-            const int value = v.toInt(&ok);
-            if (!v.isNull() && ok) row.digits[c] = value;
+    const QString from = QStringLiteral("select %1 from %2").arg(select, quoteIdent(drawTableName(lottery)));
+
+    // Rows are usually stored in issue order: read as they lie, and have the database sort
+    // them only when they are not (or when an issue is not a plain text).
+    const auto read = [&](const QString &sql) {
+        Statement q(handle, sql);
+        table.rows.clear();
+        bool ascending = true;
+        while (q.next()) {
+            RawDraw row;
+            ascending = ascending && sqlite3_column_type(q.get(), 0) == SQLITE_TEXT;
+            row.issue = issueText(q.get());
+            for (int c = 0; c < table.columnCount; ++c) row.digits[c] = digitCell(q.get(), c + 1);
+            ascending = ascending && (table.rows.empty() || table.rows.back().issue < row.issue);
+            table.rows.push_back(std::move(row));
         }
-        table.rows.push_back(std::move(row));
-    }
+        return ascending;
+    };
+    if (!issuesCompareAsBytes(handle, drawTableName(lottery)) || !read(from))
+        read(from + QStringLiteral(" order by %1").arg(quoteIdent(QStringLiteral("记录期号"))));
     return table;
 }
 

@@ -1,13 +1,16 @@
 #include "ui/textfit.h"
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <QTextLayout>
 #include <cmath>
 
 namespace corvel::ui {
 
-QSize textSize(const QFont &font, const QString &text, QPaintDevice *device) {
+namespace {
+
+QSize layoutSize(const QFont &font, const QString &text, QPaintDevice *device) {
     QTextLayout layout(text.isEmpty() ? QStringLiteral(" ") : text, font, device);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
@@ -18,6 +21,22 @@ QSize textSize(const QFont &font, const QString &text, QPaintDevice *device) {
     layout.endLayout();
     const int width = text.isEmpty() ? 0 : static_cast<int>(std::ceil(line.naturalTextWidth()));
     return {width, static_cast<int>(std::ceil(line.height()))};
+}
+
+} // namespace
+
+QSize textSize(const QFont &font, const QString &text, QPaintDevice *device) {
+    // Laying a text out (shaping it, finding its fallback fonts) costs far more than looking
+    // it up: headings and chart labels are measured again on every layout pass, so the
+    // sizes on the screen's resolution are kept. A changed font is another key.
+    if (device) return layoutSize(font, text, device);
+    thread_local QHash<std::pair<QFont, QString>, QSize> sizes;
+    auto key = std::make_pair(font, text);
+    if (const auto found = sizes.constFind(key); found != sizes.cend()) return *found;
+    if (sizes.size() >= 4096) sizes.clear();
+    const QSize size = layoutSize(font, text, nullptr);
+    sizes.insert(std::move(key), size);
+    return size;
 }
 
 QStringList breakIntoLines(const QString &text, const QFont &font, int room) {

@@ -157,6 +157,36 @@ TEST(PositionAnalysis, PropertiesOnRandomHistory) {
     }
 }
 
+TEST(PositionAnalysis, EveryGroupsStatisticsAgreeWithAWalkOfItsOwn) {
+    // Short and long histories, one that never shows some digits, one with digits outside 0..9.
+    std::vector<DrawTable> histories = {drawsOf({}), drawsOf({505}), randomDraws(40, 3), randomDraws(3000, 4),
+                                        drawsOf({111, 121, 111, 131, 111, 111, 191})};
+    DrawTable odd = randomDraws(300, 5);
+    odd[10][2] = 11;
+    odd[200][2] = -1;
+    histories.push_back(odd);
+    for (const DrawTable &draws : histories)
+        for (int position = 1; position <= 3; ++position)
+            for (int size = MinGroupSize; size <= MaxGroupSize; ++size) {
+                const std::vector<DigitGroup> groups = positionGroupStatistics(draws, position, size);
+                for (const DigitGroup &g : groups) {
+                    int occurrences = 0, largest = 0, prev = -1;
+                    for (int j = 0; j < int(draws.size()); ++j) {
+                        const int d = draws[size_t(j)][size_t(position)];
+                        if (d < 0 || d > 9 || g.label.find(char('0' + d)) == std::string::npos) continue;
+                        ++occurrences;
+                        largest = std::max(largest, j - prev);
+                        prev = j;
+                    }
+                    const std::string where =
+                        g.label + " at " + std::to_string(position) + " of " + std::to_string(draws.size()) + " draws";
+                    EXPECT_EQ(g.occurrences, occurrences) << where;
+                    EXPECT_EQ(g.largestSpacing, largest) << where;
+                    EXPECT_EQ(g.currentSpacing, int(draws.size()) - prev) << where;
+                }
+            }
+}
+
 TEST(PositionAnalysis, CandidatesOfTensGroup37) {
     const GroupAnalysis a = analysePositions(drawsOf({123}), numbers(), 2, 2, indexOf(2, "37"));
     const auto listed = passing(a.candidates);

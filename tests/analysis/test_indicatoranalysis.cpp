@@ -205,6 +205,26 @@ TEST(IndicatorAnalysis, TrendCellsMatchABackwardScan) {
 }
 
 // However long the history, a long absence never reads as a hit.
+TEST(IndicatorAnalysis, HotColdHitsAgreeWithClassifyingEachDrawAlone) {
+    // Histories just around the twenty draws of context, long ones, and one with a digit
+    // outside 0..9 (which the per-draw rule still compares as it is).
+    std::vector<DrawTable> histories = {randomDraws(20, 1), randomDraws(21, 2), randomDraws(22, 3), randomDraws(600, 4),
+                                        drawsOf({111, 111, 111, 222})};
+    DrawTable odd = randomDraws(80, 5);
+    odd[30][2] = 12;
+    odd[45][2] = 12;
+    histories.push_back(odd);
+    for (int t : {10, 18}) {
+        const IndicatorWindowSpec &spec = tab(t);
+        for (const DrawTable &h : histories) {
+            std::vector<uint32_t> expected(h.size(), 0);
+            for (size_t i = size_t(spec.start); i < h.size(); ++i)
+                expected[i] = hitMask(spec.indicator, 1, drawDigits(h[i]), EarlierDraws(h, i));
+            EXPECT_EQ(drawHits(spec, h, 1), expected) << "tab " << t << ", " << h.size() << " draws";
+        }
+    }
+}
+
 TEST(IndicatorAnalysis, LongAbsenceIsNotAHit) {
     const DrawTable h(10005, DrawRow{1, 0, 0, 0});
     const auto a = analyseIndicator(tab(3), h, {1, 1}, Numbers);

@@ -2,6 +2,7 @@
 
 #include "analysis/indicators.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -163,6 +164,33 @@ TEST(Indicators, RepeatChecksCanMatchTogether) {
     EXPECT_EQ(classify(Indicator::RepeatChecks, 1, digitsOf(0), EarlierDraws(prev, 1)), 0);
     EXPECT_EQ(classify(Indicator::RepeatChecks, 1, digitsOf(339), EarlierDraws(prev, 1)), 3);
     EXPECT_TRUE(inCategory(Indicator::RepeatChecks, 1, 5, digitsOf(258), EarlierDraws(prev, 1)));
+}
+
+TEST(Indicators, RepeatChecksOnEveryPairOfNumbers) {
+    const auto same = [](int a, int b, auto key) {
+        for (int p = 0; p < 3; ++p)
+            if (key(a / 100 % 10 * (p == 0) + a / 10 % 10 * (p == 1) + a % 10 * (p == 2)) !=
+                key(b / 100 % 10 * (p == 0) + b / 10 % 10 * (p == 1) + b % 10 * (p == 2)))
+                return false;
+        return true;
+    };
+    const auto sumOf = [](int n) { return n / 100 + n / 10 % 10 + n % 10; };
+    const auto spanOf = [](int n) {
+        const int a = n / 100, b = n / 10 % 10, c = n % 10;
+        return std::max({a, b, c}) - std::min({a, b, c});
+    };
+    int mismatches = 0;
+    for (int previous = 0; previous < 1000; ++previous) {
+        const DrawTable prev = drawsOf({previous});
+        for (int n = 0; n < 1000; ++n) {
+            uint32_t want = (same(n, previous, [](int d) { return d <= 4; }) ? 1u : 0u) |
+                            (same(n, previous, [](int d) { return d % 2 == 0; }) ? 2u : 0u) |
+                            (sumOf(n) == sumOf(previous) ? 4u : 0u) | (spanOf(n) == spanOf(previous) ? 8u : 0u);
+            if (want) want |= 16u;
+            mismatches += hitMask(Indicator::RepeatChecks, 1, digitsOf(n), EarlierDraws(prev, 1)) != want;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Indicators, RulesNeverReadBeyondTheirContext) {

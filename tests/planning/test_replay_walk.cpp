@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
+#include <thread>
 
 using namespace corvel;
 
@@ -236,4 +237,38 @@ TEST(ReplayWalk, FastReplayMatchesTheReferenceOnRandomHistories) {
     EXPECT_GT(withRecords, 200);
     EXPECT_GT(aborted, 20);
     EXPECT_GT(carried, 50);
+}
+
+TEST(ReplayWalk, OneTrackServesEveryWaitAndObservationFromSeveralThreadsAtOnce) {
+    // Dense and sparse stretches: long chains of wins closer than W, and gaps longer than it.
+    std::mt19937_64 rng(51);
+    std::set<int> wins;
+    for (int r = 1; r <= 3000; ++r)
+        if (int(rng() % 100) < (r / 500 % 2 ? 40 : 3)) wins.insert(r);
+    const HitColumn hits = hitsWithWins(3000, wins);
+    const ReplayTrack track(hits);
+    // Every W, with gaps T and runs R that change along with it.
+    const auto params = [](int w) {
+        ReplayParams p = oneBet();
+        p.waitDraws = w;
+        p.betDraws = 1 + w % 7;
+        p.observeGap = 1 + w % 13;
+        p.observeRuns = 1 + w % 10;
+        return p;
+    };
+    std::vector<int64_t> expected;
+    for (int w = 0; w <= 50; ++w) {
+        expected.push_back(replayStrategyReference(hits, params(w)).surplus);
+    }
+    std::vector<std::vector<int64_t>> got(4, std::vector<int64_t>(51));
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            for (int k = 0; k <= 50; ++k) {
+                const int w = t % 2 ? 50 - k : k; // half of them from the other end
+                got[size_t(t)][size_t(w)] = track.surplus(params(w));
+            }
+        });
+    for (auto &t : threads) t.join();
+    for (const auto &g : got) EXPECT_EQ(g, expected);
 }

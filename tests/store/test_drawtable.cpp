@@ -125,3 +125,79 @@ TEST(DrawTableRows, SubmitStoresAllChangesOrNone) {
     EXPECT_FALSE(fresh.isDirty());
     EXPECT_EQ(rowsInRowidOrder(d.db()), QStringList{QStringLiteral("2007009 123")});
 }
+
+namespace {
+
+// The table as a query reads it: every row in issue order, each value as the driver's
+// variant converts.
+RawDrawTable readThroughQuery(QSqlDatabase &db, const QString &lottery) {
+    const QStringList columns = digitColumns(db, lottery);
+    RawDrawTable table;
+    table.columnCount = std::min<int>(int(columns.size()), 5);
+    QString select = quoteIdent(QStringLiteral("记录期号"));
+    for (int c = 0; c < table.columnCount; ++c) select += QLatin1Char(',') + quoteIdent(columns[c]);
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("select %1 from %2 order by %3")
+               .arg(select, quoteIdent(drawTableName(lottery)), quoteIdent(QStringLiteral("记录期号"))));
+    while (q.next()) {
+        RawDraw row;
+        row.issue = q.value(0).toString().toStdString();
+        for (int c = 0; c < table.columnCount; ++c) {
+            bool ok = false;
+            const int value = q.value(c + 1).toInt(&ok);
+            if (!q.value(c + 1).isNull() && ok) row.digits[c] = value;
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+void expectSameTable(const RawDrawTable &got, const RawDrawTable &want) {
+    EXPECT_EQ(got.columnCount, want.columnCount);
+    ASSERT_EQ(got.rows.size(), want.rows.size());
+    for (size_t i = 0; i < got.rows.size(); ++i) {
+        EXPECT_EQ(got.rows[i].issue, want.rows[i].issue) << "row " << i;
+        EXPECT_EQ(got.rows[i].digits, want.rows[i].digits) << "row " << i;
+    }
+}
+
+} // namespace
+
+TEST(DrawTableRead, ReadsInIssueOrderWhetherOrNotStoredSo) {
+    // Stored in order; stored out of order; equal issues; an issue that sorts by its text
+    // (a shorter one before a longer one with the same start).
+    const QList<QStringList> tables = {
+        {QStringLiteral("2007001 123"), QStringLiteral("2007002 456"), QStringLiteral("2007003 789")},
+        {QStringLiteral("2007003 123"), QStringLiteral("2007001 456"), QStringLiteral("2007002 789")},
+        {QStringLiteral("2007002 123"), QStringLiteral("2007001 456"), QStringLiteral("2007002 789"),
+         QStringLiteral("2007001 000")},
+        {QStringLiteral("200701 111"), QStringLiteral("2007010 222"), QStringLiteral("20070 333")},
+        {}};
+    for (const QStringList &draws : tables) {
+        DrawDatabase d(draws);
+        const RawDrawTable table = readDrawTable(d.db(), Fc3d);
+        expectSameTable(table, readThroughQuery(d.db(), Fc3d));
+        EXPECT_EQ(table.rows.size(), size_t(draws.size()));
+    }
+}
+
+TEST(DrawTableRead, OddValuesOfAnOlderTableReadAsTheDriverConvertsThem) {
+    DrawDatabase d({});
+    const QString table = quoteIdent(drawTableName(Fc3d));
+    // A table without the value checks, its issue compared without case.
+    d.con->exec(QStringLiteral("drop table %1").arg(table));
+    d.con->exec(QStringLiteral("create table %1(\"记录期号\" text collate nocase, \"1\", \"2\", \"3\")").arg(table));
+    d.con->exec(QStringLiteral("insert into %1 values ('2007001', 1, 2, 3), ('2007002', ' 7', '8x', null), "
+                               "(2007003, 2.6, 3.0, 5000000000), ('a', x'35', -4, 9), ('B', 1, 1, 1), "
+                               "(null, 0, 0, 0), ('2007001', 9, 9, 9)")
+                    .arg(table));
+    expectSameTable(readDrawTable(d.db(), Fc3d), readThroughQuery(d.db(), Fc3d));
+    // The same rows in a table whose issue compares by bytes, stored in order but for one.
+    d.con->exec(QStringLiteral("drop table %1").arg(table));
+    d.con->exec(QStringLiteral("create table %1(\"记录期号\" text, \"1\", \"2\", \"3\")").arg(table));
+    d.con->exec(
+        QStringLiteral("insert into %1 values ('B', 1, 1, 1), ('a', 2.6, '8', x'39'), ('c', 3, 3, 3)").arg(table));
+    expectSameTable(readDrawTable(d.db(), Fc3d), readThroughQuery(d.db(), Fc3d));
+    d.con->exec(QStringLiteral("insert into %1 values ('b', 4, 4, 4)").arg(table));
+    expectSameTable(readDrawTable(d.db(), Fc3d), readThroughQuery(d.db(), Fc3d));
+}

@@ -1,0 +1,45 @@
+// Showing each of the twenty analysis tabs of the main window with a 12000-draw lottery
+// open, as a click on the tab does: the previous tab's window closes, the new one is made
+// (its analysis, grids and charts), shown maximised and painted.
+
+#include "benchfolder.h"
+#include "core/u_public.h"
+#include "shell/startup.h"
+#include "shell/u_main.h"
+#include "shell/windowregistry.h"
+#include "store/u_datamod.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace corvel;
+
+void BM_ShowTab12000(benchmark::State &state) {
+    const int tab = int(state.range(0));
+    bench::BenchFolder folder;
+    Shell shell = startShell(folder.dir.path());
+    Tfrmmain &main = *shell.mainWindow;
+    main.resize(1280, 800);
+    main.show();
+    LotteryName = "中国福彩3D";
+    LotteryKind = 1;
+    NumberRange = 10;
+    PickCount = 3;
+    PositionStart = 1;
+    LoadLottery();
+    LotteryOpen = true;
+    main.lotteryOpened();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        main.showAnalysisTab(tab);
+        benchmark::DoNotOptimize(main.grab());
+        QApplication::processEvents();
+    }
+    if (DrawCount != MaxDraws || int(DrawHistory.size()) != MaxDraws) state.SkipWithError("lottery not open");
+    state.SetLabel(analysisTabs()[tab].caption().toStdString());
+}
+BENCHMARK(BM_ShowTab12000)->DenseRange(0, 19)->Unit(benchmark::kMillisecond);
+
+} // namespace
