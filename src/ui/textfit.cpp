@@ -31,11 +31,11 @@ QSize textSize(const QFont &font, const QString &text, QPaintDevice *device) {
     // sizes on the screen's resolution are kept. A changed font is another key.
     if (device) return layoutSize(font, text, device);
     thread_local QHash<std::pair<QFont, QString>, QSize> sizes;
-    auto key = std::make_pair(font, text);
+    const auto key = std::make_pair(font, text);
     if (const auto found = sizes.constFind(key); found != sizes.cend()) return *found;
     if (sizes.size() >= 4096) sizes.clear();
     const QSize size = layoutSize(font, text, nullptr);
-    sizes.insert(std::move(key), size);
+    sizes.insert(key, size);
     return size;
 }
 
