@@ -38,7 +38,14 @@ BarChart::BarChart(const QString &title, std::vector<BarSeriesSpec> series, int 
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(2, 2, 2, 2));
     // The value ticks follow the height the plot gets.
-    connect(chart, &QChart::plotAreaChanged, this, [this] {
+    connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF &plot) {
+        // Axis and legend take the same width at any size: remembering it lets the labels'
+        // layout be decided from the width the plot is getting, also when this layout was
+        // still made at the chart's old size (a new layout follows, it must not flip them).
+        if (plot.width() > 1) {
+            plotFor_ = int(view_->chart()->size().width());
+            sideRoom_ = plotFor_ - int(plot.width());
+        }
         fitCategoryLabels();
         fitValueTicks();
     });
@@ -172,7 +179,8 @@ void BarChart::fitCategoryLabels() {
     if (labels.isEmpty()) return;
     const QFont font = x->labelsFont();
     const QRectF plot = view_->chart()->plotArea();
-    const int plotWidth = plot.width() > 1 ? int(plot.width()) : std::max(0, width() - 140); // less axis and legend
+    const int plotWidth =
+        plot.width() > 1 && plotFor_ == width() ? int(plot.width()) : std::max(0, width() - sideRoom_);
     const int room = std::max(1, plotWidth / int(labels.size()) - 2);
     QStringList shown;
     bool upright = false;
@@ -191,6 +199,8 @@ void BarChart::fitCategoryLabels() {
         shown << stacked;
     }
     if (upright) shown = labels;
+        fprintf(stderr, "fit %p w=%d plot=%d upright=%d change=%d vis=%d\n", static_cast<void *>(this), width(),
+                plotWidth, int(upright), int(x->categories() != shown), int(isVisible()));
     if (x->categories() != shown) {
         x->setCategories(shown);
     }

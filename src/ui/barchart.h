@@ -71,7 +71,9 @@ private:
     int page_ = 1;
     bool showValues_ = false;
     QStringList labels_;
-    qint64 top_ = 1; // the largest distance from 0 of a value on the page
+    int sideRoom_ = 140; // the chart's width beside the plot (value axis, legend, margins)
+    int plotFor_ = -1;   // the chart's width the plot area was laid out for
+    qint64 top_ = 1;     // the largest distance from 0 of a value on the page
     std::vector<std::vector<qint64>> values_;
 };
 
