@@ -199,8 +199,6 @@ void BarChart::fitCategoryLabels() {
         shown << stacked;
     }
     if (upright) shown = labels;
-        fprintf(stderr, "fit %p w=%d plot=%d upright=%d change=%d vis=%d\n", static_cast<void *>(this), width(),
-                plotWidth, int(upright), int(x->categories() != shown), int(isVisible()));
     if (x->categories() != shown) {
         x->setCategories(shown);
     }
