@@ -34,11 +34,7 @@ void BM_MemoryTour(benchmark::State &state) {
     Tfrmmain &main = *shell.mainWindow;
     main.resize(1280, 800);
     main.show();
-    LotteryName = "中国福彩3D";
-    LotteryKind = 1;
-    NumberRange = 10;
-    PickCount = 3;
-    PositionStart = 1;
+    bench::BenchFolder::chooseLottery();
     // A window that tells something on opening (a search finding nothing) is answered at once.
     ui::dialogHooks().message = [](const ui::Message &) { return false; };
     int toolWindows = 0;

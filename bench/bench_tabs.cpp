@@ -43,11 +43,7 @@ void BM_ShowTab12000(benchmark::State &state) {
     Tfrmmain &main = *shell.mainWindow;
     main.resize(1280, 800);
     main.show();
-    LotteryName = "中国福彩3D";
-    LotteryKind = 1;
-    NumberRange = 10;
-    PickCount = 3;
-    PositionStart = 1;
+    bench::BenchFolder::chooseLottery();
     LoadLottery();
     LotteryOpen = true;
     main.lotteryOpened();

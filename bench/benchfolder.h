@@ -2,6 +2,7 @@
 // A program folder whose database holds one lottery, 中国福彩3D, of MaxDraws draws.
 
 #include "core/drawhistory.h"
+#include "core/u_public.h"
 #include "store/appdir.h"
 #include "store/catalogue.h"
 
@@ -24,6 +25,15 @@ struct BenchFolder {
             l.draws.rows.push_back(row);
         }
         createDatabase(databasePath(), {l});
+    }
+
+    // Makes the folder's lottery the one the program opens next.
+    static void chooseLottery() {
+        LotteryName = "中国福彩3D";
+        LotteryKind = 1;
+        NumberRange = 10;
+        PickCount = 3;
+        PositionStart = 1;
     }
 };
 
