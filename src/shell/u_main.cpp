@@ -390,6 +390,8 @@ void Tfrmmain::tabmainChange() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow *sub = mdi_->addSubWindow(window, Qt::FramelessWindowHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // Laid out once, at the size it is shown at.
+    sub->resize(mdi_->viewport()->size());
     sub->showMaximized();
 }
 
