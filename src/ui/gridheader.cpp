@@ -3,6 +3,7 @@
 #include "ui/gridmodel.h"
 #include "ui/textfit.h"
 
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <QTimer>
@@ -60,7 +61,7 @@ void GridHeader::initStyleOptionForIndex(QStyleOptionHeader *option, int logical
 
 QSize GridHeader::sectionSizeFromContents(int logicalIndex) const {
     // The width a heading wants is that of its one-line text; the height, that of its lines.
-    QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+    QSize size = styleSize(logicalIndex);
     if (model())
         size.setWidth(std::max(size.width(),
                                textSize(font(), model()->headerData(logicalIndex, orientation()).toString()).width() +
@@ -69,6 +70,22 @@ QSize GridHeader::sectionSizeFromContents(int logicalIndex) const {
     const int lineHeight = textSize(font(), QStringLiteral("国")).height();
     size.setHeight(std::max(size.height(), int(lines) * lineHeight + textMargin()));
     return size;
+}
+
+QSize GridHeader::styleSize(int logicalIndex) const {
+    if (!model() || model()->headerData(logicalIndex, orientation(), Qt::SizeHintRole).isValid())
+        return QHeaderView::sectionSizeFromContents(logicalIndex);
+    QString key = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+    key += isSortIndicatorShown() ? QLatin1Char('1') : QLatin1Char('0');
+    if (const auto found = styleSizes_.constFind(key); found != styleSizes_.cend()) return *found;
+    const QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+    styleSizes_.insert(key, size);
+    return size;
+}
+
+void GridHeader::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) styleSizes_.clear();
+    QHeaderView::changeEvent(event);
 }
 
 QSize GridHeader::sizeHint() const {

@@ -6,6 +6,7 @@
 // Clicking a heading sorts the grid by its column, ascending; the second click sorts it
 // descending and the third gives the rows back their own order.
 
+#include <QHash>
 #include <QHeaderView>
 
 namespace corvel::ui {
@@ -26,11 +27,16 @@ public:
 protected:
     void initStyleOptionForIndex(QStyleOptionHeader *option, int logicalIndex) const override;
     QSize sectionSizeFromContents(int logicalIndex) const override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void refit();
     void sortBy(int logicalIndex);
+    QSize styleSize(int logicalIndex) const;
     bool refitPending_ = false;
+    // The style's size of a heading by its text and whether sort marks are shown: the style
+    // lays the text out on every call, and a grid's layout asks for every heading often.
+    mutable QHash<QString, QSize> styleSizes_;
 };
 
 } // namespace corvel::ui
