@@ -1,5 +1,6 @@
 #include "ui/gridmodel.h"
 
+#include "ui/gridcelldelegate.h"
 #include "ui/gridcommands.h"
 #include "ui/gridheader.h"
 
@@ -107,6 +108,7 @@ QTableView *makeGrid(QWidget *parent, GridModel *model, int rowHeight) {
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
+    view->setItemDelegate(new GridCellDelegate(view));
     addGridCommands(view);
     return view;
 }
