@@ -74,21 +74,27 @@ SearchResult searchStrategy(const HitColumn &hits, const ReplayParams &base, con
     const auto work = [&](Best &best) {
         // The plans differ only with L: each thread keeps a chain for every L it met.
         std::vector<std::optional<PlanChain>> plans(static_cast<size_t>(space.lItems));
+        // A thread takes a whole sweep of L at a time: the threads then meet on the shared
+        // counters once a sweep instead of once a combination.
         for (;;) {
-            if (stop.load(std::memory_order_relaxed)) return;
-            const int64_t k = next.fetch_add(1);
-            if (k >= total) return;
-            const int x = static_cast<int>(k / (int64_t(space.wItems) * space.lItems));
-            const int y = static_cast<int>(k / space.lItems % space.wItems);
-            const int z = static_cast<int>(k % space.lItems);
-            // Indexes grow within one thread, so "strictly greater" keeps the earliest.
-            const ReplayParams params = searchCombination(base, x, y, z);
-            std::optional<PlanChain> &chain = plans[static_cast<size_t>(z)];
-            if (!chain) chain.emplace(params);
-            const int64_t s = track.surplus(params, *chain);
-            if (s > best.surplus) best = {s, k};
-            const int64_t d = done.fetch_add(1) + 1;
-            if (progress) progress(d);
+            const int64_t first = next.fetch_add(space.lItems);
+            if (first >= total) return;
+            const int64_t last = std::min(total, first + space.lItems);
+            int64_t k = first;
+            for (; k < last && !stop.load(std::memory_order_relaxed); ++k) {
+                const int x = static_cast<int>(k / (int64_t(space.wItems) * space.lItems));
+                const int y = static_cast<int>(k / space.lItems % space.wItems);
+                const int z = static_cast<int>(k % space.lItems);
+                // Indexes grow within one thread, so "strictly greater" keeps the earliest.
+                const ReplayParams params = searchCombination(base, x, y, z);
+                std::optional<PlanChain> &chain = plans[static_cast<size_t>(z)];
+                if (!chain) chain.emplace(params);
+                const int64_t s = track.surplus(params, *chain);
+                if (s > best.surplus) best = {s, k};
+            }
+            const int64_t d = done.fetch_add(k - first) + (k - first);
+            if (progress && k > first) progress(d);
+            if (k < last) return;
         }
     };
 

@@ -34,8 +34,9 @@ struct SearchResult {
     int64_t tried = 0; // combinations replayed before the end or the stop
 };
 
-// Called after every combination with the number of combinations done so far; the fast
-// search calls it from its worker threads, possibly concurrently.
+// Called with the number of combinations done so far: by the reference form after every
+// combination, by the fast form after every sweep of L (from its worker threads, possibly
+// concurrently).
 using SearchProgress = std::function<void(int64_t done)>;
 
 // The sweep: x, then y, then z (z fastest); a combination replaces the best only when

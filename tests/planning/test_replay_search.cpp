@@ -161,7 +161,7 @@ TEST(ReplaySearch, StopRequestEndsTheSweepAfterTheCurrentCombination) {
     EXPECT_EQ(std::make_tuple(r.rIndex, r.wIndex, r.lIndex), std::make_tuple(ref.rIndex, ref.wIndex, ref.lIndex));
 }
 
-TEST(ReplaySearch, ProgressCountsEveryCombination) {
+TEST(ReplaySearch, ProgressCountsEveryCombinationOnceASweep) {
     std::mt19937_64 rng(4);
     const HitColumn hits = randomHits(rng, 200, 15);
     const std::atomic<bool> go{false};
@@ -175,7 +175,7 @@ TEST(ReplaySearch, ProgressCountsEveryCombination) {
         });
         const int64_t expected = interval ? 25500 : 2550;
         EXPECT_EQ(r.tried, expected);
-        EXPECT_EQ(calls.load(), expected);
+        EXPECT_EQ(calls.load(), expected / 50);
         EXPECT_EQ(largest.load(), expected);
     }
     // Without the interval mode only R = 1 is tried.
