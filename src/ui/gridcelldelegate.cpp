@@ -36,7 +36,6 @@ const QStaticText &GridCellDelegate::laidOut(const QString &text, const QFont &f
     if (found == texts_.end()) {
         QStaticText laid(text);
         laid.setTextFormat(Qt::PlainText);
-        laid.setPerformanceHint(QStaticText::AggressiveCaching);
         laid.prepare(QTransform(), font);
         found = texts_.insert(text, laid);
     }
