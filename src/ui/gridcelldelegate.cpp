@@ -1,7 +1,9 @@
 #include "ui/gridcelldelegate.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyle>
 
 namespace corvel::ui {
@@ -25,22 +27,25 @@ bool plainLine(const QStyleOptionViewItem &option) {
            !option.text.contains(QLatin1Char('\n')) && !option.text.contains(QChar::LineSeparator);
 }
 
-} // namespace
-
-const QStaticText &GridCellDelegate::laidOut(const QString &text, const QFont &font) const {
-    if (font != font_ || texts_.size() >= 4096) {
-        texts_.clear();
-        font_ = font;
+// The laid-out texts of the cells painted so far, in the font they were painted in.
+const QStaticText &laidOut(const QString &text, const QFont &font) {
+    thread_local QFont textsFont;
+    thread_local QHash<QString, QStaticText> texts;
+    if (font != textsFont || texts.size() >= 4096) {
+        texts.clear();
+        textsFont = font;
     }
-    auto found = texts_.find(text);
-    if (found == texts_.end()) {
+    auto found = texts.find(text);
+    if (found == texts.end()) {
         QStaticText laid(text);
         laid.setTextFormat(Qt::PlainText);
         laid.prepare(QTransform(), font);
-        found = texts_.insert(text, laid);
+        found = texts.insert(text, laid);
     }
     return *found;
 }
+
+} // namespace
 
 void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const {
     QStyleOptionViewItem cell = option;
