@@ -15,6 +15,9 @@ if [ ! -f "$build/compile_commands.json" ]; then
   exit 1
 fi
 # The sources Qt generates (moc, resources) are the build's own and are not checked.
-run-clang-tidy -p "$build" -j "$(nproc)" -quiet "$(pwd)/($scope)/.*\.cpp$" 2>&1 |
+# The status is run-clang-tidy's own: the filter below must not hide a finding's failure.
+status=0
+output=$(run-clang-tidy -p "$build" -j "$(nproc)" -quiet "$(pwd)/($scope)/.*\.cpp$" 2>&1) || status=$?
+printf '%s\n' "$output" |
   grep -v -E '^(clang-tidy|[0-9]+ warnings? (and [0-9]+ errors? )?generated|Suppressed [0-9]+ warnings|Use -header-filter)' || true
-exit "${PIPESTATUS[0]}"
+exit "$status"

@@ -69,7 +69,8 @@ int circularDistance(int a, int b) {
 std::vector<SearchItem> buildCatalogue() {
     std::vector<SearchItem> items;
     items.reserve(SearchItemCount);
-    const auto add = [&items](ItemGroup group, int position, int digitSet, int value, int count, std::string name) {
+    const auto add = [&items](ItemGroup group, int position, int digitSet, int value, int count,
+                              const std::string &name) {
         SearchItem item{group, position, digitSet, value, count, expectedPeriod(count), name, name};
         items.push_back(std::move(item));
     };

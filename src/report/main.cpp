@@ -54,9 +54,8 @@ namespace {
 // Text in the legacy code page (GBK) as UTF-8; bytes that are no GBK read as U+FFFD.
 std::string gbkToUtf8(const std::string &bytes) {
     iconv_t cd = iconv_open("UTF-8", "GBK");
-    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv's failure value; without a converter
-    // messages still quote the text safely.
-    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes;
+    // iconv's failure value; without a converter messages still quote the text safely.
+    if (cd == reinterpret_cast<iconv_t>(-1)) return bytes; // NOLINT(performance-no-int-to-ptr)
     std::string out;
     out.reserve(bytes.size() * 3 / 2 + 16);
     char buffer[4096];
