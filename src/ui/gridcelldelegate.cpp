@@ -80,7 +80,8 @@ void GridCellDelegate::drawFocus(QPainter *painter, const QStyleOptionViewItem &
     focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &option, option.widget);
     focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
     const bool selected = option.state & QStyle::State_Selected;
-    focus.backgroundColor = option.palette.color(colorGroup(option), selected ? QPalette::Highlight : QPalette::Window);
+    const QPalette::ColorGroup group = option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
     style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
 }
 
